@@ -28,6 +28,8 @@ namespace frame {
 constexpr std::size_t prefix_length = 8;  // start marker, number, byte count
 constexpr std::size_t trailer_length = 4; // checksum, end marker
 constexpr std::size_t marker_length = 4;
+constexpr std::size_t number_offset = 4;
+constexpr std::size_t byte_count_offset = 6;
 constexpr std::string_view group_start = "$GRP";
 constexpr std::string_view message_start = "$MSG";
 constexpr std::string_view end_marker = "$#";
@@ -37,6 +39,11 @@ constexpr std::string_view start_marker(EFrame_kind kind)
 {
     return kind == EFrame_kind::group ? group_start : message_start;
 }
+
+// std::memcpy kept out of line. Where the compiler can bound the length (every frame is at most
+// a receive buffer long) it expands memcpy inline into a string instruction whose start-up cost
+// exceeds the copy of a whole navigation frame; the library's routine is several times faster.
+void copy_frame_bytes(std::byte *dst, const std::byte *source, std::size_t length);
 
 // Sum of the little-endian 16-bit words of `bytes`, modulo 65536.
 std::uint16_t word_sum(std::span<const std::byte> bytes);
@@ -49,16 +56,14 @@ void write_checksum(std::span<std::byte> frame);
 // sum.
 bool checksum_ok(std::span<const std::byte> frame);
 
-struct SFrame_check {
-    EFrame_status status;
-    std::uint16_t number;     // as read, 0 on failure
-    std::uint16_t byte_count; // as read, whatever the status
-};
-
 // Checks the frame at the start of `room`, which is all the bytes that may belong to it. Fails
 // with bad_byte_count whenever the frame the byte count announces would reach past `room`, so
 // that neither the end marker nor the checksum is ever read outside it.
-SFrame_check check(std::span<const std::byte> room, EFrame_kind kind);
+EFrame_status check(std::span<const std::byte> room, EFrame_kind kind);
+
+// Number and byte count as a frame's prefix gives them (at least 8 bytes).
+std::uint16_t number_of(std::span<const std::byte> frame);
+std::uint16_t byte_count_of(std::span<const std::byte> frame);
 
 // The name of the item whose test failed ("Group Start", "Byte Count", …); empty for ok.
 std::string_view failing_item_name(EFrame_kind kind, EFrame_status status);

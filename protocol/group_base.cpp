@@ -8,9 +8,7 @@
 
 namespace {
 
-// Offsets every frame shares.
-constexpr std::size_t number_offset = 4;
-constexpr std::size_t byte_count_offset = 6;
+// Where a message's body starts, after its transaction number.
 constexpr std::size_t message_body_offset = 10;
 
 } // namespace
@@ -112,17 +110,17 @@ CGroup_base::~CGroup_base() { remove_all(); }
 
 std::uint16_t CGroup_base::frame_number() const
 {
-    return wire::load<std::uint16_t>(m_buffer + number_offset);
+    return wire::load<std::uint16_t>(m_buffer + frame::number_offset);
 }
 
 void CGroup_base::set_frame_number(std::uint16_t number)
 {
-    wire::store(m_buffer + number_offset, number);
+    wire::store(m_buffer + frame::number_offset, number);
 }
 
 std::size_t CGroup_base::frame_length() const
 {
-    const std::size_t byte_count = wire::load<std::uint16_t>(m_buffer + byte_count_offset);
+    const std::size_t byte_count = wire::load<std::uint16_t>(m_buffer + frame::byte_count_offset);
     return std::min(byte_count + frame::prefix_length, m_buffer_size);
 }
 
@@ -134,8 +132,8 @@ bool CGroup_base::holds(const CItem &item) const
 
 bool CGroup_base::same_content(const CGroup_base &other) const
 {
-    const auto byte_count = wire::load<std::uint16_t>(m_buffer + byte_count_offset);
-    if (byte_count != wire::load<std::uint16_t>(other.m_buffer + byte_count_offset)) {
+    const auto byte_count = wire::load<std::uint16_t>(m_buffer + frame::byte_count_offset);
+    if (byte_count != wire::load<std::uint16_t>(other.m_buffer + frame::byte_count_offset)) {
         return false;
     }
     // Body and pad: from the end of the message header to the checksum.
@@ -188,19 +186,11 @@ void CMessage_record::seal(std::uint16_t transaction_number)
     m_footer->compute_checksum();
 }
 
-EFrame_status CFrame_id::check(std::size_t room)
+EFrame_status CFrame_id::check(std::span<const std::byte> room)
 {
-    const frame::SFrame_check result =
-        frame::check(m_buffer.first(std::min(room, m_buffer.size())), m_kind);
-    const bool ok = result.status == EFrame_status::ok;
-    m_current_number = ok ? result.number : 0;
-    m_current_byte_count = ok ? result.byte_count : 0;
-    return result.status;
-}
-
-bool CFrame_id::checksum_ok() const
-{
-    const std::size_t length =
-        wire::load<std::uint16_t>(m_buffer.data() + byte_count_offset) + frame::prefix_length;
-    return length <= m_buffer.size() && frame::checksum_ok(m_buffer.first(length));
+    const EFrame_status status = frame::check(room, m_kind);
+    const bool ok = status == EFrame_status::ok;
+    m_current_number = ok ? frame::number_of(room) : 0;
+    m_current_byte_count = ok ? frame::byte_count_of(room) : 0;
+    return status;
 }

@@ -200,14 +200,11 @@ private:
     CMessage_footer *m_footer = nullptr;
 };
 
-// The checker laid over a receive buffer: tests the frame there before any record reads it.
+// The checker every received frame passes before any record reads it. Keeps the number and
+// byte count of the last frame it passed; both read 0 after a failure.
 class CFrame_id {
 public:
-    // Checks the frame at the buffer start against `room` bytes (at most the buffer size).
-    // Keeps the number and byte count read; both read as 0 after a failure.
-    EFrame_status check(std::size_t room);
-    EFrame_status check() { return check(m_buffer.size()); }
-    bool checksum_ok() const;
+    EFrame_status check(std::span<const std::byte> room);
 
     std::uint16_t current_number() const { return m_current_number; }
     std::uint16_t current_byte_count() const { return m_current_byte_count; }
@@ -218,21 +215,20 @@ public:
     }
 
 protected:
-    CFrame_id(EFrame_kind kind, std::span<std::byte> buffer) : m_kind(kind), m_buffer(buffer) {}
+    explicit CFrame_id(EFrame_kind kind) : m_kind(kind) {}
 
 private:
     EFrame_kind m_kind;
-    std::span<std::byte> m_buffer;
     std::uint16_t m_current_number = 0;
     std::uint16_t m_current_byte_count = 0;
 };
 
 class CGroup_id : public CFrame_id {
 public:
-    explicit CGroup_id(std::span<std::byte> buffer) : CFrame_id(EFrame_kind::group, buffer) {}
+    CGroup_id() : CFrame_id(EFrame_kind::group) {}
 };
 
 class CMessage_id : public CFrame_id {
 public:
-    explicit CMessage_id(std::span<std::byte> buffer) : CFrame_id(EFrame_kind::message, buffer) {}
+    CMessage_id() : CFrame_id(EFrame_kind::message) {}
 };

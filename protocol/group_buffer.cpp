@@ -20,10 +20,13 @@ CFind_header::EMarker CFind_header::find_header(CByte_cursor &cursor)
     const std::byte *candidate = first;
     // A marker needs four bytes, so the scan for its '$' stops three bytes before the end.
     while (last - candidate >= static_cast<std::ptrdiff_t>(frame::marker_length)) {
-        const auto span = static_cast<std::size_t>(last - candidate) - (frame::marker_length - 1);
-        candidate = static_cast<const std::byte *>(std::memchr(candidate, '$', span));
-        if (candidate == nullptr) {
-            break;
+        // In a clean stream the next frame starts right here: no search needed.
+        if (*candidate != std::byte{'$'}) {
+            const auto span = static_cast<std::size_t>(last - candidate) - (frame::marker_length - 1);
+            candidate = static_cast<const std::byte *>(std::memchr(candidate, '$', span));
+            if (candidate == nullptr) {
+                break;
+            }
         }
         if (std::memcmp(candidate, frame::group_start.data(), frame::marker_length) == 0) {
             cursor.skip(static_cast<std::size_t>(candidate - first));
@@ -39,46 +42,45 @@ CFind_header::EMarker CFind_header::find_header(CByte_cursor &cursor)
     return none;
 }
 
-namespace {
-
-CFrame_id checker_for(EFrame_kind kind, std::span<std::byte> buffer)
-{
-    if (kind == EFrame_kind::group) {
-        return CGroup_id(buffer);
-    }
-    return CMessage_id(buffer);
-}
-
-} // namespace
-
-CFrame_queue::CFrame_queue(EFrame_kind kind)
-    : m_buffer(std::make_unique<std::byte[]>(buffer_size)),
-      m_checker(checker_for(kind, {m_buffer.get(), buffer_size}))
+CFrame_queue::CFrame_queue(const CFrame_id &checker)
+    : m_buffer(std::make_unique<std::byte[]>(buffer_size)), m_checker(checker)
 {
 }
 
 // Records view the receive buffer; they go before it does.
 CFrame_queue::~CFrame_queue() { m_registry.clear(); }
 
-bool CFrame_queue::read(CByte_cursor &cursor)
+std::optional<EFrame_status> CFrame_queue::read(CByte_cursor &cursor)
 {
     std::byte *const frame = m_buffer.get();
-    if (cursor.read(frame, frame::prefix_length) < frame::prefix_length) {
-        return false;
+    const std::byte *const source = cursor.here();
+    if (cursor.remaining() < frame::prefix_length) {
+        cursor.skip(cursor.remaining());
+        return std::nullopt;
     }
-    const std::size_t byte_count = wire::load<std::uint16_t>(frame + 6);
+    const std::size_t byte_count = wire::load<std::uint16_t>(source + frame::byte_count_offset);
     if (byte_count > largest_byte_count) {
-        wire::store<std::uint16_t>(frame + 6, 0);
-        return true;
+        std::memcpy(frame, source, frame::prefix_length);
+        wire::store<std::uint16_t>(frame + frame::byte_count_offset, 0);
+        cursor.skip(frame::prefix_length);
+        return m_checker.check({frame, frame::prefix_length});
     }
-    return cursor.read(frame + frame::prefix_length, byte_count) == byte_count;
+    const std::size_t length = frame::prefix_length + byte_count;
+    if (cursor.remaining() < length) {
+        cursor.skip(cursor.remaining());
+        return std::nullopt;
+    }
+    const EFrame_status status = m_checker.check({source, length});
+    frame::copy_frame_bytes(frame, source, length);
+    cursor.skip(length);
+    return status;
 }
 
-std::uint16_t CFrame_queue::number() const { return wire::load<std::uint16_t>(m_buffer.get() + 4); }
+std::uint16_t CFrame_queue::number() const { return wire::load<std::uint16_t>(m_buffer.get() + frame::number_offset); }
 
 std::size_t CFrame_queue::frame_length() const
 {
-    const std::size_t byte_count = wire::load<std::uint16_t>(m_buffer.get() + 6);
+    const std::size_t byte_count = wire::load<std::uint16_t>(m_buffer.get() + frame::byte_count_offset);
     return std::min(byte_count + frame::prefix_length, buffer_size);
 }
 
@@ -97,7 +99,7 @@ void CFrame_queue::add_record(std::unique_ptr<CGroup_base> record, std::uint16_t
     m_registry.append({std::move(record), number});
 }
 
-CGroup_buffer::CGroup_buffer() : CFrame_queue(EFrame_kind::group) {}
+CGroup_buffer::CGroup_buffer() : CFrame_queue(CGroup_id()) {}
 
 CGroup_buffer::CPreserved_frame::CPreserved_frame(const CGroup_buffer &queue)
     : m_queue(queue), m_saved(queue.buffer(), queue.buffer() + buffer_size)
@@ -109,7 +111,7 @@ CGroup_buffer::CPreserved_frame::~CPreserved_frame()
     std::memcpy(m_queue.buffer(), m_saved.data(), m_saved.size());
 }
 
-CMessage_buffer::CMessage_buffer() : CFrame_queue(EFrame_kind::message) {}
+CMessage_buffer::CMessage_buffer() : CFrame_queue(CMessage_id()) {}
 
 void CMessage_buffer::invalidate_all()
 {
@@ -139,7 +141,7 @@ SStore_count CMessage_buffer::write_all(std::ostream &out) const
             continue;
         }
         const std::span<const std::byte> room(record.buffer(), record.buffer_size());
-        if (frame::check(room, EFrame_kind::message).status != EFrame_status::ok) {
+        if (frame::check(room, EFrame_kind::message) != EFrame_status::ok) {
             ++count.skipped;
             continue;
         }

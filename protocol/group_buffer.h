@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <vector>
@@ -58,13 +59,13 @@ public:
     EFrame_kind kind() const { return m_checker.kind(); }
     std::byte *buffer() const { return m_buffer.get(); }
 
-    // Copies the frame that starts at `cursor` (which stands on this queue's start marker) into
-    // the receive buffer. Returns false, having consumed what there was, when the bytes end
-    // before the frame does. A byte count too large for the buffer is replaced by 0 after the
-    // eight-byte prefix has been taken, so that the check that follows fails.
-    bool read(CByte_cursor &cursor);
-    // The frame check of the frame in the receive buffer.
-    EFrame_status check() { return m_checker.check(); }
+    // Takes the frame that starts at `cursor` (which stands on this queue's start marker) into
+    // the receive buffer and returns the frame check's status. The frame is checked where it lies,
+    // before the copy: reading back bytes just copied waits for the copy's stores to land. Returns
+    // nothing, having consumed what there was, when the bytes end before the frame does.
+    // A byte count too large for the receive buffer empties it (byte count 0) after the eight
+    // bytes of the prefix; its check then fails at the end marker.
+    std::optional<EFrame_status> read(CByte_cursor &cursor);
     std::string_view failing_item_name(EFrame_status status) const
     {
         return m_checker.failing_item_name(status);
@@ -79,7 +80,8 @@ public:
     void add_record(std::unique_ptr<CGroup_base> record, std::uint16_t number);
 
 protected:
-    explicit CFrame_queue(EFrame_kind kind);
+    // The checker decides the kind of frame the queue takes.
+    explicit CFrame_queue(const CFrame_id &checker);
 
     struct SRecord_node {
         std::unique_ptr<CGroup_base> record;

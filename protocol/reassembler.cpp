@@ -30,11 +30,12 @@ void CReassembler::consume(std::size_t received, IFrame_sink &sink)
             continue;
         }
         const std::size_t frame_start = cursor.position();
-        if (!queue->read(cursor)) {
+        const std::optional<EFrame_status> read = queue->read(cursor);
+        if (!read) {
             carry_from(frame_start, total);
             return;
         }
-        const EFrame_status status = queue->check();
+        const EFrame_status status = *read;
         if (status != EFrame_status::ok) {
             // A frame that fails its check may have a wrong byte count that swallowed good
             // frames behind it: scanning resumes just after its start marker.

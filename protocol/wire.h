@@ -24,36 +24,21 @@ template <class T>
 concept Value = std::is_arithmetic_v<T> && (sizeof(T) == 1 || sizeof(T) == 2 || sizeof(T) == 4 ||
                                             sizeof(T) == 8);
 
-template <class T>
-constexpr T byteswap_if_big(T value)
-{
-    if constexpr (std::endian::native == std::endian::little || sizeof(T) == 1) {
-        return value;
-    } else {
-        using U = std::conditional_t<
-            sizeof(T) == 2, std::uint16_t,
-            std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>>;
-        U bits = std::bit_cast<U>(value);
-        U swapped = 0;
-        for (std::size_t i = 0; i < sizeof(T); ++i) {
-            swapped = static_cast<U>((swapped << 8) | ((bits >> (8 * i)) & 0xFF));
-        }
-        return std::bit_cast<T>(swapped);
-    }
-}
+// The wire is little-endian and so are the machines this program is built for; loads and stores
+// are plain copies. A big-endian port would swap bytes here and in frame::word_sum.
+static_assert(std::endian::native == std::endian::little, "the KORU wire is little-endian");
 
 template <Value T>
 inline T load(const std::byte *position)
 {
     T value;
     std::memcpy(&value, position, sizeof(T));
-    return byteswap_if_big(value);
+    return value;
 }
 
 template <Value T>
 inline void store(std::byte *position, T value)
 {
-    value = byteswap_if_big(value);
     std::memcpy(position, &value, sizeof(T));
 }
 

@@ -23,7 +23,7 @@ Bytes group_of_byte_count_132()
     return frame_bytes::group(1, frame_bytes::filler(102, 1));
 }
 
-frame::SFrame_check check(const Bytes &bytes, EFrame_kind kind = EFrame_kind::group)
+EFrame_status check(const Bytes &bytes, EFrame_kind kind = EFrame_kind::group)
 {
     return frame::check(bytes, kind);
 }
@@ -32,27 +32,26 @@ TEST(FrameCheck, GoodGroupPasses)
 {
     const Bytes frame = group_of_byte_count_132();
     ASSERT_EQ(frame.size(), 140u);
-    const auto result = check(frame);
-    EXPECT_EQ(result.status, EFrame_status::ok);
-    EXPECT_EQ(result.number, 1);
-    EXPECT_EQ(result.byte_count, 132);
+    EXPECT_EQ(check(frame), EFrame_status::ok);
+    EXPECT_EQ(frame::number_of(frame), 1);
+    EXPECT_EQ(frame::byte_count_of(frame), 132);
 }
 
 TEST(FrameCheck, EachTestFailsWithItsStatusAndItem)
 {
     Bytes changed_body = group_of_byte_count_132();
     changed_body[60] ^= std::byte{0x01};
-    EXPECT_EQ(check(changed_body).status, EFrame_status::bad_checksum);
+    EXPECT_EQ(check(changed_body), EFrame_status::bad_checksum);
 
     Bytes swapped_end = group_of_byte_count_132();
     swapped_end[138] = std::byte{'#'};
     swapped_end[139] = std::byte{'$'};
-    EXPECT_EQ(check(swapped_end).status, EFrame_status::bad_end);
+    EXPECT_EQ(check(swapped_end), EFrame_status::bad_end);
 
     Bytes wrong_start = group_of_byte_count_132();
     wrong_start[3] = std::byte{'X'};
-    EXPECT_EQ(check(wrong_start).status, EFrame_status::bad_start);
-    EXPECT_EQ(check(group_of_byte_count_132(), EFrame_kind::message).status,
+    EXPECT_EQ(check(wrong_start), EFrame_status::bad_start);
+    EXPECT_EQ(check(group_of_byte_count_132(), EFrame_kind::message),
               EFrame_status::bad_start);
 
     EXPECT_EQ(frame::failing_item_name(EFrame_kind::group, EFrame_status::bad_start), "Group Start");
@@ -76,14 +75,13 @@ TEST(FrameCheck, ByteCountBeyondTheRoomFailsWithoutReadingPastIt)
         std::memcpy(room.data(), "$GRP", 4);
         room[6] = std::byte{static_cast<std::uint8_t>(byte_count & 0xFF)};
         room[7] = std::byte{static_cast<std::uint8_t>(byte_count >> 8)};
-        const auto result = check(room);
-        EXPECT_EQ(result.status, EFrame_status::bad_byte_count) << byte_count;
-        EXPECT_EQ(result.byte_count, byte_count) << "the count read is reported";
-        EXPECT_EQ(result.number, 0);
+        CGroup_id checker;
+        EXPECT_EQ(checker.check(room), EFrame_status::bad_byte_count) << byte_count;
+        EXPECT_EQ(checker.current_byte_count(), 0);
     }
     Bytes exact = frame_bytes::group(1, frame_bytes::filler(2048 - 40, 3));
     ASSERT_EQ(exact.size(), 2048u);
-    EXPECT_EQ(check(exact).status, EFrame_status::ok) << "a frame filling the room exactly fits";
+    EXPECT_EQ(check(exact), EFrame_status::ok) << "a frame filling the room exactly fits";
 }
 
 TEST(FrameCheck, TinyByteCountsFailAtTheEndMarker)
@@ -92,9 +90,9 @@ TEST(FrameCheck, TinyByteCountsFailAtTheEndMarker)
         Bytes frame(16, std::byte{0});
         std::memcpy(frame.data(), "$MSG", 4);
         frame[6] = std::byte{byte_count};
-        EXPECT_EQ(check(frame, EFrame_kind::message).status, EFrame_status::bad_end);
+        EXPECT_EQ(check(frame, EFrame_kind::message), EFrame_status::bad_end);
     }
-    EXPECT_EQ(check(Bytes(5, std::byte{'$'})).status, EFrame_status::bad_byte_count)
+    EXPECT_EQ(check(Bytes(5, std::byte{'$'})), EFrame_status::bad_byte_count)
         << "fewer bytes than a prefix";
 }
 
@@ -141,7 +139,7 @@ TEST(Records, GroupRecordLaysItsFrameOverTheBuffer)
     EXPECT_EQ(group.name(), "Group 1");
 
     group.footer().compute_checksum();
-    EXPECT_EQ(frame::check({buffer.data(), buffer.size()}, EFrame_kind::group).status,
+    EXPECT_EQ(frame::check({buffer.data(), buffer.size()}, EFrame_kind::group),
               EFrame_status::ok);
 }
 
@@ -237,21 +235,20 @@ TEST(Records, SameContentIgnoresNumberTransactionAndChecksum)
 
 TEST(Checker, KeepsTheNumberAndCountOfAGoodFrameOnly)
 {
-    Bytes buffer = group_of_byte_count_132();
-    buffer.resize(2048);
-    CGroup_id checker(buffer);
-    EXPECT_EQ(checker.check(), EFrame_status::ok);
+    Bytes frame = group_of_byte_count_132();
+    CGroup_id checker;
+    EXPECT_EQ(checker.check(frame), EFrame_status::ok);
     EXPECT_EQ(checker.current_number(), 1);
     EXPECT_EQ(checker.current_byte_count(), 132);
-    EXPECT_TRUE(checker.checksum_ok());
 
-    buffer[0] = std::byte{'#'};
-    EXPECT_EQ(checker.check(), EFrame_status::bad_start);
+    frame[0] = std::byte{'#'};
+    EXPECT_EQ(checker.check(frame), EFrame_status::bad_start);
     EXPECT_EQ(checker.current_number(), 0);
     EXPECT_EQ(checker.current_byte_count(), 0);
     EXPECT_EQ(checker.failing_item_name(EFrame_status::bad_start), "Group Start");
 
-    CMessage_id message_checker(buffer);
+    CMessage_id message_checker;
+    EXPECT_EQ(message_checker.check(group_of_byte_count_132()), EFrame_status::bad_start);
     EXPECT_EQ(message_checker.failing_item_name(EFrame_status::bad_end), "Message End");
 }
 

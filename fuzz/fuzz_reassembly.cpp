@@ -1,0 +1,126 @@
+// Feeds arbitrary bytes to reassembly twice: in the largest reads there is room for, and in reads
+// whose lengths come from the input. Both must deliver the same frames; every frame delivered as
+// good must pass the frame check; the records read through the queues must stay inside their
+// buffers whatever the frames say.
+
+#include "protocol/reassembler.h"
+
+#include "test_records.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <vector>
+
+namespace {
+
+struct SDelivered {
+    EFrame_kind kind;
+    EFrame_status status;
+    std::vector<std::byte> bytes;
+
+    bool operator==(const SDelivered &) const = default;
+};
+
+class CReading_sink : public IFrame_sink {
+public:
+    CReading_sink(CGroup_buffer &groups, CMessage_buffer &messages)
+        : m_groups(groups), m_messages(messages)
+    {
+    }
+
+    void frame_received(CFrame_queue &queue, EFrame_status status) override
+    {
+        std::size_t length = frame::prefix_length;
+        if (status == EFrame_status::ok) {
+            length = queue.frame_length();
+            if (frame::check({queue.buffer(), length}, queue.kind()) != EFrame_status::ok) {
+                std::abort();
+            }
+            if (queue.kind() == EFrame_kind::group) {
+                read_groups();
+            } else {
+                read_messages();
+            }
+        }
+        delivered.push_back({queue.kind(), status, {queue.buffer(), queue.buffer() + length}});
+    }
+
+    std::vector<SDelivered> delivered;
+    double checksum = 0; // keeps the reads from being optimised away
+
+private:
+    void read_groups()
+    {
+        CTest_group &group = Get(m_groups, m_group);
+        if (group.is_current() && group.holds(*group.status)) {
+            checksum += group.position->latitude().get() + group.speed->get() + group.status->get();
+        }
+        CTest_counter_group &counter = Get(m_groups, m_counter);
+        if (counter.is_current() && counter.holds(*counter.pulses)) {
+            checksum += counter.pulses->get();
+        }
+    }
+
+    void read_messages()
+    {
+        CTest_list_message &list = Get(m_messages, m_list);
+        if (m_messages.copy_to_record() != &list || !list.holds(*list.count)) {
+            return;
+        }
+        list.lay_out_for_received_count();
+        for (std::size_t i = 0; i < list.entries->count(); ++i) {
+            if (list.holds((*list.entries)[i])) {
+                checksum += (*list.entries)[i].get();
+            }
+        }
+    }
+
+    CGroup_buffer &m_groups;
+    CMessage_buffer &m_messages;
+    CTest_group *m_group = nullptr;
+    CTest_counter_group *m_counter = nullptr;
+    CTest_list_message *m_list = nullptr;
+};
+
+// Reads of `next_length()` bytes until the input is used up.
+template <class NextLength>
+std::vector<SDelivered> reassemble(const std::byte *data, std::size_t size, NextLength next_length)
+{
+    CGroup_buffer groups;
+    CMessage_buffer messages;
+    CReassembler reassembler(4096);
+    reassembler.set_group_queue(&groups);
+    reassembler.set_message_queue(&messages);
+    CReading_sink sink(groups, messages);
+    std::size_t position = 0;
+    while (position < size) {
+        const std::span<std::byte> area = reassembler.free_area();
+        const std::size_t count = std::min({next_length(area.size()), area.size(), size - position});
+        std::memcpy(area.data(), data + position, count);
+        reassembler.consume(count, sink);
+        position += count;
+    }
+    return std::move(sink.delivered);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *input, std::size_t size)
+{
+    if (size < 1) {
+        return 0;
+    }
+    const auto *data = reinterpret_cast<const std::byte *>(input + 1);
+    const std::size_t length = size - 1;
+
+    const auto whole = reassemble(data, length, [](std::size_t room) { return room; });
+    std::minstd_rand random(input[0] + 1u);
+    const auto chunked = reassemble(data, length, [&](std::size_t room) {
+        return std::uniform_int_distribution<std::size_t>(1, room)(random);
+    });
+    if (whole != chunked) {
+        std::abort();
+    }
+    return 0;
+}
