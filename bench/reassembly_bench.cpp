@@ -24,7 +24,8 @@ const Bytes &group1_stream()
         Bytes out;
         for (std::size_t i = 0; i < frames_in_stream; ++i) {
             // 102 body bytes after the group header: a 140-byte frame like Group 1.
-            frame_bytes::append(out, frame_bytes::group(1, frame_bytes::filler(102, static_cast<std::uint8_t>(i))));
+            frame_bytes::append(
+                out, frame_bytes::group(1, frame_bytes::filler(102, static_cast<std::uint8_t>(i))));
         }
         return out;
     }();

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *input, std::size_t siz
 
     for (const EFrame_kind kind : {EFrame_kind::group, EFrame_kind::message}) {
         if (frame::check(bytes, kind) == EFrame_status::ok) {
-            const std::size_t length = std::size_t{frame::byte_count_of(bytes)} + frame::prefix_length;
+            const std::size_t length =
+                std::size_t{frame::byte_count_of(bytes)} + frame::prefix_length;
             if (length > size || frame::word_sum(bytes.first(length)) != 0 ||
                 std::memcmp(room.get() + length - 2, "$#", 2) != 0) {
                 std::abort();

@@ -26,8 +26,7 @@ class CReading_sink : public IFrame_sink {
 public:
     CReading_sink(CGroup_buffer &groups, CMessage_buffer &messages)
         : m_groups(groups), m_messages(messages)
-    {
-    }
+    {}
 
     void frame_received(CFrame_queue &queue, EFrame_status status) override
     {
@@ -96,7 +95,8 @@ std::vector<SDelivered> reassemble(const std::byte *data, std::size_t size, Next
     std::size_t position = 0;
     while (position < size) {
         const std::span<std::byte> area = reassembler.free_area();
-        const std::size_t count = std::min({next_length(area.size()), area.size(), size - position});
+        const std::size_t count =
+            std::min({next_length(area.size()), area.size(), size - position});
         std::memcpy(area.data(), data + position, count);
         reassembler.consume(count, sink);
         position += count;

@@ -17,7 +17,8 @@ void write(const std::string &folder, const std::string &name, const Bytes &byte
     if (with_seed) {
         out.put(static_cast<char>(name.size())); // the reassembly target's chunking seed
     }
-    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char *>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 } // namespace

@@ -24,8 +24,7 @@ class TBit_field : public CComposite_item {
 public:
     static constexpr unsigned bit_count = 8 * sizeof(T);
 
-    TBit_field(CComposite_item *parent, std::string_view name, T initial)
-        : TBit_field(parent, name)
+    TBit_field(CComposite_item *parent, std::string_view name, T initial) : TBit_field(parent, name)
     {
         set(initial);
     }
@@ -59,7 +58,10 @@ public:
     // The bits that have a named pointer.
     T claimed_mask() const { return m_claimed; }
     // The pointer named for bit `bit`, or null when the bit has no name.
-    const TBit_pointer<T> *bit(unsigned bit) const { return bit < bit_count ? m_named[bit] : nullptr; }
+    const TBit_pointer<T> *bit(unsigned bit) const
+    {
+        return bit < bit_count ? m_named[bit] : nullptr;
+    }
 
 private:
     friend class TBit_pointer<T>;
@@ -125,7 +127,9 @@ template <class T>
 class TBit_range_pointer : public CScalar_item {
 public:
     TBit_range_pointer(TBit_field<T> *field, std::string_view name, unsigned first, unsigned last)
-        : CScalar_item(field, name), m_field(field), m_first(first),
+        : CScalar_item(field, name),
+          m_field(field),
+          m_first(first),
           m_mask(range_mask(name, first, last))
     {
         attach_inside();
@@ -144,7 +148,8 @@ public:
     {
         const std::uint64_t field = m_field->get();
         const std::uint64_t range = std::uint64_t{m_mask} << m_first;
-        m_field->set(static_cast<T>((field & ~range) | ((std::uint64_t{value} & m_mask) << m_first)));
+        m_field->set(
+            static_cast<T>((field & ~range) | ((std::uint64_t{value} & m_mask) << m_first)));
     }
     T get() const { return static_cast<T>((m_field->get() >> m_first) & m_mask); }
     void get(T &out) const { out = get(); }

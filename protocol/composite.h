@@ -23,8 +23,7 @@ protected:
           m_components{new TScalar<T>(this, component_names[0], first),
                        new TScalar<T>(this, component_names[1], second),
                        new TScalar<T>(this, component_names[2], third)}
-    {
-    }
+    {}
 
 private:
     std::array<TScalar<T> *, 3> m_components;
@@ -38,8 +37,7 @@ public:
         : TTriple<T>(parent, name,
                      {"Latitude Component", "Longitude Component", "Altitude Component"}, latitude,
                      longitude, altitude)
-    {
-    }
+    {}
     TScalar<T> &latitude() { return this->component(0); }
     TScalar<T> &longitude() { return this->component(1); }
     TScalar<T> &altitude() { return this->component(2); }
@@ -52,8 +50,7 @@ public:
          T east = CInvalid::of<T>(), T down = CInvalid::of<T>())
         : TTriple<T>(parent, name, {"North Component", "East Component", "Down Component"}, north,
                      east, down)
-    {
-    }
+    {}
     TScalar<T> &north() { return this->component(0); }
     TScalar<T> &east() { return this->component(1); }
     TScalar<T> &down() { return this->component(2); }
@@ -64,10 +61,9 @@ class TRph : public TTriple<T> {
 public:
     TRph(CComposite_item *parent, std::string_view name, T roll = CInvalid::of<T>(),
          T pitch = CInvalid::of<T>(), T heading = CInvalid::of<T>())
-        : TTriple<T>(parent, name, {"Roll Component", "Pitch Component", "Heading Component"},
-                     roll, pitch, heading)
-    {
-    }
+        : TTriple<T>(parent, name, {"Roll Component", "Pitch Component", "Heading Component"}, roll,
+                     pitch, heading)
+    {}
     TScalar<T> &roll() { return this->component(0); }
     TScalar<T> &pitch() { return this->component(1); }
     TScalar<T> &heading() { return this->component(2); }
@@ -76,14 +72,12 @@ public:
 template <class T>
 class TLon_tra_dwn : public TTriple<T> {
 public:
-    TLon_tra_dwn(CComposite_item *parent, std::string_view name,
-                 T longitudinal = CInvalid::of<T>(), T transverse = CInvalid::of<T>(),
-                 T down = CInvalid::of<T>())
+    TLon_tra_dwn(CComposite_item *parent, std::string_view name, T longitudinal = CInvalid::of<T>(),
+                 T transverse = CInvalid::of<T>(), T down = CInvalid::of<T>())
         : TTriple<T>(parent, name,
                      {"Longitudinal Component", "Transverse Component", "Down Component"},
                      longitudinal, transverse, down)
-    {
-    }
+    {}
     TScalar<T> &longitudinal() { return this->component(0); }
     TScalar<T> &transverse() { return this->component(1); }
     TScalar<T> &down() { return this->component(2); }
@@ -97,8 +91,7 @@ public:
         : TTriple<T>(parent, name,
                      {"Along Track Component", "Across Track Component", "Down Component"}, along,
                      across, down)
-    {
-    }
+    {}
     TScalar<T> &along_track() { return this->component(0); }
     TScalar<T> &across_track() { return this->component(1); }
     TScalar<T> &down() { return this->component(2); }
@@ -110,8 +103,7 @@ public:
     TXyz(CComposite_item *parent, std::string_view name, T x = CInvalid::of<T>(),
          T y = CInvalid::of<T>(), T z = CInvalid::of<T>())
         : TTriple<T>(parent, name, {"X Component", "Y Component", "Z Component"}, x, y, z)
-    {
-    }
+    {}
     TScalar<T> &x() { return this->component(0); }
     TScalar<T> &y() { return this->component(1); }
     TScalar<T> &z() { return this->component(2); }
@@ -136,7 +128,10 @@ public:
     }
 
     E &operator[](std::size_t index) { return static_cast<E &>(*children()[index]); }
-    const E &operator[](std::size_t index) const { return static_cast<const E &>(*children()[index]); }
+    const E &operator[](std::size_t index) const
+    {
+        return static_cast<const E &>(*children()[index]);
+    }
 
     std::size_t capacity() const { return children().count(); }
     std::size_t count() const { return children().in_use(); }

@@ -37,7 +37,8 @@ std::uint16_t word_sum(std::span<const std::byte> bytes)
     std::uint64_t rest = 0;
     if (bytes.data() + bytes.size() - position >= 8) {
         const auto block = wire::load<std::uint64_t>(position);
-        rest = (block & 0xFFFF) + ((block >> 16) & 0xFFFF) + ((block >> 32) & 0xFFFF) + (block >> 48);
+        rest =
+            (block & 0xFFFF) + ((block >> 16) & 0xFFFF) + ((block >> 32) & 0xFFFF) + (block >> 48);
         position += 8;
     }
     const std::byte *const words_end = bytes.data() + (bytes.size() - bytes.size() % 2);

@@ -17,45 +17,40 @@ CTime_types::CTime_types(CComposite_item *parent, std::string_view name, std::ui
     : TBit_field<std::uint8_t>(parent, name, initial),
       m_time_type_1(new TBit_range_pointer<std::uint8_t>(this, "Time Type 1", 0, 3)),
       m_time_type_2(new TBit_range_pointer<std::uint8_t>(this, "Time Type 2", 4, 7))
-{
-}
+{}
 
 CDistance_types::CDistance_types(CComposite_item *parent, std::string_view name,
                                  std::uint8_t initial)
     : TBit_field<std::uint8_t>(parent, name, initial),
       m_distance_type(new TBit_range_pointer<std::uint8_t>(this, "Distance Type", 0, 7))
-{
-}
+{}
 
 CFrame_prefix::CFrame_prefix(CComposite_item *parent, std::string_view name, EFrame_kind kind,
                              std::uint16_t number, std::uint16_t byte_count)
     : CComposite_item(parent, name),
-      m_start_marker(new TScalar<char *>(
-          this, kind == EFrame_kind::group ? "Group Start" : "Message Start",
-          frame::start_marker(kind))),
+      m_start_marker(
+          new TScalar<char *>(this, kind == EFrame_kind::group ? "Group Start" : "Message Start",
+                              frame::start_marker(kind))),
       m_id(new TScalar<std::uint16_t>(this, kind == EFrame_kind::group ? "Group ID" : "Message ID",
                                       number)),
       m_byte_count(new TScalar<std::uint16_t>(this, "Byte Count", byte_count))
-{
-}
+{}
 
-CGroup_header::CGroup_header(CComposite_item *parent, std::string_view name,
-                             std::uint16_t number, std::uint16_t byte_count)
+CGroup_header::CGroup_header(CComposite_item *parent, std::string_view name, std::uint16_t number,
+                             std::uint16_t byte_count)
     : CFrame_prefix(parent, name, EFrame_kind::group, number, byte_count),
       m_time_1(new TScalar<double>(this, "Time 1", 0.0)),
       m_time_2(new TScalar<double>(this, "Time 2", 0.0)),
       m_distance_tag(new TScalar<double>(this, "Distance Tag", 1.0)),
       m_time_types(new CTime_types(this, "Time Types", 0)),
       m_distance_types(new CDistance_types(this, "Distance Types", 0))
-{
-}
+{}
 
 CMessage_header::CMessage_header(CComposite_item *parent, std::string_view name,
                                  std::uint16_t number, std::uint16_t byte_count)
     : CFrame_prefix(parent, name, EFrame_kind::message, number, byte_count),
       m_transaction_number(new TScalar<std::uint16_t>(this, "Transaction Number", 0))
-{
-}
+{}
 
 std::size_t CFrame_footer::pad_for(std::size_t length)
 {
@@ -80,33 +75,33 @@ void CFrame_footer::compute_checksum()
 
 CGroup_footer::CGroup_footer(CComposite_item *parent, std::string_view name)
     : CFrame_footer(parent, name, "GroupEnd")
-{
-}
+{}
 
 CMessage_footer::CMessage_footer(CComposite_item *parent, std::string_view name)
     : CFrame_footer(parent, name, "Message End")
-{
-}
+{}
 
 CGroup_base::CGroup_base(std::string_view name, std::byte *buffer, std::size_t buffer_size)
     : CComposite_item(buffer, name), m_buffer(buffer), m_buffer_size(buffer_size)
-{
-}
+{}
 
 CGroup_base::CGroup_base(std::string_view name, std::size_t buffer_size)
     : CGroup_base(name, std::make_unique<std::byte[]>(buffer_size), buffer_size)
-{
-}
+{}
 
 CGroup_base::CGroup_base(std::string_view name, std::unique_ptr<std::byte[]> storage,
                          std::size_t buffer_size)
-    : CComposite_item(storage.get(), name), m_owned(std::move(storage)), m_buffer(m_owned.get()),
+    : CComposite_item(storage.get(), name),
+      m_owned(std::move(storage)),
+      m_buffer(m_owned.get()),
       m_buffer_size(buffer_size)
-{
-}
+{}
 
 // The items are views onto the buffer: they go first.
-CGroup_base::~CGroup_base() { remove_all(); }
+CGroup_base::~CGroup_base()
+{
+    remove_all();
+}
 
 std::uint16_t CGroup_base::frame_number() const
 {
@@ -150,10 +145,10 @@ bool CGroup_base::same_content(const CGroup_base &other) const
 
 CGroup_record::CGroup_record(std::byte *buffer, std::size_t buffer_size, std::uint16_t number,
                              std::uint16_t byte_count, std::string_view header_name)
-    : CGroup_base("Group " + std::to_string(number), buffer, buffer_size), m_number(number),
+    : CGroup_base("Group " + std::to_string(number), buffer, buffer_size),
+      m_number(number),
       m_header(new CGroup_header(this, header_name, number, byte_count))
-{
-}
+{}
 
 void CGroup_record::close_layout(std::string_view footer_name)
 {
@@ -164,9 +159,9 @@ CMessage_record::CMessage_record(std::uint16_t number, std::uint16_t byte_count,
                                  std::string_view header_name)
     : CGroup_base("Message " + std::to_string(number),
                   std::size_t{byte_count} + frame::prefix_length),
-      m_number(number), m_header(new CMessage_header(this, header_name, number, byte_count))
-{
-}
+      m_number(number),
+      m_header(new CMessage_header(this, header_name, number, byte_count))
+{}
 
 void CMessage_record::close_layout(std::string_view footer_name)
 {

@@ -188,8 +188,7 @@ public:
 
 protected:
     // `byte_count` is the largest this record's frame gets; the buffer is that plus the prefix.
-    CMessage_record(std::uint16_t number, std::uint16_t byte_count,
-                    std::string_view header_name);
+    CMessage_record(std::uint16_t number, std::uint16_t byte_count, std::string_view header_name);
     void close_layout(std::string_view footer_name);
     // Drops the footer so that the body can change length; close_layout adds a new one.
     void open_layout();

@@ -22,7 +22,8 @@ CFind_header::EMarker CFind_header::find_header(CByte_cursor &cursor)
     while (last - candidate >= static_cast<std::ptrdiff_t>(frame::marker_length)) {
         // In a clean stream the next frame starts right here: no search needed.
         if (*candidate != std::byte{'$'}) {
-            const auto span = static_cast<std::size_t>(last - candidate) - (frame::marker_length - 1);
+            const auto span =
+                static_cast<std::size_t>(last - candidate) - (frame::marker_length - 1);
             candidate = static_cast<const std::byte *>(std::memchr(candidate, '$', span));
             if (candidate == nullptr) {
                 break;
@@ -44,11 +45,13 @@ CFind_header::EMarker CFind_header::find_header(CByte_cursor &cursor)
 
 CFrame_queue::CFrame_queue(const CFrame_id &checker)
     : m_buffer(std::make_unique<std::byte[]>(buffer_size)), m_checker(checker)
-{
-}
+{}
 
 // Records view the receive buffer; they go before it does.
-CFrame_queue::~CFrame_queue() { m_registry.clear(); }
+CFrame_queue::~CFrame_queue()
+{
+    m_registry.clear();
+}
 
 std::optional<EFrame_status> CFrame_queue::read(CByte_cursor &cursor)
 {
@@ -76,11 +79,15 @@ std::optional<EFrame_status> CFrame_queue::read(CByte_cursor &cursor)
     return status;
 }
 
-std::uint16_t CFrame_queue::number() const { return wire::load<std::uint16_t>(m_buffer.get() + frame::number_offset); }
+std::uint16_t CFrame_queue::number() const
+{
+    return wire::load<std::uint16_t>(m_buffer.get() + frame::number_offset);
+}
 
 std::size_t CFrame_queue::frame_length() const
 {
-    const std::size_t byte_count = wire::load<std::uint16_t>(m_buffer.get() + frame::byte_count_offset);
+    const std::size_t byte_count =
+        wire::load<std::uint16_t>(m_buffer.get() + frame::byte_count_offset);
     return std::min(byte_count + frame::prefix_length, buffer_size);
 }
 
@@ -103,8 +110,7 @@ CGroup_buffer::CGroup_buffer() : CFrame_queue(CGroup_id()) {}
 
 CGroup_buffer::CPreserved_frame::CPreserved_frame(const CGroup_buffer &queue)
     : m_queue(queue), m_saved(queue.buffer(), queue.buffer() + buffer_size)
-{
-}
+{}
 
 CGroup_buffer::CPreserved_frame::~CPreserved_frame()
 {

@@ -38,8 +38,7 @@ std::byte *CScalar_item::place(std::byte *position)
     return m_end;
 }
 
-CComposite_item::CComposite_item(std::byte *position, std::string_view name)
-    : CItem(nullptr, name)
+CComposite_item::CComposite_item(std::byte *position, std::string_view name) : CItem(nullptr, name)
 {
     m_start = position;
     m_end = position;
@@ -51,7 +50,10 @@ CComposite_item::CComposite_item(CComposite_item *parent, std::string_view name)
     attach();
 }
 
-CComposite_item::~CComposite_item() { remove_all(); }
+CComposite_item::~CComposite_item()
+{
+    remove_all();
+}
 
 std::size_t CComposite_item::size() const
 {
@@ -72,7 +74,10 @@ std::byte *CComposite_item::place(std::byte *position)
     return m_end;
 }
 
-void CComposite_item::add(CItem *item) { m_children.append(std::unique_ptr<CItem>(item)); }
+void CComposite_item::add(CItem *item)
+{
+    m_children.append(std::unique_ptr<CItem>(item));
+}
 
 void CComposite_item::remove(CItem *item)
 {

@@ -6,8 +6,7 @@
 CReassembler::CReassembler(std::size_t area_size)
     : m_area_size(std::max(area_size, smallest_area)),
       m_area(std::make_unique<std::byte[]>(m_area_size))
-{
-}
+{}
 
 void CReassembler::consume(std::size_t received, IFrame_sink &sink)
 {

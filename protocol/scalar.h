@@ -30,19 +30,11 @@ public:
 
     void set(T value) { wire::store(m_start, value); }
     // Single-precision fields accept a double and store it rounded.
-    void set(double value)
-        requires std::same_as<T, float>
-    {
-        set(static_cast<float>(value));
-    }
+    void set(double value) requires std::same_as<T, float> { set(static_cast<float>(value)); }
 
     T get() const { return wire::load<T>(m_start); }
     void get(T &out) const { out = get(); }
-    void get(double &out) const
-        requires std::same_as<T, float>
-    {
-        out = get();
-    }
+    void get(double &out) const requires std::same_as<T, float> { out = get(); }
 
     // Integers are valid when they differ from the sentinel. Floating values are valid when they
     // are finite and smaller in magnitude than the sentinel (the computer marks "no data" with
@@ -111,7 +103,8 @@ public:
         const char *chars = reinterpret_cast<const char *>(m_start);
         const void *zero = std::memchr(chars, 0, m_length);
         const std::size_t count =
-            zero == nullptr ? m_length : static_cast<std::size_t>(static_cast<const char *>(zero) - chars);
+            zero == nullptr ? m_length
+                            : static_cast<std::size_t>(static_cast<const char *>(zero) - chars);
         return {chars, count};
     }
 

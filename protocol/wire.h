@@ -21,8 +21,8 @@ using wire_ulong = std::uint32_t;
 namespace wire {
 
 template <class T>
-concept Value = std::is_arithmetic_v<T> && (sizeof(T) == 1 || sizeof(T) == 2 || sizeof(T) == 4 ||
-                                            sizeof(T) == 8);
+concept Value = std::is_arithmetic_v<T> &&
+    (sizeof(T) == 1 || sizeof(T) == 2 || sizeof(T) == 4 || sizeof(T) == 8);
 
 // The wire is little-endian and so are the machines this program is built for; loads and stores
 // are plain copies. A big-endian port would swap bytes here and in frame::word_sum.

@@ -51,10 +51,10 @@ TEST(FrameCheck, EachTestFailsWithItsStatusAndItem)
     Bytes wrong_start = group_of_byte_count_132();
     wrong_start[3] = std::byte{'X'};
     EXPECT_EQ(check(wrong_start), EFrame_status::bad_start);
-    EXPECT_EQ(check(group_of_byte_count_132(), EFrame_kind::message),
-              EFrame_status::bad_start);
+    EXPECT_EQ(check(group_of_byte_count_132(), EFrame_kind::message), EFrame_status::bad_start);
 
-    EXPECT_EQ(frame::failing_item_name(EFrame_kind::group, EFrame_status::bad_start), "Group Start");
+    EXPECT_EQ(frame::failing_item_name(EFrame_kind::group, EFrame_status::bad_start),
+              "Group Start");
     EXPECT_EQ(frame::failing_item_name(EFrame_kind::message, EFrame_status::bad_start),
               "Message Start");
     EXPECT_EQ(frame::failing_item_name(EFrame_kind::group, EFrame_status::bad_byte_count),
@@ -69,8 +69,8 @@ TEST(FrameCheck, EachTestFailsWithItsStatusAndItem)
 TEST(FrameCheck, ByteCountBeyondTheRoomFailsWithoutReadingPastIt)
 {
     // Each buffer is exactly the room offered, so a read past it is caught by the sanitizers.
-    for (const std::uint16_t byte_count : {std::uint16_t{2050}, std::uint16_t{2041},
-                                           std::uint16_t{2044}, std::uint16_t{65535}}) {
+    for (const std::uint16_t byte_count :
+         {std::uint16_t{2050}, std::uint16_t{2041}, std::uint16_t{2044}, std::uint16_t{65535}}) {
         Bytes room(2048, std::byte{0});
         std::memcpy(room.data(), "$GRP", 4);
         room[6] = std::byte{static_cast<std::uint8_t>(byte_count & 0xFF)};
@@ -100,8 +100,8 @@ TEST(FrameCheck, ChecksumRules)
 {
     // A hand-made 12-byte message: "$MSG" 7, byte count 4, checksum, "$#".
     // Words: 0x4D24 + 0x4753 + 0x0007 + 0x0004 + 0x2324 = 0xB7A6 -> checksum 0x485A.
-    const Bytes golden = {std::byte{'$'}, std::byte{'M'}, std::byte{'S'}, std::byte{'G'},
-                          std::byte{7},   std::byte{0},   std::byte{4},   std::byte{0},
+    const Bytes golden = {std::byte{'$'},  std::byte{'M'},  std::byte{'S'}, std::byte{'G'},
+                          std::byte{7},    std::byte{0},    std::byte{4},   std::byte{0},
                           std::byte{0x5A}, std::byte{0x48}, std::byte{'$'}, std::byte{'#'}};
     EXPECT_TRUE(frame::checksum_ok(golden));
     Bytes computed = golden;
@@ -139,8 +139,7 @@ TEST(Records, GroupRecordLaysItsFrameOverTheBuffer)
     EXPECT_EQ(group.name(), "Group 1");
 
     group.footer().compute_checksum();
-    EXPECT_EQ(frame::check({buffer.data(), buffer.size()}, EFrame_kind::group),
-              EFrame_status::ok);
+    EXPECT_EQ(frame::check({buffer.data(), buffer.size()}, EFrame_kind::group), EFrame_status::ok);
 }
 
 TEST(Records, ReceivedGroupIsReadThroughTheRecord)

@@ -188,8 +188,8 @@ TEST_F(ItemTest, BitPointersTestSetAndReleaseTheirBit)
 
 TEST_F(ItemTest, NamedBitSetsAndBitArrays)
 {
-    auto *set = new TBit_set<std::uint32_t>(&root, "Status A", 0xFFFFFFFFu,
-                                            {{0, "Coarse Leveling Active"}, {7, "Full Nav Solution"}});
+    auto *set = new TBit_set<std::uint32_t>(
+        &root, "Status A", 0xFFFFFFFFu, {{0, "Coarse Leveling Active"}, {7, "Full Nav Solution"}});
     EXPECT_EQ(set->get(), 0xFFFFFF7Eu) << "wide sets clear their named bits at construction";
     EXPECT_EQ(set->bit(7)->name(), "Full Nav Solution");
     EXPECT_EQ(set->bit(1), nullptr);
@@ -243,8 +243,8 @@ TEST_F(ItemTest, ByteArrayCopiesOutNoMoreThanAsked)
 
 TEST_F(ItemTest, ArrayNamesElementsAndShrinksWithItsCount)
 {
-    auto *list = new CItem_array<TScalar<std::uint16_t>>(&root, "Display Port Group", 4,
-                                                         std::uint16_t{0});
+    auto *list =
+        new CItem_array<TScalar<std::uint16_t>>(&root, "Display Port Group", 4, std::uint16_t{0});
     auto *after = new TScalar<std::uint16_t>(&root, "Reserved", 0xBEEF);
     EXPECT_EQ(list->capacity(), 4u);
     EXPECT_EQ((*list)[3].name(), "Display Port Group 3");

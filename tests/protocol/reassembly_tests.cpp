@@ -35,7 +35,10 @@ public:
     std::vector<SReceived> received;
 };
 
-SReceived good(EFrame_kind kind, const Bytes &frame) { return {kind, EFrame_status::ok, frame}; }
+SReceived good(EFrame_kind kind, const Bytes &frame)
+{
+    return {kind, EFrame_status::ok, frame};
+}
 
 class ReassemblyTest : public ::testing::Test {
 protected:
@@ -61,7 +64,8 @@ protected:
         std::size_t position = 0;
         while (position < stream.size()) {
             const std::span<std::byte> area = reassembler.free_area();
-            std::uniform_int_distribution<std::size_t> length(1, std::min<std::size_t>(area.size(), 700));
+            std::uniform_int_distribution<std::size_t> length(
+                1, std::min<std::size_t>(area.size(), 700));
             const std::size_t count = std::min(length(random), stream.size() - position);
             std::memcpy(area.data(), stream.data() + position, count);
             reassembler.consume(count, sink);
@@ -206,8 +210,9 @@ TEST_F(ReassemblyTest, AnyChunkingYieldsTheSameFramesInTheSameOrder)
         const bool is_message = i % 3 == 0;
         const Bytes body = frame_bytes::filler(static_cast<std::size_t>(body_length(random)),
                                                static_cast<std::uint8_t>(i));
-        const Bytes frame = is_message ? frame_bytes::message(i, i, body)
-                                       : frame_bytes::group(static_cast<std::uint16_t>(i % 7 + 1), body);
+        const Bytes frame = is_message
+                                ? frame_bytes::message(i, i, body)
+                                : frame_bytes::group(static_cast<std::uint16_t>(i % 7 + 1), body);
         if (i % 5 == 0) {
             frame_bytes::put_text(stream, "$GR\x01$M");
         }

@@ -12,7 +12,10 @@ namespace frame_bytes {
 
 using Bytes = std::vector<std::byte>;
 
-inline void put_u8(Bytes &out, std::uint8_t value) { out.push_back(std::byte{value}); }
+inline void put_u8(Bytes &out, std::uint8_t value)
+{
+    out.push_back(std::byte{value});
+}
 
 inline void put_u16(Bytes &out, std::uint16_t value)
 {
@@ -53,7 +56,10 @@ inline void put_text(Bytes &out, std::string_view text)
     }
 }
 
-inline void append(Bytes &out, const Bytes &more) { out.insert(out.end(), more.begin(), more.end()); }
+inline void append(Bytes &out, const Bytes &more)
+{
+    out.insert(out.end(), more.begin(), more.end());
+}
 
 // marker | number | byte count | body | zero pad to a multiple of 4 | checksum | "$#"
 inline Bytes make_frame(std::string_view marker, std::uint16_t number, const Bytes &body)
