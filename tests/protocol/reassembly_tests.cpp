@@ -149,22 +149,12 @@ TEST_F(ReassemblyTest, LongGarbageIsDroppedNotCarried)
     EXPECT_EQ(sink.received[0], good(EFrame_kind::group, pulse_group(3)));
 }
 
-TEST_F(ReassemblyTest, OversizedByteCountIsABadEndAndScanningGoesOn)
+// Byte counts of 0 and 1 put the end marker on the prefix itself; counts above what the receive
+// buffer holds empty it. Either way the frame fails at its end marker and the next frame is found.
+TEST_F(ReassemblyTest, ImpossibleByteCountsFailAndScanningGoesOn)
 {
-    for (const std::uint16_t byte_count : {std::uint16_t{2041}, std::uint16_t{65535}}) {
-        sink.received.clear();
-        Bytes datagram = with_byte_count(pulse_group(1), byte_count);
-        frame_bytes::append(datagram, pulse_group(2));
-        feed(datagram);
-        ASSERT_EQ(sink.received.size(), 2u) << byte_count;
-        EXPECT_EQ(sink.received[0].status, EFrame_status::bad_end);
-        EXPECT_EQ(sink.received[1], good(EFrame_kind::group, pulse_group(2)));
-    }
-}
-
-TEST_F(ReassemblyTest, ZeroAndOneByteCountsFailAndDoNotStall)
-{
-    for (const std::uint16_t byte_count : {std::uint16_t{0}, std::uint16_t{1}}) {
+    for (const std::uint16_t byte_count :
+         {std::uint16_t{0}, std::uint16_t{1}, std::uint16_t{2041}, std::uint16_t{65535}}) {
         sink.received.clear();
         Bytes datagram = with_byte_count(pulse_group(1), byte_count);
         frame_bytes::append(datagram, pulse_group(2));
