@@ -42,10 +42,13 @@ public:
     T &operator[](std::size_t index) { return m_items[index]; }
     const T &operator[](std::size_t index) const { return m_items[index]; }
 
+    // A visible entry taken out leaves the hidden ones hidden.
     void erase_at(std::size_t index)
     {
         m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(index));
-        m_in_use = std::min(m_in_use, m_items.size());
+        if (index < m_in_use) {
+            --m_in_use;
+        }
     }
 
     void clear()

@@ -261,6 +261,16 @@ TEST_F(ItemTest, ArrayNamesElementsAndShrinksWithItsCount)
     EXPECT_EQ(after->start(), buffer.data() + 8);
 }
 
+TEST_F(ItemTest, RemovingAVisibleChildKeepsHiddenOnesHidden)
+{
+    auto *list = new CItem_array<TScalar<std::uint8_t>>(&root, "Entry", 4, std::uint8_t{0});
+    list->set_count(2);
+    list->remove(&(*list)[0]);
+    EXPECT_EQ(list->count(), 1u);
+    EXPECT_EQ(list->capacity(), 3u);
+    EXPECT_EQ((*list)[0].name(), "Entry 1");
+}
+
 TEST_F(ItemTest, EqualsComparesNameParentAndPlace)
 {
     auto *a = new TScalar<std::uint8_t>(&root, "Same", 0);
