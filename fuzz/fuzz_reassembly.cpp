@@ -3,9 +3,10 @@
 // good must pass the frame check; the records read through the queues must stay inside their
 // buffers whatever the frames say.
 
+#include "protocol/acknowledgement.h"
+#include "protocol/navigation_groups.h"
+#include "protocol/navigation_messages.h"
 #include "protocol/reassembler.h"
-
-#include "test_records.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -51,35 +52,51 @@ public:
 private:
     void read_groups()
     {
-        CTest_group &group = Get(m_groups, m_group);
-        if (group.is_current() && group.holds(*group.status)) {
-            checksum += group.position->latitude().get() + group.speed->get() + group.status->get();
+        CGroup1 &navigation = Get(m_groups, m_navigation);
+        if (navigation.is_current() && navigation.has_value(navigation.speed())) {
+            checksum += navigation.position().latitude().get() + navigation.speed().get();
         }
-        CTest_counter_group &counter = Get(m_groups, m_counter);
-        if (counter.is_current() && counter.holds(*counter.pulses)) {
-            checksum += counter.pulses->get();
+        CGroup99 &versions = Get(m_groups, m_versions);
+        if (versions.is_current() && versions.holds(versions.koru_version())) {
+            char text[200];
+            checksum += static_cast<double>(versions.koru_version().get(text, sizeof text));
+        }
+        CGroup_fdir &status = Get(m_groups, m_status);
+        if (status.is_current() && status.holds(status.fdir_level_5())) {
+            checksum += status.general_status_a().bit(7)->get() + status.fdir_level_5().get();
         }
     }
 
     void read_messages()
     {
-        CTest_list_message &list = Get(m_messages, m_list);
-        if (m_messages.copy_to_record() != &list || !list.holds(*list.count)) {
-            return;
-        }
-        list.lay_out_for_received_count();
-        for (std::size_t i = 0; i < list.entries->count(); ++i) {
-            if (list.holds((*list.entries)[i])) {
-                checksum += (*list.entries)[i].get();
+        CMessage2 &selection = Get(m_messages, m_selection);
+        Get(m_messages, m_acknowledgement);
+        const CGroup_base *copy = m_messages.copy_to_record();
+        if (copy == &selection && selection.holds(selection.group_count())) {
+            const std::size_t count = selection.lay_out_received();
+            for (std::size_t i = 0; i < count; ++i) {
+                if (!selection.holds(selection.groups()[i])) {
+                    std::abort();
+                }
+                checksum += selection.groups()[i].get();
             }
+            if (!selection.holds(selection.reserved())) {
+                std::abort();
+            }
+        } else if (copy == m_acknowledgement &&
+                   m_acknowledgement->holds(m_acknowledgement->parameter_error_name())) {
+            checksum +=
+                static_cast<double>(m_acknowledgement->parameter_error_name().text().size());
         }
     }
 
     CGroup_buffer &m_groups;
     CMessage_buffer &m_messages;
-    CTest_group *m_group = nullptr;
-    CTest_counter_group *m_counter = nullptr;
-    CTest_list_message *m_list = nullptr;
+    CGroup1 *m_navigation = nullptr;
+    CGroup99 *m_versions = nullptr;
+    CGroup_fdir *m_status = nullptr;
+    CMessage2 *m_selection = nullptr;
+    CMessage0 *m_acknowledgement = nullptr;
 };
 
 // Reads of `next_length()` bytes until the input is used up.

@@ -38,6 +38,7 @@ int main(int argc, char **argv)
     frame_bytes::put_f64(position, 120.0);
     frame_bytes::put_f32(position, 55.0f);
     frame_bytes::put_u8(position, 3);
+    frame_bytes::append(position, frame_bytes::filler(102 - position.size(), 3)); // full length
     const Bytes group1 = frame_bytes::group(1, position);
 
     Bytes pulse;
@@ -50,17 +51,17 @@ int main(int argc, char **argv)
     frame_bytes::put_u16(list, 2);
     frame_bytes::put_u16(list, 101);
     frame_bytes::put_u16(list, 0);
-    const Bytes message50 = frame_bytes::message(50, 7, list);
+    const Bytes message2 = frame_bytes::message(2, 7, list);
     const Bytes message0 = frame_bytes::message(0, 8, frame_bytes::filler(34, 5));
 
     write(folder, "group1", group1, with_seed);
-    write(folder, "message50", message50, with_seed);
+    write(folder, "message2", message2, with_seed);
     write(folder, "message0", message0, with_seed);
 
     Bytes stream = group1;
     frame_bytes::put_text(stream, "$G");
     frame_bytes::append(stream, group5);
-    frame_bytes::append(stream, message50);
+    frame_bytes::append(stream, message2);
     frame_bytes::append(stream, message0);
     frame_bytes::append(stream, frame_bytes::group(9, frame_bytes::filler(600, 1)));
     write(folder, "stream", stream, with_seed);

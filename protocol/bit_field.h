@@ -62,11 +62,12 @@ public:
     {
         return bit < bit_count ? m_named[bit] : nullptr;
     }
+    TBit_pointer<T> *bit(unsigned bit) { return bit < bit_count ? m_named[bit] : nullptr; }
 
 private:
     friend class TBit_pointer<T>;
     T m_claimed = 0;
-    std::array<const TBit_pointer<T> *, bit_count> m_named{};
+    std::array<TBit_pointer<T> *, bit_count> m_named{};
 };
 
 // How a bit pointer treats its bit when it is created.

@@ -125,6 +125,12 @@ public:
     // True when `item` lies inside the body of the frame the buffer holds now. Items past a short
     // frame's body hold bytes of some earlier frame and must be shown as no data.
     bool holds(const CItem &item) const;
+    // A value to show: inside the frame held now and not the computer's "no data".
+    template <class TItem>
+    bool has_value(const TItem &item) const
+    {
+        return holds(item) && item.is_valid();
+    }
 
     // Equal byte counts and equal body and pad (number, transaction number and checksum aside).
     bool same_content(const CGroup_base &other) const;

@@ -67,14 +67,6 @@ public:
         reserved->set(0);
     }
 
-    // A received copy says its own count: lay the entries out for it, never for more than the
-    // record has room for.
-    void lay_out_for_received_count()
-    {
-        entries->set_count(count->get());
-        relayout();
-    }
-
     TScalar<std::uint16_t> *count;
     CItem_array<TScalar<std::uint16_t>> *entries;
     TScalar<std::uint16_t> *reserved;

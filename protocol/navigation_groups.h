@@ -1,0 +1,300 @@
+#pragma once
+// The groups the main window and the main navigation view read: navigation solution and its
+// accuracy, IMU data, PPS counts, disk usage, versions, status words and the data port state.
+
+#include "protocol/group_base.h"
+
+#include <cstdint>
+
+// "Bad Raw IMU Frame Status" of Group 4.
+class CStatus : public TBit_set<std::uint8_t> {
+public:
+    CStatus(CComposite_item *parent, std::string_view name);
+};
+
+// The status words of Group 101. Bits without a name are not listed.
+class CGen_status_a : public TBit_set<std::uint32_t> {
+public:
+    CGen_status_a(CComposite_item *parent, std::string_view name);
+};
+
+class CGen_status_b : public TBit_set<std::uint32_t> {
+public:
+    CGen_status_b(CComposite_item *parent, std::string_view name);
+};
+
+class CGen_status_c : public TBit_set<std::uint32_t> {
+public:
+    CGen_status_c(CComposite_item *parent, std::string_view name);
+};
+
+class CFdir_level_1 : public TBit_set<std::uint32_t> {
+public:
+    CFdir_level_1(CComposite_item *parent, std::string_view name);
+};
+
+class CFdir_level_2 : public TBit_set<std::uint16_t> {
+public:
+    CFdir_level_2(CComposite_item *parent, std::string_view name);
+};
+
+class CFdir_level_3 : public TBit_set<std::uint16_t> {
+public:
+    CFdir_level_3(CComposite_item *parent, std::string_view name);
+};
+
+class CFdir_level_4 : public TBit_set<std::uint16_t> {
+public:
+    CFdir_level_4(CComposite_item *parent, std::string_view name);
+};
+
+class CFdir_level_5 : public TBit_set<std::uint16_t> {
+public:
+    CFdir_level_5(CComposite_item *parent, std::string_view name);
+};
+
+// Navigation solution.
+class CGroup1 : public CGroup_record {
+public:
+    static constexpr std::uint16_t number_of_record = 1;
+    static constexpr std::uint16_t byte_count = 132;
+
+    CGroup1(std::byte *buffer, std::size_t buffer_size);
+
+    TLat_lon_alt<double> &position() { return *m_position; }
+    TNed<float> &velocity() { return *m_velocity; }
+    TRph<double> &attitude() { return *m_attitude; }
+    TScalar<double> &wander_angle() { return *m_wander_angle; }
+    TScalar<float> &track_angle() { return *m_track_angle; }
+    TScalar<float> &speed() { return *m_speed; }
+    TLon_tra_dwn<float> &angular_rate() { return *m_angular_rate; }
+    TLon_tra_dwn<float> &angular_accel() { return *m_angular_accel; }
+    TScalar<std::uint8_t> &solution_status() { return *m_solution_status; }
+
+private:
+    TLat_lon_alt<double> *m_position;
+    TNed<float> *m_velocity;
+    TRph<double> *m_attitude;
+    TScalar<double> *m_wander_angle;
+    TScalar<float> *m_track_angle;
+    TScalar<float> *m_speed;
+    TLon_tra_dwn<float> *m_angular_rate;
+    TLon_tra_dwn<float> *m_angular_accel;
+    TScalar<std::uint8_t> *m_solution_status;
+};
+
+// RMS accuracy of the navigation solution.
+class CGroup2 : public CGroup_record {
+public:
+    static constexpr std::uint16_t number_of_record = 2;
+    static constexpr std::uint16_t byte_count = 68;
+
+    CGroup2(std::byte *buffer, std::size_t buffer_size);
+
+    TNed<float> &rms_position() { return *m_rms_position; }
+    TNed<float> &rms_velocity() { return *m_rms_velocity; }
+    TRph<float> &rms_attitude() { return *m_rms_attitude; }
+
+private:
+    TNed<float> *m_rms_position;
+    TNed<float> *m_rms_velocity;
+    TRph<float> *m_rms_attitude;
+};
+
+// IMU increments and status.
+class CGroup4 : public CGroup_record {
+public:
+    static constexpr std::uint16_t number_of_record = 4;
+    static constexpr std::uint16_t byte_count = 60;
+
+    CGroup4(std::byte *buffer, std::size_t buffer_size);
+
+    // The computer names both increment triples "Detla Velocity"; the second holds the angle
+    // increments.
+    TXyz<std::int32_t> &delta_velocity() { return *m_delta_velocity; }
+    TXyz<std::int32_t> &delta_angle() { return *m_delta_angle; }
+    CStatus &bad_frame_status() { return *m_bad_frame_status; }
+    TScalar<std::uint8_t> &imu_type() { return *m_imu_type; }
+    TScalar<std::uint8_t> &data_rate() { return *m_data_rate; }
+    TBit_array<std::uint16_t> &imu_status() { return *m_imu_status; }
+
+private:
+    TXyz<std::int32_t> *m_delta_velocity;
+    TXyz<std::int32_t> *m_delta_angle;
+    CStatus *m_bad_frame_status;
+    TScalar<std::uint8_t> *m_imu_type;
+    TScalar<std::uint8_t> *m_data_rate;
+    TBit_array<std::uint16_t> *m_imu_status;
+};
+
+// A pulse count: Groups 5, 6 and 7 share this layout.
+class CPulse_group : public CGroup_record {
+public:
+    static constexpr std::uint16_t byte_count = 36;
+
+    TScalar<std::uint32_t> &pulse_number() { return *m_pulse_number; }
+
+protected:
+    CPulse_group(std::byte *buffer, std::size_t buffer_size, std::uint16_t number,
+                 std::string_view header_name, std::string_view footer_name);
+
+private:
+    TScalar<std::uint32_t> *m_pulse_number;
+};
+
+class CGroup5 : public CPulse_group {
+public:
+    static constexpr std::uint16_t number_of_record = 5;
+    CGroup5(std::byte *buffer, std::size_t buffer_size);
+};
+
+class CGroup6 : public CPulse_group {
+public:
+    static constexpr std::uint16_t number_of_record = 6;
+    CGroup6(std::byte *buffer, std::size_t buffer_size);
+};
+
+class CGroup7 : public CPulse_group {
+public:
+    static constexpr std::uint16_t number_of_record = 7;
+    CGroup7(std::byte *buffer, std::size_t buffer_size);
+};
+
+// Removable disk usage.
+class CGroup8 : public CGroup_record {
+public:
+    static constexpr std::uint16_t number_of_record = 8;
+    static constexpr std::uint16_t byte_count = 48;
+
+    CGroup8(std::byte *buffer, std::size_t buffer_size);
+
+    TScalar<std::uint32_t> &kbytes_remaining() { return *m_kbytes_remaining; }
+    TScalar<std::uint32_t> &kbytes_logged() { return *m_kbytes_logged; }
+    TScalar<float> &time_remaining() { return *m_time_remaining; }
+    TScalar<std::uint32_t> &kbytes_total() { return *m_kbytes_total; }
+
+private:
+    TScalar<std::uint32_t> *m_kbytes_remaining;
+    TScalar<std::uint32_t> *m_kbytes_logged;
+    TScalar<float> *m_time_remaining;
+    TScalar<std::uint32_t> *m_kbytes_total;
+};
+
+// Versions and run statistics.
+class CGroup99 : public CGroup_record {
+public:
+    static constexpr std::uint16_t number_of_record = 99;
+    static constexpr std::uint16_t byte_count = 332;
+
+    CGroup99(std::byte *buffer, std::size_t buffer_size);
+
+    TScalar<char *> &koru_version() { return *m_koru_version; }
+    TScalar<char *> &primary_gps_version() { return *m_primary_gps_version; }
+    TScalar<char *> &secondary_gps_version() { return *m_secondary_gps_version; }
+    TScalar<float> &total_hours() { return *m_total_hours; }
+    TScalar<std::uint32_t> &number_of_runs() { return *m_number_of_runs; }
+    TScalar<float> &average_run() { return *m_average_run; }
+    TScalar<float> &longest_run() { return *m_longest_run; }
+    TScalar<float> &current_run() { return *m_current_run; }
+
+private:
+    TScalar<char *> *m_koru_version;
+    TScalar<char *> *m_primary_gps_version;
+    TScalar<char *> *m_secondary_gps_version;
+    TScalar<float> *m_total_hours;
+    TScalar<std::uint32_t> *m_number_of_runs;
+    TScalar<float> *m_average_run;
+    TScalar<float> *m_longest_run;
+    TScalar<float> *m_current_run;
+};
+
+// General status and fault detection words. Windows obtain it as CGroup_fdir.
+class CGroup101 : public CGroup_record {
+public:
+    static constexpr std::uint16_t number_of_record = 101;
+    static constexpr std::uint16_t byte_count = 56;
+
+    CGen_status_a &general_status_a() { return *m_general_status_a; }
+    CGen_status_b &general_status_b() { return *m_general_status_b; }
+    CGen_status_c &general_status_c() { return *m_general_status_c; }
+    CFdir_level_1 &fdir_level_1() { return *m_fdir_level_1; }
+    TScalar<std::uint16_t> &fdir_level_1_imu_failures() { return *m_fdir_level_1_imu_failures; }
+    CFdir_level_2 &fdir_level_2() { return *m_fdir_level_2; }
+    CFdir_level_3 &fdir_level_3() { return *m_fdir_level_3; }
+    CFdir_level_4 &fdir_level_4() { return *m_fdir_level_4; }
+    CFdir_level_5 &fdir_level_5() { return *m_fdir_level_5; }
+
+protected:
+    CGroup101(std::byte *buffer, std::size_t buffer_size);
+
+private:
+    CGen_status_a *m_general_status_a;
+    CGen_status_b *m_general_status_b;
+    CGen_status_c *m_general_status_c;
+    CFdir_level_1 *m_fdir_level_1;
+    TScalar<std::uint16_t> *m_fdir_level_1_imu_failures;
+    CFdir_level_2 *m_fdir_level_2;
+    CFdir_level_3 *m_fdir_level_3;
+    CFdir_level_4 *m_fdir_level_4;
+    CFdir_level_5 *m_fdir_level_5;
+};
+
+// The one class registered for Group 101: every window that reads the status words asks for
+// this class, so they all share one record whichever window asks first.
+class CGroup_fdir : public CGroup101 {
+public:
+    CGroup_fdir(std::byte *buffer, std::size_t buffer_size) : CGroup101(buffer, buffer_size) {}
+};
+
+// State of the computer's data port and its proxies.
+class CGroup20202 : public CGroup_record {
+public:
+    static constexpr std::uint16_t number_of_record = 20202;
+    static constexpr std::uint16_t byte_count = 104;
+
+    CGroup20202(std::byte *buffer, std::size_t buffer_size);
+
+    // The four bytes of an IPv4 address, in order.
+    TScalar<std::uint8_t> &network_part1() { return *m_network_part1; }
+    TScalar<std::uint8_t> &network_part2() { return *m_network_part2; }
+    TScalar<std::uint8_t> &host_part1() { return *m_host_part1; }
+    TScalar<std::uint8_t> &host_part2() { return *m_host_part2; }
+    TScalar<std::uint16_t> &data_port_status() { return *m_data_port_status; }
+    TScalar<std::uint32_t> &received_chars() { return *m_received_chars; }
+    TScalar<std::uint32_t> &reads() { return *m_reads; }
+    TScalar<std::uint32_t> &last_port_error() { return *m_last_port_error; }
+    TScalar<std::uint32_t> &mpa_request_failures() { return *m_mpa_request_failures; }
+    TScalar<std::uint32_t> &mpa_post_failures() { return *m_mpa_post_failures; }
+    TScalar<std::uint32_t> &mpa_posts() { return *m_mpa_posts; }
+    TScalar<std::uint32_t> &sched_proxy_exceptions() { return *m_sched_proxy_exceptions; }
+    TScalar<std::uint32_t> &pps_proxy_exceptions() { return *m_pps_proxy_exceptions; }
+    TScalar<std::uint32_t> &msg20206_proxy_exceptions() { return *m_msg20206_proxy_exceptions; }
+    TScalar<std::uint32_t> &msg20206_accepted() { return *m_msg20206_accepted; }
+    TScalar<std::uint32_t> &msg20206_rejected() { return *m_msg20206_rejected; }
+    TScalar<double> &reserved_double_1() { return *m_reserved_double_1; }
+    TScalar<double> &reserved_double_2() { return *m_reserved_double_2; }
+    TScalar<std::uint32_t> &reserved_int_1() { return *m_reserved_int_1; }
+    TScalar<std::uint32_t> &reserved_int_2() { return *m_reserved_int_2; }
+
+private:
+    TScalar<std::uint8_t> *m_network_part1;
+    TScalar<std::uint8_t> *m_network_part2;
+    TScalar<std::uint8_t> *m_host_part1;
+    TScalar<std::uint8_t> *m_host_part2;
+    TScalar<std::uint16_t> *m_data_port_status;
+    TScalar<std::uint32_t> *m_received_chars;
+    TScalar<std::uint32_t> *m_reads;
+    TScalar<std::uint32_t> *m_last_port_error;
+    TScalar<std::uint32_t> *m_mpa_request_failures;
+    TScalar<std::uint32_t> *m_mpa_post_failures;
+    TScalar<std::uint32_t> *m_mpa_posts;
+    TScalar<std::uint32_t> *m_sched_proxy_exceptions;
+    TScalar<std::uint32_t> *m_pps_proxy_exceptions;
+    TScalar<std::uint32_t> *m_msg20206_proxy_exceptions;
+    TScalar<std::uint32_t> *m_msg20206_accepted;
+    TScalar<std::uint32_t> *m_msg20206_rejected;
+    TScalar<double> *m_reserved_double_1;
+    TScalar<double> *m_reserved_double_2;
+    TScalar<std::uint32_t> *m_reserved_int_1;
+    TScalar<std::uint32_t> *m_reserved_int_2;
+};
