@@ -61,10 +61,24 @@ QString FormatAngleDms(double degrees, int decimals, const QString &positive,
     a += half_digit;
     int whole_degrees = static_cast<int>(a);
     double f = 60.0 * (a - whole_degrees) + half_digit;
-    const int minutes = static_cast<int>(f);
+    int minutes = static_cast<int>(f);
     f = 60.0 * (f - minutes) + half_digit;
-    const int seconds = static_cast<int>(f);
-    const int fraction = static_cast<int>(std::floor(scale * (f - seconds) + half_digit));
+    int seconds = static_cast<int>(f);
+    int fraction = static_cast<int>(std::floor(scale * (f - seconds) + half_digit));
+
+    // The nudges above can lift a digit to its limit ("15.100", "60"); carry it over.
+    if (fraction >= static_cast<int>(scale)) {
+        fraction -= static_cast<int>(scale);
+        ++seconds;
+    }
+    if (seconds >= 60) {
+        seconds -= 60;
+        ++minutes;
+    }
+    if (minutes >= 60) {
+        minutes -= 60;
+        ++whole_degrees;
+    }
 
     const bool south_or_west = degrees < 0.0;
     if (south_or_west && negative.isEmpty()) {

@@ -60,6 +60,8 @@ TEST_F(Formats, LatitudeAndLongitudeInDegreesMinutesSeconds)
     EXPECT_EQ(FormatLongitude(7.0, 4), QString::fromUtf8("  7°00'00.0000\" E"));
     // Rounding carries into the minutes and degrees.
     EXPECT_EQ(FormatLatitude(10.0 - 1e-7, 2), QString::fromUtf8(" 10°00'00.00\" N"));
+    // A fraction of the seconds lifted to 100 hundredths carries into the seconds.
+    EXPECT_EQ(FormatLatitude(45.50444303202143, 2), QString::fromUtf8(" 45°30'16.00\" N"));
     // Angles of a full turn and more count from 0.
     EXPECT_EQ(FormatLongitude(400.5, 2), QString::fromUtf8(" 40°30'00.00\" E"));
 }
