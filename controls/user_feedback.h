@@ -1,0 +1,38 @@
+#pragma once
+// The program's beeps and message boxes go through one replaceable object, so that tests (and
+// anything else that must not block) can take the place of the desktop's boxes.
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+struct SMessage_box {
+    QWidget *parent = nullptr;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString caption;
+    QString text;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMessageBox::StandardButton default_button = QMessageBox::NoButton;
+    bool stays_on_top = false;
+};
+
+class CUser_feedback {
+public:
+    CUser_feedback() = default;
+    CUser_feedback(const CUser_feedback &) = delete;
+    CUser_feedback &operator=(const CUser_feedback &) = delete;
+    virtual ~CUser_feedback() = default;
+
+    // The desktop's warning sound.
+    virtual void beep();
+    // An application-modal box; returns the button pressed.
+    virtual QMessageBox::StandardButton show_box(const SMessage_box &box);
+};
+
+// Installs `feedback` (not owned) in place of the desktop's; null restores the desktop's.
+// Returns the one installed before.
+CUser_feedback *SetUserFeedback(CUser_feedback *feedback);
+
+void Beep();
+QMessageBox::StandardButton ShowMessageBox(const SMessage_box &box);

@@ -1,0 +1,27 @@
+#pragma once
+// Takes the place of the desktop's beeps and message boxes while it lives, and records them.
+
+#include "controls/user_feedback.h"
+
+#include <vector>
+
+class CRecording_feedback : public CUser_feedback {
+public:
+    CRecording_feedback() : m_previous(SetUserFeedback(this)) {}
+    ~CRecording_feedback() override { SetUserFeedback(m_previous); }
+
+    void beep() override { ++beeps; }
+    QMessageBox::StandardButton show_box(const SMessage_box &box) override
+    {
+        boxes.push_back(box);
+        return answer;
+    }
+
+    int beeps = 0;
+    std::vector<SMessage_box> boxes;
+    // What every box answers.
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+
+private:
+    CUser_feedback *m_previous;
+};
