@@ -1,6 +1,6 @@
 #include "controls/number_edit.h"
 
-#include "controls/user_feedback.h"
+#include "platform/user_feedback.h"
 #include "display/number_text.h"
 #include "display/separators.h"
 

@@ -1,6 +1,6 @@
 #include "controls/spin_float_edit.h"
 
-#include "controls/user_feedback.h"
+#include "platform/user_feedback.h"
 #include "display/number_text.h"
 
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 // Takes the place of the desktop's beeps and message boxes while it lives, and records them.
 
-#include "controls/user_feedback.h"
+#include "platform/user_feedback.h"
 
 #include <vector>
 

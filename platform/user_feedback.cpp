@@ -1,4 +1,4 @@
-#include "controls/user_feedback.h"
+#include "platform/user_feedback.h"
 
 #include <QApplication>
 

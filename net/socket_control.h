@@ -1,0 +1,72 @@
+#pragma once
+// The control port client: one TCP connection to the selected computer's port 5601. Sends whole
+// message frames in order, hands each acknowledgement (Message 0) to the windows, and tells its
+// parent window how connecting went and of errors.
+
+#include "net/a_socket.h"
+#include "net/socket_error_box.h"
+#include "protocol/acknowledgement.h"
+#include "protocol/reassembler.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <vector>
+
+class CData_windows;
+class CWindow_message;
+
+class CSocket_control : public QObject, private IFrame_sink {
+public:
+    static constexpr std::size_t receive_area_size = 8192;
+    static constexpr int socket_buffer_bytes = 8192;
+
+    explicit CSocket_control(QObject *owner);
+
+    // Starts connecting; the outcome is posted to the parent as the connect notice.
+    int connect(std::uint32_t address, std::uint16_t port);
+    // Closes at once; bytes not yet sent are dropped.
+    void close();
+    // True from a successful start of connecting until closed, so also while still connecting.
+    bool is_open() const { return m_socket.is_open(); }
+    bool is_connecting() const { return m_connecting; }
+    bool is_connected() const { return is_open() && !m_connecting; }
+
+    // Queues `length` bytes behind those not yet sent and sends what the connection takes now;
+    // the rest goes out, in order, as the connection takes it. Returns `length` when the bytes
+    // are on their way, 0 when nothing can be sent (not connected, or still connecting), -1 when
+    // the connection failed.
+    long send(const std::byte *data, std::size_t length);
+    // Gives the message the next transaction number, seals it and sends it.
+    long send(CMessage_record &message);
+    // Bytes accepted by send that the connection has not taken yet.
+    std::size_t unsent() const { return m_unsent.size(); }
+    // Bytes of a message received only in part so far.
+    std::size_t carried() const { return m_reassembler.carry(); }
+
+    void set_message_queue(CMessage_buffer *queue);
+    void set_windows(CData_windows *windows) { m_windows = windows; }
+    void set_connect_notice(int message) { m_connect_notice = message; }
+    void set_error_notice(int message) { m_error_notice = message; }
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void connection_finished(int error);
+    void receive();
+    void flush();
+    void report_error(const CWindow_message &message);
+    void frame_received(CFrame_queue &queue, EFrame_status status) override;
+
+    CA_socket m_socket;
+    CReassembler m_reassembler{receive_area_size};
+    CMessage_buffer *m_messages = nullptr;
+    CData_windows *m_windows = nullptr;
+    CTransaction_counter m_transactions;
+    std::vector<std::byte> m_unsent;
+    int m_connect_notice = 0;
+    int m_error_notice = 0;
+    bool m_connecting = false;
+    CSocket_error_box m_error_box;
+};
