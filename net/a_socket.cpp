@@ -135,34 +135,33 @@ long CA_socket::send(const std::byte *data, std::size_t length)
 
 long CA_socket::receive(std::byte *data, std::size_t length)
 {
-    const ssize_t received = ::recv(m_handle, data, length, 0);
-    arm(m_read_notifier.get(), true);
-    if (received < 0) {
-        const int code = socket_error::FromErrno(errno);
-        if (code != socket_error::would_block && code != socket_error::interrupted) {
-            fail(code);
-        }
-        return -1;
-    }
-    return static_cast<long>(received);
+    return received(::recv(m_handle, data, length, 0));
 }
 
 long CA_socket::receive_from(std::byte *data, std::size_t length, std::uint32_t &sender)
 {
     sockaddr_in from{};
     socklen_t from_length = sizeof from;
-    const ssize_t received =
-        ::recvfrom(m_handle, data, length, 0, reinterpret_cast<sockaddr *>(&from), &from_length);
+    const long count = received(
+        ::recvfrom(m_handle, data, length, 0, reinterpret_cast<sockaddr *>(&from), &from_length));
+    if (count >= 0) {
+        sender = ntohl(from.sin_addr.s_addr);
+    }
+    return count;
+}
+
+// After a receive the next read notice may come; nothing there yet is no failure.
+long CA_socket::received(ssize_t result)
+{
     arm(m_read_notifier.get(), true);
-    if (received < 0) {
+    if (result < 0) {
         const int code = socket_error::FromErrno(errno);
         if (code != socket_error::would_block && code != socket_error::interrupted) {
             fail(code);
         }
         return -1;
     }
-    sender = ntohl(from.sin_addr.s_addr);
-    return static_cast<long>(received);
+    return static_cast<long>(result);
 }
 
 void CA_socket::set_address(std::uint32_t address, std::uint16_t port)

@@ -4,6 +4,8 @@
 
 #include <QPointer>
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -65,6 +67,7 @@ public:
 
 private:
     int fail(int code);
+    long received(ssize_t result);
     void notify(unsigned event, int error);
     void on_readable();
     void on_writable();
