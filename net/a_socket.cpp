@@ -153,9 +153,9 @@ long CA_socket::receive_from(std::byte *data, std::size_t length, std::uint32_t 
 // After a receive the next read notice may come; nothing there yet is no failure.
 long CA_socket::received(ssize_t result)
 {
+    const int code = result < 0 ? socket_error::FromErrno(errno) : socket_error::none;
     arm(m_read_notifier.get(), true);
     if (result < 0) {
-        const int code = socket_error::FromErrno(errno);
         if (code != socket_error::would_block && code != socket_error::interrupted) {
             fail(code);
         }
