@@ -1,6 +1,7 @@
 #include "platform/user_feedback.h"
 
 #include <QApplication>
+#include <QDialog>
 
 namespace {
 
@@ -37,6 +38,8 @@ QMessageBox::StandardButton CUser_feedback::show_box(const SMessage_box &box)
     return static_cast<QMessageBox::StandardButton>(message.exec());
 }
 
+int CUser_feedback::run_dialog(QDialog &dialog) { return dialog.exec(); }
+
 CUser_feedback *SetUserFeedback(CUser_feedback *feedback)
 {
     CUser_feedback *previous = installed;
@@ -52,4 +55,9 @@ void Beep()
 QMessageBox::StandardButton ShowMessageBox(const SMessage_box &box)
 {
     return current().show_box(box);
+}
+
+int RunDialog(QDialog &dialog)
+{
+    return current().run_dialog(dialog);
 }

@@ -1,10 +1,11 @@
 #pragma once
-// The program's beeps and message boxes go through one replaceable object, so that tests (and
-// anything else that must not block) can take the place of the desktop's boxes.
+// The program's beeps, message boxes and modal dialogs go through one replaceable object, so
+// that tests (and anything else that must not block) can take the place of the desktop's.
 
 #include <QMessageBox>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 struct SMessage_box {
@@ -28,6 +29,8 @@ public:
     virtual void beep();
     // An application-modal box; returns the button pressed.
     virtual QMessageBox::StandardButton show_box(const SMessage_box &box);
+    // Shows a dialog modally until it is closed; returns its result.
+    virtual int run_dialog(QDialog &dialog);
 };
 
 // Installs `feedback` (not owned) in place of the desktop's; null restores the desktop's.
@@ -36,3 +39,4 @@ CUser_feedback *SetUserFeedback(CUser_feedback *feedback);
 
 void Beep();
 QMessageBox::StandardButton ShowMessageBox(const SMessage_box &box);
+int RunDialog(QDialog &dialog);

@@ -15,6 +15,7 @@ inline constexpr int datagram_sender = 34769; // lParam: sender address, host or
 inline constexpr int error_notice = 34771;    // rejected command, status alarm
 inline constexpr int message_notice = 34772;
 inline constexpr int control_lost = 34773; // wParam: the error code, also its text's number
+inline constexpr int host_lookup = 34780;  // wParam: the address found (0: none); text: the name
 
 inline constexpr int display_socket = 35768; // the display receiver's readiness notices
 inline constexpr int display_error = 35769;

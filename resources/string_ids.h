@@ -14,6 +14,23 @@ inline constexpr int caption_warning = 12011;
 inline constexpr int caption_error = 12012;
 inline constexpr int caption_message = 12013;
 
+// The main window: status alarms, the connection, its questions and its state panel.
+inline constexpr int alarm_memory_write = 12004;
+inline constexpr int alarm_memory_read = 12005;
+inline constexpr int alarm_logging_full = 12006;
+inline constexpr int alarm_logging_error = 12007;
+inline constexpr int cannot_connect = 12008;
+inline constexpr int connected_to = 12009;
+inline constexpr int disconnected_from = 12010;
+inline constexpr int lost_connection = 12015;
+inline constexpr int save_configuration_question = 12016;
+inline constexpr int save_message_log_question = 12021;
+inline constexpr int state_monitor = 12040;
+inline constexpr int state_waiting = 12041;
+inline constexpr int state_connected = 12042;
+inline constexpr int state_connecting = 12043;
+inline constexpr int state_disconnecting = 12044;
+
 // The "New" column of acknowledgements.
 inline constexpr int yes = 12400;
 inline constexpr int no = 12401;

@@ -6,7 +6,7 @@
 
 #include "frame_bytes.h"
 #include "loopback_peers.h"
-#include "net_test_support.h"
+#include "test_windows.h"
 #include "recording_feedback.h"
 
 #include <gtest/gtest.h>

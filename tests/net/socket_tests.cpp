@@ -4,7 +4,7 @@
 #include "net/socket_errors.h"
 
 #include "loopback_peers.h"
-#include "net_test_support.h"
+#include "test_windows.h"
 
 #include <gtest/gtest.h>
 

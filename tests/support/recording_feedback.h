@@ -3,6 +3,8 @@
 
 #include "platform/user_feedback.h"
 
+#include <QDialog>
+
 #include <vector>
 
 class CRecording_feedback : public CUser_feedback {
@@ -17,8 +19,17 @@ public:
         return answer;
     }
 
+    int run_dialog(QDialog &dialog) override
+    {
+        dialogs.push_back(dialog.objectName());
+        return dialog_result;
+    }
+
     int beeps = 0;
     std::vector<SMessage_box> boxes;
+    // The object names of the dialogs shown modally, and what each answers.
+    std::vector<QString> dialogs;
+    int dialog_result = 0;
     // What every box answers.
     QMessageBox::StandardButton answer = QMessageBox::Ok;
 

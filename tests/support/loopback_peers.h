@@ -32,8 +32,8 @@ private:
 
 class CTcp_peer {
 public:
-    // Listens on 127.0.0.1 with an ephemeral port.
-    CTcp_peer();
+    // Listens on 127.0.0.`host` with an ephemeral port.
+    explicit CTcp_peer(std::uint8_t host = 1);
     ~CTcp_peer();
     CTcp_peer(const CTcp_peer &) = delete;
     CTcp_peer &operator=(const CTcp_peer &) = delete;

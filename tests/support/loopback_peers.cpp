@@ -50,9 +50,10 @@ void CUdp_sender::send_to(std::uint16_t port, const Bytes &datagram) const
               static_cast<ssize_t>(datagram.size()));
 }
 
-CTcp_peer::CTcp_peer() : m_listener(socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0))
+CTcp_peer::CTcp_peer(std::uint8_t host)
+    : m_listener(socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0))
 {
-    const sockaddr_in local = address_of(loopback(1), 0);
+    const sockaddr_in local = address_of(loopback(host), 0);
     EXPECT_EQ(bind(m_listener, reinterpret_cast<const sockaddr *>(&local), sizeof local), 0);
     EXPECT_EQ(listen(m_listener, 4), 0);
     m_port = bound_port(m_listener);

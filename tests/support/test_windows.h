@@ -1,6 +1,6 @@
 #pragma once
-// What the network tests observe with: a parent window that records the notices posted to it,
-// and a data window that records what it is told.
+// What the window and network tests observe with: a parent window that records the notices
+// posted to it, and a data window that records what it is told.
 
 #include "net/data_windows.h"
 #include "platform/window_message.h"
@@ -58,8 +58,11 @@ public:
         return true;
     }
 
+    void ResetDisplay(int) override { ++resets; }
+
     int groups = 0;
     int messages = 0;
+    int resets = 0;
     std::function<void()> on_group;
     std::function<void()> on_message;
 };

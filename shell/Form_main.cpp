@@ -1,0 +1,1086 @@
+#include "shell/Form_main.h"
+
+#include "display/formats.h"
+#include "display/record_status.h"
+#include "display/status_texts.h"
+#include "net/host_lookup.h"
+#include "net/socket_control.h"
+#include "net/socket_display.h"
+#include "platform/settings_store.h"
+#include "platform/user_feedback.h"
+#include "platform/window_message.h"
+#include "resources/string_ids.h"
+#include "resources/texts.h"
+#include "shell/about_box.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDate>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int watchdog_period = 10000;
+// A mode sent from the tool bar is not undone by the echoes already on their way.
+constexpr int mode_echoes_to_skip = 2;
+
+// The status bar's panels and their widths as designed.
+enum EPanel { date_panel, time1_panel, time2_panel, pc_card_panel, connection_panel };
+constexpr int panel_design_widths[] = {90, 125, 125, 125, 150};
+
+// Values the main window keeps per user, besides its geometry.
+constexpr char data_dir_value[] = "DataDir";
+constexpr char system_menu_value[] = "System Menu";
+constexpr char user_alarms_value[] = "UserAlarms";
+constexpr char save_log_value[] = "SaveMsgLog";
+
+// Bits of General Status A the main window watches.
+constexpr std::uint32_t log_port_loging_enabled = 1u << 14;
+constexpr std::uint32_t ram_config_differs = 1u << 16;
+constexpr unsigned user_not_logged_in_bit = 6;
+
+struct SStatus_alarm {
+    unsigned bit;
+    int text_id;
+};
+constexpr SStatus_alarm status_alarms[] = {
+    {18, string_id::alarm_memory_write},
+    {19, string_id::alarm_memory_read},
+    {15, string_id::alarm_logging_full},
+    {12, string_id::alarm_logging_error},
+};
+
+QString caption_with(const QString &base, ECaption kind)
+{
+    return base + BoxCaption(kind).mid(QString::fromLatin1(application_title).size());
+}
+
+// The short date format of the user's locale, with four-digit years.
+QString short_date_format()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains("yyyy") && format.contains("yy")) {
+        format.insert(format.indexOf("yy"), "yy");
+    }
+    return format;
+}
+
+QString time_tag(CGroup_record &record, TScalar<double> &time, std::uint8_t type)
+{
+    return record.has_value(time) ? FormatTimeTag(time.get(), type, false)
+                                  : LoadText(string_id::not_available);
+}
+
+} // namespace
+
+TFormMain::TFormMain(const QString &name, const SStart_options &start, QWidget *parent)
+    : TFormKoruView(name, parent),
+      m_start(start),
+      m_base_caption(QString::fromLatin1(application_title)),
+      m_computers([](std::size_t choices) {
+          return static_cast<std::size_t>(
+              QRandomGenerator::global()->bounded(static_cast<quint32>(choices)));
+      }),
+      m_display(new CSocket_display(this)),
+      m_control(new CSocket_control(this))
+{
+    setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(m_base_caption);
+    buttonClose()->hide();
+    build_menus();
+    build_tool_bar();
+    build_status_bar();
+
+    m_display->set_notice(window_message::datagram_sender);
+    m_display->set_message_queue(&Program().messages);
+    m_display->set_group_queue(&Program().groups);
+    m_display->set_windows(&Program().windows);
+    m_display->open(start.display_address, start.display_port);
+    m_control->set_message_queue(&Program().messages);
+    m_control->set_connect_notice(window_message::connect_result);
+    m_control->set_error_notice(window_message::control_lost);
+    m_control->set_windows(&Program().windows);
+
+    Get(Program().groups, m_group101);
+    Get(Program().groups, m_group1);
+    Get(Program().messages, m_message0);
+    Get(Program().messages, m_message7);
+    Get(Program().messages, m_message13);
+    Program().controller = this;
+
+    m_watchdog = new QTimer(this);
+    m_watchdog->setInterval(watchdog_period);
+    connect(m_watchdog, &QTimer::timeout, this, &TFormMain::watchdog_tick);
+    m_watchdog->start();
+
+    // Logging off or shutting the machine down ends the program without any question.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] {
+        m_prompts_allowed = false;
+        m_configuration_changed = false;
+        close();
+    });
+    set_connection(EConnection::waiting);
+}
+
+TFormMain::~TFormMain()
+{
+    m_display->close();
+    if (m_control->is_connecting()) {
+        m_control->close();
+    } else if (is_controller()) {
+        disconnect_as_controller();
+    }
+    if (Program().controller == this) {
+        Program().controller = nullptr;
+    }
+}
+
+bool TFormMain::is_controller() const
+{
+    return m_control->is_connected();
+}
+
+long TFormMain::send_message(CMessage_record &message)
+{
+    return is_controller() ? m_control->send(message) : 0;
+}
+
+// --- building the window -----------------------------------------------------------------
+
+QMenu *TFormMain::add_menu(QMenuBar *bar, const QString &caption, const QString &name)
+{
+    QMenu *menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    connect(menu, &QMenu::aboutToShow, this, &TFormMain::enable_entries);
+    return menu;
+}
+
+QMenu *TFormMain::add_menu(QMenu *parent, const QString &caption, const QString &name)
+{
+    QMenu *menu = parent->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name + "Entry");
+    connect(menu, &QMenu::aboutToShow, this, &TFormMain::enable_entries);
+    return menu;
+}
+
+QAction *TFormMain::add_entry(QMenu *menu, const QString &caption, const QString &name,
+                              EMenu_rule rule, std::function<void()> action, bool guarded)
+{
+    QAction *entry = menu->addAction(caption);
+    entry->setObjectName(name);
+    const bool built = static_cast<bool>(action);
+    if (built) {
+        connect(entry, &QAction::triggered, this, std::move(action));
+    }
+    m_entries[name] = {entry, rule, built, guarded};
+    entry->setEnabled(built && rule == EMenu_rule::always);
+    return entry;
+}
+
+void TFormMain::add_unbuilt(QMenu *menu, const QString &caption, const QString &name,
+                            EMenu_rule rule, bool guarded)
+{
+    add_entry(menu, caption, name, rule, nullptr, guarded);
+}
+
+void TFormMain::build_menus()
+{
+    m_menu_bar = new QMenuBar(this);
+    m_menu_bar->setObjectName("MainMenu");
+    layout()->setMenuBar(m_menu_bar);
+    constexpr auto controller = EMenu_rule::controller;
+
+    QMenu *file = add_menu(m_menu_bar, tr("&File"), "File1");
+    add_unbuilt(file, tr("&Load KORU Settings from PC..."), "LoadKoruConfig1", controller, true);
+    add_unbuilt(file, tr("&Store KORU Settings on PC..."), "SaveKoruConfig1");
+    add_unbuilt(file, tr("Save &Message Log..."), "SaveMessageLog1");
+    file->addSeparator();
+    add_entry(file, tr("E&xit        Alt+F4"), "Exit1", EMenu_rule::always, [this] { close(); });
+
+    QMenu *settings = add_menu(m_menu_bar, tr("&Settings"), "Settings1");
+    add_unbuilt(settings, tr("Input/&Output Ports..."), "InputOutputPorts1");
+    add_unbuilt(settings, tr("&Events..."), "Events1");
+    add_unbuilt(settings, tr("Time S&ync..."), "TimeSync1");
+    add_unbuilt(settings, tr("&General Data..."), "GeneralData1");
+    QMenu *mode = add_menu(settings, tr("&Mode"), "Mode1");
+    m_mode_entries = new QActionGroup(this);
+    for (const auto &[caption, entry_name, value] :
+         {std::tuple{tr("&Standby"), "Standby1", CMessage7::standby},
+          std::tuple{tr("&Navigate"), "Navigate1", CMessage7::navigate},
+          std::tuple{tr("&Diagnostics"), "Diagnostics1", CMessage7::diagnostics}}) {
+        const CMessage7::EMode sent = value;
+        QAction *entry = add_entry(mode, caption, entry_name, controller,
+                                   [this, sent] { send_mode(sent, false); });
+        entry->setCheckable(true);
+        m_mode_entries->addAction(entry);
+    }
+    m_entries["Diagnostics1"].action->setVisible(false);
+    QMenu *twan = add_menu(settings, tr("T&WAN Calibration Control"), "TwanCalibration1");
+    m_entries["TwanCalibration1Entry"] = {twan->menuAction(), controller, true, true};
+    add_unbuilt(twan, tr("&Start"), "TwanStart1", controller);
+    add_unbuilt(twan, tr("St&op"), "TwanStop1", controller);
+    add_unbuilt(twan, tr("&Force"), "TwanForce1", controller);
+    add_unbuilt(twan, tr("S&uspend"), "TwanSuspend1", controller);
+    QMenu *installation = add_menu(settings, tr("&Installation"), "Installation1");
+    add_unbuilt(installation, tr("&Lever Arms && Mounting..."), "LeverArms1", EMenu_rule::always,
+                true);
+    add_unbuilt(installation, tr("Tags, &Multipath && AutoStart..."), "TagsMultipath1",
+                EMenu_rule::always, true);
+    add_unbuilt(installation, tr("&Omni Star Installation"), "OmniStarInstallation1");
+    add_unbuilt(installation, tr("&GNSS Receiver..."), "GnssReceiver1");
+    add_unbuilt(installation, tr("T&WAN Installation..."), "TwanInstallation1", EMenu_rule::always,
+                true);
+    add_unbuilt(installation, tr("&User Accuracy..."), "UserAccuracy1");
+    add_unbuilt(installation, tr("&KORU IP Address..."), "KoruIpAddress1", EMenu_rule::always,
+                true);
+    add_unbuilt(installation, tr("&Set Password..."), "SetPassword1", controller);
+    add_unbuilt(settings, tr("Display &Port..."), "DisplayPort1");
+    add_unbuilt(settings, tr("&Save Settings"), "SaveSettings1",
+                EMenu_rule::controller_save_hidden);
+    QMenu *restore = add_menu(settings, tr("&Restore Settings"), "RestoreSettings1");
+    m_entries["RestoreSettings1Entry"] = {restore->menuAction(), EMenu_rule::controller_save_hidden,
+                                          true, false};
+    add_unbuilt(restore, tr("&User Settings"), "UserSettings1", EMenu_rule::controller_save_hidden,
+                true);
+    add_unbuilt(restore, tr("&Factory Default"), "FactoryDefault1",
+                EMenu_rule::controller_save_hidden, true);
+
+    QMenu *logging = add_menu(m_menu_bar, tr("&Logging"), "Logging1");
+    add_unbuilt(logging, tr("&Ethernet Logging..."), "EthernetLogging1");
+    add_unbuilt(logging, tr("&PC Card Logging..."), "PcCardLogging1");
+
+    QMenu *view = add_menu(m_menu_bar, tr("&View"), "View1");
+    add_unbuilt(view, tr("&Message Log..."), "MessageLog1");
+    add_unbuilt(view, tr("&Sensor Navigation..."), "SensorNavigation1");
+    add_unbuilt(view, tr("&GNSS Data..."), "GnssData1");
+    add_unbuilt(view, tr("T&WAN Solution..."), "TwanSolution1");
+    add_unbuilt(view, tr("&IMU Data..."), "ImuData1");
+    add_unbuilt(view, tr("&Faults..."), "Faults1");
+    add_unbuilt(view, tr("S&tatistics..."), "Statistics1");
+    add_unbuilt(view, tr("&Position Plot..."), "PositionPlot1");
+    add_unbuilt(view, tr("Kalma&n Filter State..."), "KalmanState1");
+    add_unbuilt(view, tr("&Kalman Measurements..."), "KalmanMeasurements1");
+    add_unbuilt(view, tr("TWAN Ka&lman Filter State..."), "TwanKalmanState1");
+    add_unbuilt(view, tr("TWAN Kalman M&easurements..."), "TwanKalmanMeasurements1");
+    add_unbuilt(view, tr("&Command Reply..."), "CommandReply1");
+
+    QMenu *tools = add_menu(m_menu_bar, tr("&Tools"), "Tools1");
+    add_entry(tools, tr("&Connect"), "Connect1", EMenu_rule::always, [this] {
+        m_connect_button->setChecked(true);
+        ToolButtonConnectClick();
+    })->setCheckable(true);
+    add_entry(tools, tr("&Monitor"), "Monitor1", EMenu_rule::always, [this] {
+        m_monitor_button->setChecked(true);
+        ToolButtonMonitorClick();
+    })->setCheckable(true);
+    tools->addSeparator();
+    add_unbuilt(tools, tr("&Options..."), "Options1");
+    add_unbuilt(tools, tr("Con&figuration..."), "Configuration1", EMenu_rule::always, true);
+    add_unbuilt(tools, tr("Configure &GNSS"), "ConfigureGnss1", controller);
+    add_unbuilt(tools, tr("Reset G&NSS"), "ResetGnss1", controller);
+    add_unbuilt(tools, tr("Reset T&WAN"), "ResetTwan1", controller);
+    add_unbuilt(tools, tr("&Reset"), "Reset1", controller);
+    add_unbuilt(tools, tr("&Shutdown"), "Shutdown1", controller);
+
+    QMenu *system = add_menu(m_menu_bar, tr("S&ystem"), "System1");
+    system->menuAction()->setObjectName("System1Entry");
+    const char *const system_entries[][2] = {
+        {"Integrated Na&vigator...", "IntegratedNavigator1"},
+        {"&TWAN Status...", "TwanStatus1"},
+        {"COM1 (&NMEA) Status...", "Com1Status1"},
+        {"COM2 (&Binary) Status...", "Com2Status1"},
+        {"&Analog Port Status...", "AnalogPortStatus1"},
+        {"&Ethernet Ports Status...", "EthernetPortsStatus1"},
+        {"&IMU Status...", "ImuStatus1"},
+        {"&Omni Star Status ...", "OmniStarStatus1"},
+        {"&Primary GNSS...", "PrimaryGnss1"},
+        {"&Secondary GNSS...", "SecondaryGnss1"},
+        {"Au&xiliary GNSS...", "AuxiliaryGnss1"},
+        {"&Discretes...", "Discretes1"},
+        {"PC Card &Logging...", "PcCardLoggingStatus1"},
+        {"Input &Manager...", "InputManager1"},
+        {"&Output Manager...", "OutputManager1"},
+        {"S&ystem Monitor...", "SystemMonitor1"},
+    };
+    for (const auto &[caption, entry_name] : system_entries) {
+        add_unbuilt(system, tr(caption), entry_name);
+    }
+    system->menuAction()->setVisible(false);
+
+    QMenu *help = add_menu(m_menu_bar, tr("&Help"), "Help1");
+    add_unbuilt(help, tr("&Contents"), "Contents1");
+    add_unbuilt(help, tr("&Using help"), "UsingHelp1");
+    add_entry(help, tr("&About..."), "About1", EMenu_rule::always, [this] { ShowAboutBox(this); });
+}
+
+void TFormMain::build_tool_bar()
+{
+    m_tool_bar = new QToolBar(this);
+    m_tool_bar->setObjectName("ToolBar1");
+    auto *layout = static_cast<QVBoxLayout *>(this->layout());
+    layout->insertWidget(0, m_tool_bar);
+    exclude_from_scaling(m_tool_bar);
+
+    m_selection = new QComboBox(m_tool_bar);
+    m_selection->setObjectName("KoruSelection");
+    m_selection->setEditable(true);
+    m_selection->setInsertPolicy(QComboBox::NoInsert);
+    m_selection->setMinimumContentsLength(16);
+    m_selection->lineEdit()->setPlaceholderText(tr("Enter KORU Address"));
+    connect(m_selection->lineEdit(), &QLineEdit::returnPressed, this,
+            &TFormMain::KoruSelectionEnter);
+    connect(m_selection, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && static_cast<std::size_t>(index) < m_computers.size()) {
+            SelectComputer(m_computers.address(static_cast<std::size_t>(index)));
+        }
+    });
+    m_tool_bar->addWidget(m_selection);
+
+    auto add_button = [this](const QString &text, const QString &name) {
+        auto *button = new QToolButton(m_tool_bar);
+        button->setObjectName(name);
+        button->setText(text);
+        button->setCheckable(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        m_tool_bar->addWidget(button);
+        return button;
+    };
+    m_connect_button = add_button(tr("Connect"), "ToolButtonConnect");
+    m_monitor_button = add_button(tr("Monitor"), "ToolButtonMonitor");
+    m_monitor_button->setChecked(true);
+    connect(m_connect_button, &QToolButton::clicked, this, [this] {
+        m_connect_button->setChecked(true);
+        ToolButtonConnectClick();
+    });
+    connect(m_monitor_button, &QToolButton::clicked, this, [this] {
+        m_monitor_button->setChecked(true);
+        ToolButtonMonitorClick();
+        KoruSelectionEnter();
+    });
+    m_tool_bar->addSeparator();
+    m_standby_button = add_button(tr("Standby"), "ToolButtonStandby");
+    m_navigate_button = add_button(tr("Navigate"), "ToolButtonNavigate");
+    m_diagnostics_button = add_button(tr("Diagnostics"), "ToolButtonDiagnostics");
+    m_diagnostics_button->setVisible(false);
+    m_standby_button->setChecked(true);
+    connect(m_standby_button, &QToolButton::clicked, this,
+            [this] { send_mode(CMessage7::standby, true); });
+    connect(m_navigate_button, &QToolButton::clicked, this,
+            [this] { send_mode(CMessage7::navigate, true); });
+    m_tool_bar->addSeparator();
+    auto *exit_button = new QToolButton(m_tool_bar);
+    exit_button->setObjectName("ToolButtonExit");
+    exit_button->setText(tr("Exit"));
+    connect(exit_button, &QToolButton::clicked, this, &QWidget::close);
+    m_tool_bar->addWidget(exit_button);
+    set_mode_buttons_enabled(false);
+}
+
+void TFormMain::build_status_bar()
+{
+    m_status_bar = new QStatusBar(this);
+    m_status_bar->setObjectName("StatusBar1");
+    m_status_bar->setSizeGripEnabled(true);
+    for (int panel = 0; panel < 5; ++panel) {
+        m_panels[panel] = new QLabel(m_status_bar);
+        m_panels[panel]->setObjectName(QString("StatusPanel%1").arg(panel));
+        m_panels[panel]->setFrameShape(QFrame::Panel);
+        m_panels[panel]->setFrameShadow(QFrame::Sunken);
+        m_panels[panel]->setFixedWidth(panel_design_widths[panel]);
+        m_status_bar->addWidget(m_panels[panel]);
+    }
+    layout()->addWidget(m_status_bar);
+    exclude_from_scaling(m_status_bar);
+}
+
+// Each panel keeps its designed share of the bar. The share is taken once the bar has a width:
+// a program started minimized has none at first.
+void TFormMain::resizeEvent(QResizeEvent *event)
+{
+    TFormKoruView::resizeEvent(event);
+    const int bar_width = m_status_bar->width();
+    if (bar_width <= 0 || !isVisible()) {
+        return;
+    }
+    if (m_status_bar_reference == 0) {
+        m_status_bar_reference = bar_width;
+        return;
+    }
+    for (int panel = 0; panel < 5; ++panel) {
+        m_panels[panel]->setFixedWidth(panel_design_widths[panel] * bar_width /
+                                       m_status_bar_reference);
+    }
+}
+
+void TFormMain::showEvent(QShowEvent *event)
+{
+    TFormKoruView::showEvent(event);
+    if (m_start.minimized) {
+        m_start.minimized = false;
+        QTimer::singleShot(0, this, &QWidget::showMinimized);
+    }
+    read_options();
+}
+
+// --- menus -----------------------------------------------------------------------------
+
+QMenu *TFormMain::menu(const QString &name) const
+{
+    return findChild<QMenu *>(name);
+}
+
+QAction *TFormMain::menu_entry(const QString &name) const
+{
+    const auto found = m_entries.find(name);
+    return found != m_entries.end() ? found->second.action : nullptr;
+}
+
+// Only the controller may change the computer; entries guarded by the settings password show
+// the padlock while the user is not logged in.
+void TFormMain::enable_entries()
+{
+    const bool save_hidden =
+        Program().save_progress == nullptr || !Program().save_progress->is_shown();
+    const QIcon padlock(":/images/padlock_locked.png");
+    for (auto &[name, entry] : m_entries) {
+        bool allowed = true;
+        if (entry.rule == EMenu_rule::controller) {
+            allowed = is_controller();
+        } else if (entry.rule == EMenu_rule::controller_save_hidden) {
+            allowed = is_controller() && save_hidden;
+        }
+        const bool enabled = entry.built && allowed;
+        entry.action->setEnabled(enabled);
+        if (entry.guarded) {
+            entry.action->setIcon(enabled && m_user_not_logged_in ? padlock : QIcon());
+        }
+    }
+    m_entries["Connect1"].action->setChecked(m_connect_button->isChecked());
+    m_entries["Monitor1"].action->setChecked(m_monitor_button->isChecked());
+    menu("System1")->menuAction()->setVisible(Program().options.system_menu);
+}
+
+void TFormMain::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu popup(this);
+    popup.addAction(tr("Send to &Back"), this, &TFormMain::send_to_back);
+    QMenu *installation = menu("Installation1");
+    popup.addAction(tr("&Installation..."), this,
+                    [installation, event] { installation->popup(event->globalPos()); });
+    popup.exec(event->globalPos());
+}
+
+// Puts the program's other visible windows in front of the main window and activates the first.
+void TFormMain::send_to_back()
+{
+    QWidget *first = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        auto *koru_window = dynamic_cast<TFormKoruBase *>(window);
+        if (koru_window != nullptr && koru_window != this && koru_window->isVisible()) {
+            koru_window->raise();
+            if (first == nullptr) {
+                first = koru_window;
+            }
+        }
+    }
+    (first != nullptr ? first : this)->activateWindow();
+}
+
+// --- the connection --------------------------------------------------------------------
+
+void TFormMain::set_connection(EConnection state)
+{
+    static constexpr int texts[] = {string_id::state_waiting, string_id::state_monitor,
+                                    string_id::state_connecting, string_id::state_connected,
+                                    string_id::state_disconnecting};
+    m_connection = state;
+    m_panels[connection_panel]->setText(LoadText(texts[static_cast<int>(state)]));
+}
+
+// While only monitoring, the mode buttons show the computer's mode but cannot change it.
+void TFormMain::set_mode_buttons_enabled(bool all)
+{
+    for (QToolButton *button : {m_standby_button, m_navigate_button}) {
+        button->setEnabled(all || button->isChecked());
+    }
+}
+
+QString TFormMain::selected_text() const
+{
+    return m_selection->currentIndex() >= 0 ? m_selection->itemText(m_selection->currentIndex())
+                                            : QString();
+}
+
+std::uint32_t TFormMain::selected_address() const
+{
+    const int index = m_selection->currentIndex();
+    return index >= 0 ? m_computers.address(static_cast<std::size_t>(index)) : 0;
+}
+
+QString TFormMain::panel_text(int panel) const
+{
+    return m_panels[panel]->text();
+}
+
+void TFormMain::set_watchdog_interval(int milliseconds)
+{
+    m_watchdog->start(milliseconds);
+}
+
+void TFormMain::ToolButtonConnectClick()
+{
+    if (!take_typed_entry(true)) {
+        return; // the answer of the host name lookup continues the connect
+    }
+    if (!m_control->is_open() && !m_control->is_connecting() && selected_address() != 0) {
+        set_connection(EConnection::connecting);
+        m_connect_button->setChecked(true);
+        m_control->connect(selected_address(), m_start.control_port);
+    } else if (!m_control->is_open()) {
+        m_monitor_button->setChecked(true);
+    }
+}
+
+void TFormMain::ToolButtonMonitorClick()
+{
+    if (m_control->is_connecting()) {
+        m_control->close();
+    } else if (is_controller()) {
+        AskSaveConfiguration(QMessageBox::Yes | QMessageBox::No);
+        set_connection(EConnection::disconnecting);
+        disconnect_as_controller();
+        LogLine(LoadText(string_id::disconnected_from) + selected_text());
+    }
+    m_monitor_button->setChecked(true);
+    set_mode_buttons_enabled(false);
+    set_connection(EConnection::waiting);
+}
+
+void TFormMain::disconnect_as_controller()
+{
+    send_control(CMsg14_control::controller_disconnecting);
+    m_control->close();
+}
+
+void TFormMain::connect_result(int error)
+{
+    if (error != 0) {
+        set_connection(EConnection::waiting);
+        set_mode_buttons_enabled(false);
+        m_monitor_button->setChecked(true);
+        SMessage_box box;
+        box.parent = this;
+        box.icon = QMessageBox::Warning;
+        box.caption = caption_with(m_base_caption, ECaption::warning);
+        box.text = LoadText(string_id::cannot_connect);
+        box.stays_on_top = true;
+        ShowMessageBox(box);
+        return;
+    }
+    set_connection(EConnection::connected);
+    set_mode_buttons_enabled(true);
+    m_connect_button->setChecked(true);
+    LogLine(LoadText(string_id::connected_to) + selected_text());
+}
+
+void TFormMain::connection_lost(int reason)
+{
+    if (!is_controller()) {
+        m_monitor_button->setChecked(true);
+        set_mode_buttons_enabled(false);
+    } else {
+        m_connect_button->setChecked(true);
+    }
+    if (reason != 0) {
+        LogLine(LoadText(reason));
+    }
+    set_connection(EConnection::waiting);
+}
+
+// Every period: data flowing keeps the controller's connection alive; a whole period without
+// any drops it.
+void TFormMain::watchdog_tick()
+{
+    if (m_data_received == 1) {
+        m_data_received = 2;
+        if (is_controller()) {
+            send_control(CMsg14_control::controller_alive);
+        }
+    } else if (m_data_received == 2) {
+        m_data_received = 0;
+        set_connection(EConnection::waiting);
+        if (is_controller()) {
+            m_monitor_button->setChecked(true);
+            set_mode_buttons_enabled(false);
+            disconnect_as_controller();
+            PostWindowMessage(this, window_message::message_notice, string_id::lost_connection);
+        }
+    }
+}
+
+void TFormMain::send_control(CMsg14_control::ECommand command)
+{
+    CMessage14 control;
+    control.control().set(command);
+    send_message(control);
+}
+
+void TFormMain::send_mode(CMessage7::EMode mode, bool from_tool_bar)
+{
+    CMessage7 message;
+    message.mode_type().set(mode);
+    if (send_message(message) > 0 && from_tool_bar) {
+        m_mode_echo_countdown = mode_echoes_to_skip;
+    }
+}
+
+QMessageBox::StandardButton TFormMain::AskSaveConfiguration(QMessageBox::StandardButtons buttons)
+{
+    const bool save_hidden =
+        Program().save_progress == nullptr || !Program().save_progress->is_shown();
+    if (!m_configuration_changed || !is_controller() || !save_hidden) {
+        return QMessageBox::No;
+    }
+    SMessage_box box;
+    box.parent = this;
+    box.icon = QMessageBox::Question;
+    box.caption = m_base_caption;
+    box.text = LoadText(string_id::save_configuration_question);
+    box.buttons = buttons;
+    box.stays_on_top = true;
+    const QMessageBox::StandardButton answer = ShowMessageBox(box);
+    if (answer == QMessageBox::Yes) {
+        CMessage8 save;
+        save.control().save_parameters().set(true);
+        send_message(save);
+    }
+    return answer;
+}
+
+// --- the computers -----------------------------------------------------------------------
+
+void TFormMain::list_computer(std::uint32_t address)
+{
+    const std::optional<std::size_t> selected =
+        m_selection->currentIndex() >= 0
+            ? std::optional<std::size_t>(static_cast<std::size_t>(m_selection->currentIndex()))
+            : std::nullopt;
+    const auto added = m_computers.add(address, selected);
+    const QString text = QString::fromStdString(AddressText(address));
+    const int index = static_cast<int>(added.index);
+    if (added.how == CComputer_list::EAdded::appended) {
+        m_selection->addItem(text);
+    } else if (added.how == CComputer_list::EAdded::replaced) {
+        m_selection->setItemText(index, text);
+    }
+}
+
+// A computer heard from for the first time joins the list; the first one is selected.
+void TFormMain::new_sender(std::uint32_t address)
+{
+    if (m_computers.find(address)) {
+        return;
+    }
+    if (m_computers.size() == CComputer_list::capacity && m_selection->view()->isVisible()) {
+        return; // the user is choosing from the list: leave it as it is
+    }
+    const bool nothing_selected = m_selection->currentIndex() < 0;
+    list_computer(address);
+    if (nothing_selected) {
+        SelectComputer(address);
+    } else {
+        setWindowTitle(m_base_caption + " - " + selected_text());
+    }
+}
+
+void TFormMain::KoruSelectionEnter()
+{
+    take_typed_entry(false);
+}
+
+// The selected computer, or the typed address or host name. A host name is looked up without
+// waiting for the answer; returns false while that answer is still to come.
+bool TFormMain::take_typed_entry(bool connect_afterwards)
+{
+    const QString typed = m_selection->currentText().trimmed();
+    if (typed.isEmpty()) {
+        return true;
+    }
+    if (m_selection->currentIndex() >= 0 && typed == selected_text()) {
+        SelectComputer(selected_address());
+        return true;
+    }
+    const std::uint32_t dotted = ParseDottedAddress(typed.toStdString());
+    if (dotted != 0) {
+        typed_address(dotted);
+        return true;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_connect_after_lookup = connect_afterwards;
+    LookupHost(this, window_message::host_lookup, typed);
+    return false;
+}
+
+// A typed address that resolves to nothing is not listed; one already listed is selected where
+// it is.
+void TFormMain::typed_address(std::uint32_t address)
+{
+    if (address == 0) {
+        return;
+    }
+    list_computer(address);
+    if (const auto index = m_computers.find(address)) {
+        m_selection->setCurrentIndex(static_cast<int>(*index));
+    }
+    SelectComputer(address);
+}
+
+void TFormMain::SelectComputer(std::uint32_t address)
+{
+    if (address == 0 || address == m_display->filter()) {
+        return;
+    }
+    const bool was_controller = is_controller();
+    ToolButtonMonitorClick();
+    m_display->set_filter(address);
+    if (const auto index = m_computers.find(address)) {
+        m_selection->setCurrentIndex(static_cast<int>(*index));
+    }
+    setWindowTitle(m_base_caption + " - " + selected_text());
+    Program().windows.reset_display();
+    if (was_controller) {
+        ToolButtonConnectClick();
+    }
+}
+
+void TFormMain::apply_start_options()
+{
+    if (m_start.computer.isEmpty()) {
+        return;
+    }
+    m_selection->setEditText(m_start.computer);
+    if (m_start.connect) {
+        m_connect_button->setChecked(true);
+        ToolButtonConnectClick();
+    } else {
+        KoruSelectionEnter();
+    }
+}
+
+// --- received data -----------------------------------------------------------------------
+
+bool TFormMain::UpdateFromGroup(int)
+{
+    if (!m_group101->is_current()) {
+        return false;
+    }
+    show_status(*m_group101);
+    return true;
+}
+
+void TFormMain::show_status(CGroup_fdir &status)
+{
+    m_data_received = 1;
+    const SStatus_words words = StatusWordsOf(status);
+    m_panels[pc_card_panel]->setText(PcCardStatusText(words, ETextForm::words));
+    m_configuration_changed = (words.general_a & ram_config_differs) != 0 &&
+                              (words.general_a & log_port_loging_enabled) == 0;
+    m_user_not_logged_in = ((words.general_c >> user_not_logged_in_bit) & 1u) != 0;
+    raise_status_alarms(words.general_a);
+
+    CGroup_header &header = status.header();
+    m_panels[time1_panel]->setText(
+        time_tag(status, header.time_1(), header.time_types().time_type_1().get()));
+    m_panels[time2_panel]->setText(
+        time_tag(status, header.time_2(), header.time_types().time_type_2().get()));
+
+    if (m_control->is_connecting()) {
+        return;
+    }
+    if (is_controller()) {
+        set_mode_buttons_enabled(true);
+        m_connect_button->setChecked(true);
+        set_connection(EConnection::connected);
+    } else {
+        m_monitor_button->setChecked(true);
+        set_mode_buttons_enabled(false);
+        set_connection(EConnection::monitor);
+    }
+}
+
+// Each alarm is raised once, when its bit comes on.
+void TFormMain::raise_status_alarms(std::uint32_t status_a)
+{
+    const std::uint32_t risen = status_a & ~m_previous_status_a;
+    m_previous_status_a = status_a;
+    for (const SStatus_alarm &alarm : status_alarms) {
+        if ((risen >> alarm.bit) & 1u) {
+            PostWindowMessage(this, window_message::error_notice,
+                              static_cast<std::uintptr_t>(alarm.text_id));
+        }
+    }
+}
+
+bool TFormMain::UpdateFromMessage(int)
+{
+    m_data_received = 1;
+    if (m_message0->is_current()) {
+        show_acknowledgement();
+    }
+    if (m_message7->is_current() && m_message7->holds(m_message7->mode_type())) {
+        show_mode(m_message7->mode_type().get());
+    }
+    if (m_message13->is_current()) {
+        show_date();
+    }
+    return false;
+}
+
+void TFormMain::show_acknowledgement()
+{
+    const std::uint16_t code = m_message0->response_code().get();
+    const std::optional<int> text_number = CMsg0_response_code::text_number(code);
+    const QString code_text = text_number ? LoadText(*text_number) : QString();
+    const auto text =
+        rejection_text(m_message0->message_id_received().get(), code, code_text.toStdString());
+    if (text) {
+        m_rejection_text = QString::fromStdString(*text);
+        PostWindowMessage(this, window_message::error_notice, 0);
+    }
+}
+
+void TFormMain::show_mode(std::uint8_t mode)
+{
+    if (m_mode_echo_countdown > 0) {
+        --m_mode_echo_countdown;
+        return;
+    }
+    QToolButton *down = m_diagnostics_button;
+    QString entry;
+    switch (mode) {
+    case CMessage7::standby:
+        down = m_standby_button;
+        entry = "Standby1";
+        break;
+    case CMessage7::navigate:
+        down = m_navigate_button;
+        entry = "Navigate1";
+        break;
+    case CMessage7::diagnostics:
+        entry = "Diagnostics1";
+        break;
+    default:
+        break;
+    }
+    for (QToolButton *button : {m_standby_button, m_navigate_button, m_diagnostics_button}) {
+        button->setChecked(button == down);
+    }
+    for (QAction *action : m_mode_entries->actions()) {
+        action->setChecked(action->objectName() == entry);
+    }
+    set_mode_buttons_enabled(is_controller());
+}
+
+// A date the computer does not know (zeros, or a day that does not exist) shows blank.
+void TFormMain::show_date()
+{
+    CMessage13 &general = *m_message13;
+    const bool held = general.holds(general.year());
+    const QDate date(general.year().get(), general.month().get(), general.day().get());
+    m_panels[date_panel]->setText(held && general.year().get() > 0 && date.isValid()
+                                      ? QLocale().toString(date, short_date_format())
+                                      : QString());
+}
+
+void TFormMain::ResetDisplay(int)
+{
+    m_configuration_changed = false;
+    m_mode_echo_countdown = 0;
+    Program().messages.invalidate_all();
+    for (QLabel *panel : m_panels) {
+        panel->clear();
+    }
+    set_connection(EConnection::waiting);
+}
+
+// --- notices -----------------------------------------------------------------------------
+
+bool TFormMain::event(QEvent *event)
+{
+    CWindow_message *message = AsWindowMessage(event);
+    if (message == nullptr) {
+        return TFormKoruView::event(event);
+    }
+    const auto wparam = static_cast<int>(message->wparam());
+    switch (message->number()) {
+    case window_message::connect_result:
+        connect_result(wparam);
+        break;
+    case window_message::datagram_sender:
+        new_sender(static_cast<std::uint32_t>(message->lparam()));
+        break;
+    case window_message::error_notice:
+        error_notice(wparam);
+        break;
+    case window_message::message_notice:
+        message_notice(wparam);
+        break;
+    case window_message::control_lost:
+        connection_lost(wparam);
+        break;
+    case window_message::host_lookup: {
+        QApplication::restoreOverrideCursor();
+        const bool connect_now = m_connect_after_lookup;
+        m_connect_after_lookup = false;
+        typed_address(static_cast<std::uint32_t>(message->wparam()));
+        if (connect_now) {
+            ToolButtonConnectClick();
+        }
+        break;
+    }
+    default:
+        return TFormKoruView::event(event);
+    }
+    message->set_result(1);
+    return true;
+}
+
+// One error box at a time; while it is open further errors go to the log only.
+void TFormMain::error_notice(int text_id)
+{
+    QString text;
+    if (text_id <= 0) {
+        text = m_rejection_text;
+        m_rejection_text = tr("Internal error 101.");
+    } else {
+        text = LoadText(text_id);
+    }
+    LogLine(text);
+    if (m_error_box_open) {
+        QApplication::setActiveWindow(this);
+        return;
+    }
+    m_error_box_open = true;
+    SMessage_box box;
+    box.parent = this;
+    box.icon = QMessageBox::Warning;
+    box.caption = caption_with(m_base_caption, ECaption::error);
+    box.text = text;
+    box.stays_on_top = true;
+    ShowMessageBox(box);
+    m_error_box_open = false;
+}
+
+void TFormMain::message_notice(int text_id)
+{
+    if (m_message_box_open) {
+        QApplication::setActiveWindow(this);
+        return;
+    }
+    const QString text = LoadText(text_id);
+    LogLine(text);
+    m_message_box_open = true;
+    SMessage_box box;
+    box.parent = this;
+    box.icon = QMessageBox::Information;
+    box.caption = caption_with(m_base_caption, ECaption::message);
+    box.text = text;
+    box.stays_on_top = true;
+    ShowMessageBox(box);
+    m_message_box_open = false;
+}
+
+// --- exit --------------------------------------------------------------------------------
+
+bool TFormMain::FormCloseQuery()
+{
+    IMessage_log *log = Program().message_log;
+    if (log != nullptr && log->has_unsaved_lines() && m_prompts_allowed &&
+        Program().options.prompt_to_save_message_log) {
+        SMessage_box box;
+        box.parent = this;
+        box.icon = QMessageBox::Question;
+        box.caption = m_base_caption;
+        box.text = LoadText(string_id::save_message_log_question);
+        box.buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        box.stays_on_top = true;
+        const QMessageBox::StandardButton answer = ShowMessageBox(box);
+        if (answer == QMessageBox::Cancel) {
+            return false;
+        }
+        if (answer == QMessageBox::Yes) {
+            log->save();
+        }
+    }
+    return AskSaveConfiguration(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) !=
+           QMessageBox::Cancel;
+}
+
+void TFormMain::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        auto *view = dynamic_cast<TFormKoruView *>(window);
+        if (view != nullptr && view != this && view->isVisible()) {
+            view->close();
+        }
+    }
+    write_options();
+    // Not the dialog's own close handling, which would go through reject(): the main window
+    // does not close on Escape, but it does close here.
+    event->accept();
+}
+
+// The three options are read in order; a missing one ends the reading and hides the system menu.
+void TFormMain::read_options()
+{
+    const CWindow_settings settings(objectName());
+    SOptions &options = Program().options;
+    options.data_dir = settings.value(data_dir_value).toString();
+    bool ok = false;
+    const int system_menu = settings.value(system_menu_value).toInt(&ok);
+    options.system_menu = ok && system_menu != 0;
+    if (!ok) {
+        return;
+    }
+    const int user_alarms = settings.value(user_alarms_value).toInt(&ok);
+    if (!ok) {
+        return;
+    }
+    options.user_accuracy_alarms = user_alarms != 0;
+    const int save_log = settings.value(save_log_value).toInt(&ok);
+    if (ok) {
+        options.prompt_to_save_message_log = save_log != 0;
+    }
+}
+
+void TFormMain::write_options() const
+{
+    CWindow_settings settings(objectName());
+    const SOptions &options = Program().options;
+    settings.set_value(data_dir_value, options.data_dir);
+    settings.set_value(user_alarms_value, options.user_accuracy_alarms ? 1 : 0);
+    settings.set_value(save_log_value, options.prompt_to_save_message_log ? 1 : 0);
+    settings.set_value(system_menu_value, options.system_menu ? 1 : 0);
+}

@@ -1,0 +1,105 @@
+#pragma once
+// What every window of the program shares: the two receive queues, the windows in creation
+// order, the options, and the services of windows that other windows call on.
+
+#include "net/data_windows.h"
+#include "protocol/group_buffer.h"
+
+#include <QString>
+
+#include <cstdint>
+
+class CMessage_record;
+
+// Options that several windows read; the main window stores some of them per user.
+struct SOptions {
+    bool user_accuracy_alarms = true;
+    bool prompt_to_save_message_log = true;
+    bool advanced_menus = false;
+    bool system_menu = false;
+    // The computer's model, as the statistics view learns it.
+    QString model_code;
+    QString sub_model_code;
+    // Where settings files and message logs were last kept.
+    QString data_dir;
+};
+
+// The main window's side of the control connection.
+class IController {
+public:
+    // Connected as controller, with no connection attempt pending.
+    virtual bool is_controller() const = 0;
+    // Sends `message` with the next transaction number when connected as controller; otherwise
+    // sends nothing and returns 0.
+    virtual long send_message(CMessage_record &message) = 0;
+
+protected:
+    ~IController() = default;
+};
+
+// The display-port dialog's part: asks the computer to broadcast a group a view shows.
+class IGroup_requester {
+public:
+    virtual void GroupRequest(std::uint16_t group) = 0;
+
+protected:
+    ~IGroup_requester() = default;
+};
+
+// The message log's part: the time-stamped lines of what happened.
+class IMessage_log {
+public:
+    virtual void add_line(const QString &text) = 0;
+    virtual bool has_unsaved_lines() const = 0;
+    // Asks where to save and saves; false when the user gave up.
+    virtual bool save() = 0;
+
+protected:
+    ~IMessage_log() = default;
+};
+
+// The save-settings progress window's part.
+class ISave_progress {
+public:
+    virtual bool is_shown() const = 0;
+
+protected:
+    ~ISave_progress() = default;
+};
+
+// The DDE server window's part.
+class IDde_server {
+public:
+    virtual bool conversation_active() const = 0;
+
+protected:
+    ~IDde_server() = default;
+};
+
+class CProgram {
+public:
+    // The program has one of these at a time; creating it makes it the current one.
+    CProgram();
+    ~CProgram();
+    CProgram(const CProgram &) = delete;
+    CProgram &operator=(const CProgram &) = delete;
+
+    CGroup_buffer groups;
+    CMessage_buffer messages;
+    CData_windows windows;
+    SOptions options;
+
+    // Set by the windows that provide them; null while a window is not there.
+    IController *controller = nullptr;
+    IGroup_requester *group_requester = nullptr;
+    IMessage_log *message_log = nullptr;
+    ISave_progress *save_progress = nullptr;
+    IDde_server *dde_server = nullptr;
+};
+
+CProgram &Program();
+
+// Asks the display-port dialog for a group; nothing while there is no dialog.
+void RequestGroup(std::uint16_t group);
+// Adds a line to the message log; nothing while there is no log.
+void LogLine(const QString &text);

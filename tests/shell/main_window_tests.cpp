@@ -1,0 +1,299 @@
+// The main window against a fake computer on loopback: the computers it hears of, connecting as
+// controller, the keep-alive and the watchdog, alarms, rejections, the date, the exit.
+
+#include "display/Form_tarvo.h"
+#include "net/socket_control.h"
+#include "net/socket_display.h"
+#include "platform/settings_store.h"
+
+#include "frame_bytes.h"
+#include "loopback_peers.h"
+#include "qstring_printer.h"
+#include "recording_feedback.h"
+#include "test_windows.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using frame_bytes::Bytes;
+
+Bytes status_group(std::uint32_t status_a, std::uint32_t status_b = 0, std::uint32_t status_c = 0)
+{
+    Bytes body;
+    frame_bytes::put_u32(body, status_a);
+    frame_bytes::put_u32(body, status_b);
+    frame_bytes::put_u32(body, status_c);
+    frame_bytes::put_u32(body, 0); // FDIR level 1
+    frame_bytes::put_u16(body, 0); // IMU failures
+    for (int level = 2; level <= 5; ++level) {
+        frame_bytes::put_u16(body, 0);
+    }
+    return frame_bytes::group(101, body);
+}
+
+Bytes acknowledgement(std::uint16_t answered, std::uint16_t code)
+{
+    Bytes body;
+    frame_bytes::put_u16(body, answered);
+    frame_bytes::put_u16(body, code);
+    frame_bytes::put_u8(body, 0);
+    body.resize(body.size() + 32, std::byte{0});
+    return frame_bytes::message(0, 1, body);
+}
+
+Bytes general_data(std::uint16_t year, std::uint8_t month, std::uint8_t day)
+{
+    Bytes body = {std::byte{12}, std::byte{0}, std::byte{0}, std::byte{month}, std::byte{day}};
+    frame_bytes::put_u16(body, year);
+    for (int i = 0; i < 4; ++i) {
+        frame_bytes::put_f64(body, 0.0);
+    }
+    for (int i = 0; i < 3; ++i) {
+        frame_bytes::put_f32(body, 1000.0f);
+    }
+    return frame_bytes::message(13, 0, body);
+}
+
+// The number and 16-bit value of each Message 14 in a byte stream.
+std::vector<std::uint16_t> control_values(const Bytes &stream)
+{
+    std::vector<std::uint16_t> values;
+    for (std::size_t at = 0; at + 16 <= stream.size(); at += 16) {
+        EXPECT_EQ(std::to_integer<int>(stream[at + 4]), 14);
+        values.push_back(static_cast<std::uint16_t>(std::to_integer<int>(stream[at + 10]) |
+                                                    std::to_integer<int>(stream[at + 11]) << 8));
+    }
+    return values;
+}
+
+class CRecording_requester : public IGroup_requester {
+public:
+    void GroupRequest(std::uint16_t group) override { requested.push_back(group); }
+    std::vector<std::uint16_t> requested;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest()
+    {
+        UseSettingsFolder(folder.path());
+        start.display_address = loopback(1);
+        start.display_port = 0;
+        start.control_port = computer.port();
+        form = std::make_unique<TFormTarvo>(start);
+        form->show();
+        port = form->display_receiver().local_port();
+        selection = form->findChild<QComboBox *>("KoruSelection");
+        program.windows.add(&window);
+    }
+    ~MainWindowTest() override { program.windows.remove(&window); }
+
+    // Sends a frame from a computer and waits until it has been taken in: counted, or, from a
+    // computer other than the selected one, offered in the list.
+    void hear(const CUdp_sender &from, const Bytes &frame)
+    {
+        const std::uint32_t packets = form->display_receiver().counters().packets;
+        const int listed = selection->count();
+        from.send_to(port, frame);
+        ASSERT_TRUE(WaitFor([&] {
+            QCoreApplication::processEvents();
+            return form->display_receiver().counters().packets > packets ||
+                   selection->count() > listed;
+        }));
+        QCoreApplication::processEvents();
+    }
+
+    void connect_as_controller()
+    {
+        hear(computer_display, status_group(0));
+        form->ToolButtonConnectClick();
+        ASSERT_TRUE(
+            WaitFor([&] { return computer.accept() && form->panel_text(4) == "Connected"; }));
+        EXPECT_TRUE(form->is_controller());
+    }
+
+    QTemporaryDir folder;
+    CRecording_feedback feedback;
+    CProgram program;
+    CTcp_peer computer{2};
+    CUdp_sender computer_display{2};
+    SStart_options start;
+    std::unique_ptr<TFormTarvo> form;
+    std::uint16_t port = 0;
+    QComboBox *selection = nullptr;
+    CRecording_window window;
+};
+
+TEST_F(MainWindowTest, FirstComputerHeardIsListedAndSelected)
+{
+    EXPECT_EQ(form->panel_text(4), "Waiting");
+    hear(computer_display, status_group(0));
+    ASSERT_EQ(selection->count(), 1);
+    EXPECT_EQ(selection->itemText(0), "127.0.0.2");
+    EXPECT_EQ(form->selected_address(), loopback(2));
+    EXPECT_EQ(form->display_receiver().filter(), loopback(2));
+    EXPECT_EQ(form->windowTitle(), "TARVO - 127.0.0.2");
+    EXPECT_EQ(window.resets, 1);
+    EXPECT_EQ(form->panel_text(4), "Waiting") << "a new computer starts from nothing";
+    hear(computer_display, status_group(0));
+    EXPECT_EQ(form->panel_text(4), "Monitor") << "its status shows it is there";
+}
+
+TEST_F(MainWindowTest, SelectingAnotherComputerBlanksTheViewsOnce)
+{
+    hear(computer_display, status_group(0));
+    CUdp_sender other{3};
+    hear(other, status_group(0));
+    ASSERT_EQ(selection->count(), 2) << "the other computer is offered";
+    form->value(TFormTarvo::Altitude)->setText("12.000");
+
+    form->SelectComputer(loopback(2));
+    EXPECT_EQ(window.resets, 1) << "the computer already selected changes nothing";
+    form->SelectComputer(loopback(3));
+    EXPECT_EQ(window.resets, 2);
+    EXPECT_EQ(form->value(TFormTarvo::Altitude)->text(), "");
+    EXPECT_EQ(form->display_receiver().filter(), loopback(3));
+}
+
+TEST_F(MainWindowTest, TypedAddressesAreListedOnceAndNothingIsNoAddress)
+{
+    selection->setEditText("127.0.0.7");
+    form->KoruSelectionEnter();
+    selection->setEditText("127.0.0.7");
+    form->KoruSelectionEnter();
+    EXPECT_EQ(selection->count(), 1);
+    EXPECT_EQ(form->selected_address(), loopback(7));
+    selection->setEditText("0.0.0.0");
+    form->KoruSelectionEnter();
+    ASSERT_TRUE(WaitFor([] { return QApplication::overrideCursor() == nullptr; }));
+    EXPECT_EQ(selection->count(), 1) << "address 0 is not listed";
+}
+
+TEST_F(MainWindowTest, KeepAliveFlowsWithDataAndTheWatchdogDropsASilentConnection)
+{
+    connect_as_controller();
+    form->set_watchdog_interval(150);
+    hear(computer_display, status_group(0));
+    ASSERT_TRUE(WaitFor([&] {
+        return !computer.read_available(); // until the client has closed the connection
+    }));
+    EXPECT_EQ(control_values(computer.received),
+              (std::vector<std::uint16_t>{CMsg14_control::controller_alive,
+                                          CMsg14_control::controller_disconnecting}));
+    EXPECT_FALSE(form->is_controller());
+    EXPECT_EQ(form->panel_text(4), "Waiting");
+    ASSERT_TRUE(WaitFor([&] { return !feedback.boxes.empty(); }));
+    EXPECT_EQ(feedback.boxes.back().text, "Lost connection with KORU!");
+    EXPECT_EQ(feedback.boxes.back().caption, "TARVO Message");
+}
+
+TEST_F(MainWindowTest, RefusedConnectionSaysCannotConnect)
+{
+    CUdp_sender unreachable{3};
+    hear(unreachable, status_group(0));
+    form->ToolButtonConnectClick();
+    EXPECT_EQ(form->panel_text(4), "Connecting");
+    ASSERT_TRUE(WaitFor([&] { return !feedback.boxes.empty(); }));
+    EXPECT_EQ(feedback.boxes.back().text, "Cannot Connect!");
+    EXPECT_EQ(feedback.boxes.back().caption, "TARVO Warning");
+    EXPECT_EQ(form->panel_text(4), "Waiting");
+    EXPECT_FALSE(form->control_client().is_open());
+}
+
+TEST_F(MainWindowTest, StatusAlarmsAreRaisedOncePerRisingBit)
+{
+    hear(computer_display, status_group(1u << 18));
+    ASSERT_TRUE(WaitFor([&] { return feedback.boxes.size() == 1; }));
+    EXPECT_EQ(feedback.boxes[0].text, "Memory write failure! Settings not saved.");
+    EXPECT_EQ(feedback.boxes[0].caption, "TARVO Error");
+
+    hear(computer_display, status_group(1u << 18));
+    hear(computer_display, status_group(0));
+    EXPECT_EQ(feedback.boxes.size(), 1u) << "a bit that stays set or clears raises nothing";
+    hear(computer_display, status_group((1u << 18) | (1u << 15)));
+    ASSERT_TRUE(WaitFor([&] { return feedback.boxes.size() == 3; }));
+    EXPECT_EQ(feedback.boxes[1].text, "Memory write failure! Settings not saved.");
+    EXPECT_EQ(feedback.boxes[2].text, "Logging Device Full!");
+}
+
+TEST_F(MainWindowTest, RejectionOfACommandIsShownWithItsReason)
+{
+    connect_as_controller();
+    computer.write(acknowledgement(7, 9));
+    ASSERT_TRUE(WaitFor([&] { return !feedback.boxes.empty(); }));
+    EXPECT_EQ(feedback.boxes.back().text, "Message 7 rejected! Byte Count Error.");
+    computer.write(acknowledgement(7, 3));
+    computer.write(acknowledgement(2, 20));
+    ASSERT_TRUE(WaitFor([&] { return feedback.boxes.size() == 2; }));
+    EXPECT_EQ(feedback.boxes.back().text, "Message 2 rejected! Error code 20.")
+        << "code 3 is an acceptance";
+}
+
+TEST_F(MainWindowTest, DateComesFromTheGeneralDataEchoAndNonsenseShowsBlank)
+{
+    hear(computer_display, status_group(0));
+    hear(computer_display, general_data(2026, 12, 7));
+    hear(computer_display, frame_bytes::message(1, 0, {std::byte{0}, std::byte{0}}));
+    EXPECT_TRUE(form->panel_text(0).contains("2026")) << form->panel_text(0).toStdString();
+    EXPECT_TRUE(form->panel_text(0).contains("7"));
+
+    hear(computer_display, general_data(0, 0, 0));
+    hear(computer_display, frame_bytes::message(1, 0, {std::byte{0}, std::byte{0}}));
+    EXPECT_EQ(form->panel_text(0), "");
+    hear(computer_display, general_data(2026, 2, 30));
+    hear(computer_display, frame_bytes::message(1, 0, {std::byte{0}, std::byte{0}}));
+    EXPECT_EQ(form->panel_text(0), "") << "February has no 30th";
+}
+
+TEST_F(MainWindowTest, EventAndDiskGroupsAreAskedForAtTheThirdNotificationAfterConnecting)
+{
+    CRecording_requester requester;
+    program.group_requester = &requester;
+    connect_as_controller();
+    Bytes list;
+    frame_bytes::put_u16(list, 1);
+    frame_bytes::put_u16(list, 1);
+    frame_bytes::put_u16(list, 0);
+    hear(computer_display, frame_bytes::message(2, 0, list));
+    const Bytes message1 = frame_bytes::message(1, 0, {std::byte{0}, std::byte{0}});
+    hear(computer_display, message1);
+    hear(computer_display, message1);
+    EXPECT_TRUE(requester.requested.empty());
+    hear(computer_display, message1);
+    EXPECT_EQ(requester.requested, (std::vector<std::uint16_t>{5, 6, 7, 8}));
+    hear(computer_display, message1);
+    EXPECT_EQ(requester.requested.size(), 4u) << "once per connection";
+    program.group_requester = nullptr;
+}
+
+TEST_F(MainWindowTest, TheStoreKeepsTheGeometryAndOptionsAfterClose)
+{
+    form->move(40, 30);
+    form->resize(form->width() + 20, form->height() + 10);
+    const QSize left_size = form->size();
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    const CWindow_settings stored("FormTarvo");
+    EXPECT_EQ(stored.value("Left").toInt(), 40);
+    EXPECT_EQ(stored.value("Width").toInt(), left_size.width());
+    EXPECT_EQ(stored.value("Height").toInt(), left_size.height());
+    EXPECT_EQ(stored.value("UserAlarms").toInt(), 1);
+    EXPECT_EQ(stored.value("SaveMsgLog").toInt(), 1);
+    EXPECT_EQ(stored.value("System Menu").toInt(), 0);
+}
+
+TEST_F(MainWindowTest, ClosingWhileControllerSaysGoodbyeToTheComputer)
+{
+    connect_as_controller();
+    form.reset();
+    ASSERT_TRUE(WaitFor([&] { return !computer.read_available(); }));
+    EXPECT_EQ(control_values(computer.received),
+              (std::vector<std::uint16_t>{CMsg14_control::controller_disconnecting}));
+}
+
+} // namespace
