@@ -233,6 +233,7 @@ void TFormMain::build_menus()
         m_mode_entries->addAction(entry);
     }
     m_entries["Diagnostics1"].action->setVisible(false);
+    m_entries["Standby1"].action->setChecked(true);
     QMenu *twan = add_menu(settings, tr("T&WAN Calibration Control"), "TwanCalibration1");
     m_entries["TwanCalibration1Entry"] = {twan->menuAction(), controller, true, true};
     add_unbuilt(twan, tr("&Start"), "TwanStart1", controller);
