@@ -126,6 +126,9 @@ private:
     void send_control(CMsg14_control::ECommand command);
     void disconnect_as_controller();
     QMessageBox::StandardButton AskSaveConfiguration(QMessageBox::StandardButtons buttons);
+    QMessageBox::StandardButton show_box(QMessageBox::Icon icon, const QString &caption,
+                                         const QString &text,
+                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok);
     void send_to_back();
 
     void new_sender(std::uint32_t address);
