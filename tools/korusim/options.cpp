@@ -79,13 +79,20 @@ std::string not_simulated(std::uint16_t group, const SContext &context)
            ")";
 }
 
+std::string number_text(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
 // A number within [low, high], or an error text.
 std::string take_double(double &out, std::string_view text, double low, double high)
 {
     const std::optional<double> value = parse_number<double>(text);
     if (!value || *value < low || *value > high) {
-        return "'" + std::string(text) + "' is not a number from " + std::to_string(low) + " to " +
-               std::to_string(high);
+        return "'" + std::string(text) + "' is not a number from " + number_text(low) + " to " +
+               number_text(high);
     }
     out = *value;
     return {};
@@ -461,9 +468,7 @@ std::string default_rates(std::span<const SGroup_default> simulated)
     }
     std::string text;
     for (const auto &[rate, groups] : by_rate) {
-        char hz[32];
-        std::snprintf(hz, sizeof hz, "%g Hz", rate);
-        text += (text.empty() ? "" : "; ") + std::string(hz) + ": " + join(groups);
+        text += (text.empty() ? "" : "; ") + number_text(rate) + " Hz: " + join(groups);
     }
     return text;
 }
