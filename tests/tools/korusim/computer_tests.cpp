@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -79,7 +80,8 @@ Bytes acknowledgement_bytes(std::uint16_t transaction, std::uint16_t number, std
     put_u16(body, code);
     put_u8(body, new_parameters ? 1 : 0);
     Bytes name(32);
-    std::memcpy(name.data(), parameter.data(), parameter.size());
+    std::transform(parameter.begin(), parameter.end(), name.begin(),
+                   [](char c) { return std::byte(c); });
     frame_bytes::append(body, name);
     return frame_bytes::message(0, transaction, body);
 }

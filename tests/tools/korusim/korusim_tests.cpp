@@ -66,8 +66,11 @@ std::vector<SAcknowledged> acknowledgements(const Bytes &stream)
     std::vector<SAcknowledged> found;
     CMessage0 record;
     for (const SFound &frame : collector.found) {
-        EXPECT_EQ(frame.status, EFrame_status::ok);
         EXPECT_EQ(frame.number, 0);
+        if (frame.status != EFrame_status::ok) {
+            ADD_FAILURE() << "an acknowledgement failed its frame check";
+            continue;
+        }
         std::memcpy(record.buffer(), frame.bytes.data(), frame.bytes.size());
         found.push_back({record.header().transaction_number().get(),
                          record.message_id_received().get(), record.response_code().get()});
