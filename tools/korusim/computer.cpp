@@ -138,11 +138,7 @@ SAnswer CComputer::answer(std::span<const std::byte> frame, EFrame_status status
 SAnswer CComputer::answer_frame(std::span<const std::byte> frame, double t)
 {
     const SHandler *handler = handler_for(m_answered_number);
-    const auto configured = m_options.faults.responses.find(m_answered_number);
-    const std::optional<std::uint16_t> configured_code =
-        configured == m_options.faults.responses.end()
-            ? std::nullopt
-            : std::optional<std::uint16_t>(configured->second);
+    const std::optional<std::uint16_t> configured_code = configured_response(m_answered_number);
     if (configured_code && *configured_code > CMsg0_response_code::last_accepting_code) {
         return rejected(*configured_code);
     }
@@ -174,6 +170,15 @@ SAnswer CComputer::answer_frame(std::span<const std::byte> frame, double t)
         answer.code = configured_code.value_or(answer.code);
     }
     return answer;
+}
+
+std::optional<std::uint16_t> CComputer::configured_response(std::uint16_t number) const
+{
+    const auto found = m_options.faults.responses.find(number);
+    if (found == m_options.faults.responses.end()) {
+        return std::nullopt;
+    }
+    return found->second;
 }
 
 const CComputer::SHandler *CComputer::handler_for(std::uint16_t number) const

@@ -101,6 +101,8 @@ private:
 
     SAnswer answer_frame(std::span<const std::byte> frame, double t);
     const SHandler *handler_for(std::uint16_t number) const;
+    // The response code the command line sets for a message number, if any.
+    std::optional<std::uint16_t> configured_response(std::uint16_t number) const;
     bool logged_out(double t) const;
 
     SAnswer apply_display_groups(double t);
@@ -120,7 +122,7 @@ private:
     void set_logging(bool on, double t);
     SDisk_usage disk_usage(double t) const;
 
-    // Bits of the pending echoes, in the order of echo_records().
+    // Bits of the pending echoes, in the order take_echoes() sends them.
     static constexpr unsigned display_groups_echo = 1;
     static constexpr unsigned mode_echo = 2;
     static constexpr unsigned general_data_echo = 4;

@@ -28,7 +28,6 @@ void CDisplay_port::send_datagram(std::span<const std::byte> bytes)
 {
     const int error = ::send_datagram(m_socket.get(), m_destination, bytes);
     if (error == 0) {
-        ++m_sent;
         m_last_error = 0;
         return;
     }

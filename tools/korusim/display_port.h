@@ -17,8 +17,6 @@ public:
     int open(std::uint32_t local, const SEndpoint &destination);
     void send(std::span<const std::byte> frame);
 
-    std::uint64_t datagrams_sent() const { return m_sent; }
-
 private:
     void send_datagram(std::span<const std::byte> bytes);
 
@@ -27,6 +25,5 @@ private:
     bool m_split;
     CFd m_socket;
     SEndpoint m_destination;
-    std::uint64_t m_sent = 0;
     int m_last_error = 0; // reported once until sending works again
 };

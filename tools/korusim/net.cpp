@@ -129,6 +129,11 @@ int accept_connection(int listener, CFd &out, SEndpoint &peer)
     return 0;
 }
 
+int set_send_buffer(int fd, int bytes)
+{
+    return setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &bytes, sizeof bytes) == 0 ? 0 : errno;
+}
+
 int send_datagram(int fd, const SEndpoint &to, std::span<const std::byte> bytes)
 {
     const sockaddr_in address = socket_address(to);

@@ -47,6 +47,8 @@ int open_listener(const SEndpoint &local, CFd &out);
 std::uint16_t bound_port(int fd);
 // Takes one waiting connection as a non-blocking socket; EAGAIN when none waits.
 int accept_connection(int listener, CFd &out, SEndpoint &peer);
+// Asks for a send buffer of `bytes` on a socket; returns 0 or errno.
+int set_send_buffer(int fd, int bytes);
 // Sends one datagram without waiting; returns 0 or errno.
 int send_datagram(int fd, const SEndpoint &to, std::span<const std::byte> bytes);
 

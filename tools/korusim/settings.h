@@ -9,7 +9,6 @@
 #include "protocol/command_messages.h"
 #include "protocol/navigation_messages.h"
 
-#include <array>
 #include <cstdint>
 #include <span>
 
@@ -31,9 +30,6 @@ public:
 
     void copy_from(const CSettings &other);
     bool same_as(const CSettings &other) const;
-
-    // Every record of the set, in the order the computer echoes them.
-    std::array<CMessage_record *, 2> records() { return {&m_display_groups, &m_general_data}; }
 
 private:
     CMessage2 m_display_groups;

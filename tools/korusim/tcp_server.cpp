@@ -4,6 +4,14 @@
 
 #include <cerrno>
 
+namespace {
+
+// The computer's own socket buffers are small: what a client does not take waits in the send
+// queue, where the port decides what to do about it, rather than in the kernel.
+constexpr int socket_send_buffer = 64 * 1024;
+
+} // namespace
+
 CTcp_server::CTcp_server(std::string name, CEvent_log &log, std::size_t send_limit)
     : m_name(std::move(name)), m_log(log), m_queue(send_limit)
 {}
@@ -61,6 +69,7 @@ void CTcp_server::accept_waiting(double now)
                    format_endpoint(m_peer) + " is connected, one client at a time");
         return;
     }
+    set_send_buffer(connection.get(), socket_send_buffer);
     m_client = std::move(connection);
     m_peer = peer;
     m_connected_at = now;

@@ -19,7 +19,6 @@ public:
 
     // Listens on `local`; port 0 picks a free one. Returns 0 or errno.
     int open(const SEndpoint &local);
-    bool is_listening() const { return static_cast<bool>(m_listener); }
     std::uint16_t port() const { return m_port; }
     bool has_client() const { return static_cast<bool>(m_client); }
 

@@ -157,16 +157,17 @@ private:
 // A TCP client of one of korusim's ports; reads what arrives while the harness pumps the loop.
 class CClient {
 public:
-    CClient(CHarness &harness, std::uint16_t port, std::uint32_t address = 0x7F000001)
-        : m_harness(harness)
+    // A `receive_buffer` other than 0 asks the system for so small a receive buffer.
+    CClient(CHarness &harness, std::uint16_t port, int receive_buffer = 0) : m_harness(harness)
     {
-        const sockaddr_in to = loopback(address, port);
+        if (receive_buffer != 0) {
+            setsockopt(m_socket.fd(), SOL_SOCKET, SO_RCVBUF, &receive_buffer,
+                       sizeof receive_buffer);
+        }
+        const sockaddr_in to = loopback(0x7F000001, port);
         const int result =
             connect(m_socket.fd(), reinterpret_cast<const sockaddr *>(&to), sizeof to);
         m_connect_error = result == 0 ? 0 : errno;
-        if (m_connect_error == EINPROGRESS) {
-            m_connect_error = 0;
-        }
     }
 
     int connect_error() const { return m_connect_error; }

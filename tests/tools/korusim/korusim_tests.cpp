@@ -279,6 +279,29 @@ TEST(KorusimTest, LoggingPortsStreamTheirGroupsAsTheyAreBroadcast)
     }
 }
 
+TEST(KorusimTest, AStreamTheClientCannotTakeAtOnceArrivesWholeAndInOrder)
+{
+    SOptions options = test_options();
+    options.rates[1] = 1000;
+    options.logging_groups[0] = {1};
+    CHarness harness(options);
+    CClient logger(harness, harness.korusim().logging_port(0), 4096);
+    ASSERT_TRUE(connected(harness, "primary logging port"));
+    // Far more than the socket buffers hold: most of it waits in korusim's queue.
+    harness.advance(3.0, 0.05);
+    ASSERT_TRUE(logger.wait_for_bytes(2990 * 140));
+
+    CFrame_collector stream;
+    stream.feed(logger.received());
+    ASSERT_GE(stream.found.size(), 2990u);
+    const double first = time_2_of(stream.found.front().bytes);
+    for (std::size_t i = 0; i < stream.found.size(); ++i) {
+        ASSERT_EQ(stream.found[i].status, EFrame_status::ok) << "frame " << i;
+        EXPECT_NEAR(time_2_of(stream.found[i].bytes), first + 0.001 * static_cast<double>(i), 1e-9);
+    }
+    EXPECT_EQ(harness.log().find("frames are being lost"), std::string::npos);
+}
+
 TEST(KorusimTest, ReplayReproducesARecordedFileByteForByteAtItsPace)
 {
     SOptions recording = test_options();
