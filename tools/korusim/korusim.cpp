@@ -95,9 +95,8 @@ int CKorusim::open()
             m_log.line("replay: cannot read " + m_options.replay_file + ": " + error_text(error));
             return error;
         }
-        m_log.line("replay: " + m_options.replay_file +
-                   " on the display port instead of the "
-                   "simulated groups");
+        const std::string instead = " on the display port instead of the simulated groups";
+        m_log.line("replay: " + m_options.replay_file + instead);
     } else {
         m_computer.request_echoes();
         report_display_groups();
@@ -108,8 +107,8 @@ int CKorusim::open()
 int CKorusim::open_servers()
 {
     if (m_options.faults.refuse_connections) {
-        m_log.line("fault: not listening on the control and logging ports: connections are "
-                   "refused");
+        m_log.line("fault: connections are refused: nothing listens on the control and "
+                   "logging ports");
         return 0;
     }
     const std::array<std::pair<CTcp_server *, std::uint16_t>, 3> servers = {{
@@ -217,8 +216,8 @@ void CKorusim::send_replayed(double t)
         }
     });
     if (m_replay->finished() && !m_reported_replay_end) {
-        m_log.line("replay: finished, " + std::to_string(m_replay->frames_sent()) +
-                   " frames sent, " + std::to_string(m_replay->frames_skipped()) +
+        m_log.line("replay: finished, " + std::to_string(m_replay->frames_played()) +
+                   " frames played, " + std::to_string(m_replay->frames_skipped()) +
                    " frames failing the frame check skipped");
         m_reported_replay_end = true;
     }

@@ -445,7 +445,7 @@ const std::vector<SOption> &option_table()
          [](SOptions &o, std::string_view v, const SContext &) {
              return take_double(o.duration_seconds, v, 0.001, 1e9);
          }},
-        {"--help", "", "show this text", nullptr},
+        {"--help", "", "show this text (-h does too)", nullptr},
     };
     return table;
 }
@@ -511,9 +511,9 @@ SParsed_options parse_options(std::span<const std::string_view> arguments,
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         const std::size_t equals = argument.find('=');
-        const std::string_view name = argument.substr(0, equals);
+        const std::string_view name = argument == "-h" ? "--help" : argument.substr(0, equals);
         const SOption *option = find_option(name);
-        if (option == nullptr || argument.substr(0, 2) != "--") {
+        if (option == nullptr) {
             parsed.error = "unknown option '" + std::string(argument) + "' (see --help)";
             return parsed;
         }

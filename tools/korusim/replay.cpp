@@ -37,7 +37,7 @@ void CReplay::emit_due(double t, const Send &send)
     while (!finished() && m_start + m_pending[m_next].due <= t) {
         const SPending &frame = m_pending[m_next++];
         send({m_bytes.data() + frame.offset, frame.length}, frame.kind);
-        ++m_frames_sent;
+        ++m_frames_played;
         if (finished()) {
             refill();
         }

@@ -42,7 +42,7 @@ public:
     double next_time() const;
     bool finished() const { return m_next == m_pending.size(); }
 
-    std::uint64_t frames_sent() const { return m_frames_sent; }
+    std::uint64_t frames_played() const { return m_frames_played; }
     std::uint64_t frames_skipped() const { return m_frames_skipped; }
 
 private:
@@ -75,6 +75,6 @@ private:
     bool m_first = true;
     double m_last_due = 0;
     std::optional<double> m_last_tag;
-    std::uint64_t m_frames_sent = 0;
+    std::uint64_t m_frames_played = 0;
     std::uint64_t m_frames_skipped = 0;
 };

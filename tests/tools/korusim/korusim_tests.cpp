@@ -335,7 +335,7 @@ TEST(KorusimTest, ReplayReproducesARecordedFileByteForByteAtItsPace)
         EXPECT_EQ(replayed[i].bytes, recorded[i].bytes) << "frame " << i;
     }
     EXPECT_NE(replaying.log().find("replay: finished, " + std::to_string(recorded.size()) +
-                                   " frames sent"),
+                                   " frames played"),
               std::string::npos);
 
     SOptions as_recorded = fast;

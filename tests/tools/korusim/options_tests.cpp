@@ -140,6 +140,7 @@ TEST(OptionsTest, NothingGivenMeansTheComputersDefaults)
     EXPECT_EQ(o.watchdog_seconds, 30);
     EXPECT_TRUE(o.faults.responses.empty());
     EXPECT_TRUE(parsed({"--help"}).help);
+    EXPECT_TRUE(parsed({"-h"}).help);
 }
 
 TEST(OptionsTest, MistakesAreNamed)
