@@ -79,7 +79,10 @@ public:
     void set(std::string_view text)
     {
         const std::size_t count = std::min(text.size(), m_length);
-        std::memcpy(m_start, text.data(), count);
+        // An empty view may have no data at all, which memcpy must not be given.
+        if (count > 0) {
+            std::memcpy(m_start, text.data(), count);
+        }
         std::memset(m_start + count, 0, m_length - count);
     }
 

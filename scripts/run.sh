@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Sets up and starts Tarvo against the built-in simulator.
+# Sets up, builds and starts korusim, the simulated KORU computer, in the background, then Tarvo
+# against it, connected as controller. Arguments are passed to korusim (see its --help).
+# Closing Tarvo (or Ctrl-C) stops korusim.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -7,10 +9,22 @@ scripts/setup.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 
-cat >&2 <<'TEXT'
-Tarvo cannot be started yet: so far only its libraries are built (records, frame checks and
-reassembly; the string table, display formats and entry and indicator controls), and neither
-the Tarvo program nor the korusim simulator exists. This command will start both once they do;
-until then, `scripts/test.sh` runs what there is.
-TEXT
-exit 1
+build/default/tools/korusim/korusim "$@" &
+korusim=$!
+# A background process of a script ignores Ctrl-C, so korusim is stopped here whatever ends
+# the script.
+stop_korusim()
+{
+    kill -TERM "$korusim" 2>/dev/null || true
+    wait "$korusim" 2>/dev/null || true
+}
+trap stop_korusim EXIT
+trap 'exit 130' INT TERM
+
+tarvo=(build/default/app/Tarvo --computer 127.0.0.1 --connect)
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No desktop here: Tarvo runs on a virtual screen (xvfb-run); Ctrl-C ends it." >&2
+    xvfb-run -a -s "-screen 0 1280x800x24" "${tarvo[@]}"
+else
+    "${tarvo[@]}"
+fi

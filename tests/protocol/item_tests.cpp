@@ -223,6 +223,8 @@ TEST_F(ItemTest, TextFieldReadsAreBoundedAndTerminated)
     EXPECT_EQ(text->get(roomy, sizeof roomy), 2u);
     EXPECT_STREQ(roomy, "AB");
     EXPECT_EQ(text->get(roomy, 0), 0u);
+    text->set(std::string_view{});
+    EXPECT_EQ(text->text(), "") << "an empty view, which has no data, clears the field";
 
     auto *marker = new TScalar<char *>(&root, "Group Start", "$GRP");
     EXPECT_EQ(marker->size(), 4u);

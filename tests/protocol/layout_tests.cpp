@@ -150,11 +150,11 @@ TEST(Layouts, EveryRecordHasItsLengthsAndNames)
 TEST(Layouts, MessagesBuiltHerePassTheFrameCheck)
 {
     for (const SLayout &layout : layouts()) {
-        auto *message = dynamic_cast<CMessage_record *>(layout.make().release());
+        const std::unique_ptr<CGroup_base> record = layout.make();
+        auto *message = dynamic_cast<CMessage_record *>(record.get());
         if (message == nullptr) {
             continue;
         }
-        const std::unique_ptr<CMessage_record> owner(message);
         message->seal(1);
         EXPECT_EQ(frame::check(message->frame(), EFrame_kind::message), EFrame_status::ok)
             << message->name();

@@ -1,0 +1,351 @@
+// The simulated computer without sockets: what it answers to each message, what it applies, what
+// it echoes, and the password it checks.
+
+#include "tools/korusim/computer.h"
+
+#include "protocol/group_buffer.h"
+
+#include "frame_bytes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using frame_bytes::Bytes;
+using frame_bytes::put_u16;
+using frame_bytes::put_u8;
+
+Bytes bytes_of(std::span<const std::byte> frame)
+{
+    return Bytes(frame.begin(), frame.end());
+}
+
+template <class TMessage>
+Bytes sealed(TMessage &message, std::uint16_t transaction)
+{
+    message.seal(transaction);
+    return bytes_of(message.frame());
+}
+
+Bytes message2(std::uint16_t transaction, const std::vector<std::uint16_t> &groups)
+{
+    CMessage2 message;
+    message.set_group_count(groups.size());
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        message.groups()[i].set(groups[i]);
+    }
+    return sealed(message, transaction);
+}
+
+Bytes message7(std::uint16_t transaction, std::uint8_t mode)
+{
+    CMessage7 message;
+    message.mode_type().set(mode);
+    return sealed(message, transaction);
+}
+
+Bytes message14(std::uint16_t transaction, std::uint16_t control)
+{
+    CMessage14 message;
+    message.control().set(control);
+    return sealed(message, transaction);
+}
+
+Bytes message111(std::uint16_t transaction, std::uint8_t control, std::string_view password,
+                 std::string_view new_password)
+{
+    CMessage111 message;
+    message.password_control().set(control);
+    message.password().set(password);
+    message.new_password().set(new_password);
+    return sealed(message, transaction);
+}
+
+Bytes message_with(std::uint16_t number, std::uint16_t transaction, std::uint8_t value)
+{
+    Bytes body;
+    put_u8(body, value);
+    return frame_bytes::message(number, transaction, body);
+}
+
+// Message 0 written out byte by byte.
+Bytes acknowledgement_bytes(std::uint16_t transaction, std::uint16_t number, std::uint16_t code,
+                            bool new_parameters, std::string_view parameter = {})
+{
+    Bytes body;
+    put_u16(body, number);
+    put_u16(body, code);
+    put_u8(body, new_parameters ? 1 : 0);
+    Bytes name(32);
+    std::transform(parameter.begin(), parameter.end(), name.begin(),
+                   [](char c) { return std::byte(c); });
+    frame_bytes::append(body, name);
+    return frame_bytes::message(0, transaction, body);
+}
+
+SOptions options_with(std::vector<std::uint16_t> display_groups)
+{
+    SOptions options;
+    options.display_groups = std::move(display_groups);
+    return options;
+}
+
+class ComputerTest : public ::testing::Test {
+protected:
+    SAnswer send(const Bytes &frame, double t = 1.0, EFrame_status status = EFrame_status::ok)
+    {
+        return computer.answer(frame, status, t);
+    }
+    Bytes acknowledged(const Bytes &frame, double t = 1.0)
+    {
+        return bytes_of(computer.acknowledgement(send(frame, t)));
+    }
+    std::vector<Bytes> echoes()
+    {
+        std::vector<Bytes> frames;
+        computer.take_echoes(
+            [&frames](std::span<const std::byte> frame) { frames.push_back(bytes_of(frame)); });
+        return frames;
+    }
+
+    SOptions options = options_with({1, 2, 101});
+    CComputer computer{options};
+};
+
+TEST_F(ComputerTest, AcknowledgesWithTheNumberAndTransactionReceived)
+{
+    EXPECT_EQ(acknowledged(message14(4711, CMsg14_control::controller_alive)),
+              acknowledgement_bytes(4711, 14, 1, false));
+    EXPECT_EQ(acknowledged(message2(65534, {1, 101})), acknowledgement_bytes(65534, 2, 1, true));
+}
+
+TEST_F(ComputerTest, FramesFailingTheirCheckAreAnsweredWithTheFailure)
+{
+    Bytes corrupt = message7(12, CMessage7::standby);
+    corrupt[10] = std::byte{2};
+    EXPECT_EQ(bytes_of(computer.acknowledgement(send(corrupt, 1, EFrame_status::bad_checksum))),
+              acknowledgement_bytes(12, 7, 10, false));
+    EXPECT_EQ(computer.phase_at(1), ENav_phase::coarse_leveling) << "nothing applied";
+    EXPECT_EQ(send(corrupt, 1, EFrame_status::bad_end).code, response::end_error);
+
+    // A byte count too large leaves only the prefix: there is no transaction number to return.
+    const Bytes prefix(corrupt.begin(), corrupt.begin() + 8);
+    EXPECT_EQ(bytes_of(computer.acknowledgement(send(prefix, 1, EFrame_status::bad_byte_count))),
+              acknowledgement_bytes(0, 7, 9, false));
+}
+
+TEST_F(ComputerTest, ModeStartsAndStopsNavigationAndIsEchoed)
+{
+    EXPECT_EQ(computer.phase_at(0.5), ENav_phase::coarse_leveling);
+    EXPECT_EQ(send(message7(1, CMessage7::standby), 2).code, 1);
+    EXPECT_EQ(computer.phase_at(2), ENav_phase::standby);
+    EXPECT_EQ(echoes(), std::vector<Bytes>{message7(0, CMessage7::standby)});
+    EXPECT_TRUE(echoes().empty()) << "an echo goes out once";
+
+    EXPECT_EQ(send(message7(2, CMessage7::navigate), 100).code, 1);
+    EXPECT_EQ(computer.phase_at(100), ENav_phase::coarse_leveling) << "alignment starts again";
+    EXPECT_EQ(computer.phase_at(100 + options.align_seconds), ENav_phase::full_navigation);
+    EXPECT_EQ(echoes(), std::vector<Bytes>{message7(0, CMessage7::navigate)});
+
+    const SAnswer wrong = send(message7(3, 9), 200);
+    EXPECT_EQ(wrong.code, response::parameter_error);
+    EXPECT_EQ(wrong.parameter_name, "Mode Type");
+    EXPECT_EQ(bytes_of(computer.acknowledgement(wrong)),
+              acknowledgement_bytes(3, 7, 4, false, "Mode Type"));
+    EXPECT_TRUE(echoes().empty());
+}
+
+TEST_F(ComputerTest, DisplayGroupListChangesWhatIsBroadcast)
+{
+    EXPECT_TRUE(computer.displays_group(2));
+    EXPECT_EQ(send(message2(5, {1, 4, 3})).code, 1);
+    EXPECT_EQ(computer.display_groups(), (std::vector<std::uint16_t>{1, 4, 3}));
+    EXPECT_FALSE(computer.displays_group(2));
+    EXPECT_TRUE(computer.displays_group(4));
+    EXPECT_EQ(echoes(), std::vector<Bytes>{message2(0, {1, 4, 3})});
+
+    // A count larger than the frame holds is refused and changes nothing.
+    Bytes overcounted = message2(6, {1, 2});
+    overcounted[10] = std::byte{40};
+    frame::write_checksum(overcounted);
+    const SAnswer refused = send(overcounted);
+    EXPECT_EQ(refused.code, response::parameter_error);
+    EXPECT_EQ(refused.parameter_name, "Number of Groups for Display");
+    EXPECT_EQ(computer.display_groups(), (std::vector<std::uint16_t>{1, 4, 3}));
+}
+
+TEST_F(ComputerTest, FramesShorterOrLongerThanTheirLayout)
+{
+    // General data cut after the date: the position would be read from nothing.
+    CMessage13 general;
+    general.initial_latitude().set(10.0);
+    const Bytes whole = sealed(general, 8);
+    const Bytes cut = frame_bytes::message(13, 8, Bytes(whole.begin() + 10, whole.begin() + 20));
+    EXPECT_EQ(send(cut).code, response::byte_count_error);
+    EXPECT_TRUE(echoes().empty());
+
+    Bytes body = {std::byte{CMessage7::standby},
+                  std::byte{0},
+                  std::byte{0},
+                  std::byte{0},
+                  std::byte{0},
+                  std::byte{0}};
+    EXPECT_EQ(send(frame_bytes::message(7, 9, body), 3).code, response::accepted_too_long);
+    EXPECT_EQ(computer.phase_at(3), ENav_phase::standby) << "applied";
+}
+
+TEST_F(ComputerTest, GeneralDataOutOfRangeIsRefusedByName)
+{
+    CMessage13 general;
+    general.initial_latitude().set(45.0);
+    general.initial_longitude().set(200.0);
+    general.initial_altitude().set(10.0);
+    general.initial_heading().set(0.0);
+    const SAnswer answer = send(sealed(general, 2));
+    EXPECT_EQ(answer.code, response::parameter_error);
+    EXPECT_EQ(answer.parameter_name, "General Data Initial Longitude");
+
+    general.initial_longitude().set(20.0);
+    EXPECT_EQ(send(sealed(general, 3)).code, 1);
+    general.seal(0);
+    EXPECT_EQ(echoes(), std::vector<Bytes>{bytes_of(general.frame())});
+}
+
+TEST_F(ComputerTest, MessagesWithoutALayoutAreAcceptedWithoutEffect)
+{
+    const SAnswer answer = send(message_with(1, 77, 0));
+    EXPECT_EQ(answer.code, 1);
+    EXPECT_FALSE(answer.known);
+    EXPECT_TRUE(echoes().empty());
+}
+
+TEST_F(ComputerTest, ControlCommandsSayWhatFollowsTheAnswer)
+{
+    EXPECT_EQ(send(message14(1, CMsg14_control::controller_alive)).after, EAfter::nothing);
+    EXPECT_EQ(send(message14(2, CMsg14_control::controller_disconnecting)).after,
+              EAfter::disconnect);
+    EXPECT_EQ(send(message14(3, CMsg14_control::reset_computer)).after, EAfter::restart);
+    EXPECT_EQ(send(message14(4, CMsg14_control::shut_down_computer)).after, EAfter::shut_down);
+    EXPECT_EQ(send(message14(5, 55)).code, response::parameter_error);
+}
+
+TEST_F(ComputerTest, RestartPowersOnAgainWithTheSavedSettings)
+{
+    const std::uint32_t runs = computer.snapshot(1).run.runs;
+    send(message2(1, {1}));
+    computer.restart(50);
+    const SSnapshot snapshot = computer.snapshot(52);
+    EXPECT_DOUBLE_EQ(snapshot.time, 2.0);
+    EXPECT_EQ(snapshot.phase.phase, ENav_phase::coarse_leveling);
+    EXPECT_EQ(snapshot.run.runs, runs + 1);
+    EXPECT_EQ(computer.display_groups(), (std::vector<std::uint16_t>{1, 2, 101}));
+}
+
+TEST_F(ComputerTest, SaveAndRestoreSettings)
+{
+    constexpr std::uint32_t config_differs = 1u << 16;
+    constexpr std::uint32_t saved = 1u << 17;
+    const auto status_a = [this](double t) { return computer.snapshot(t).status.general_status_a; };
+    EXPECT_EQ(status_a(1) & (config_differs | saved), 0u);
+
+    send(message2(1, {1, 101}), 2);
+    EXPECT_EQ(status_a(2) & (config_differs | saved), config_differs);
+    EXPECT_EQ(send(message_with(8, 2, 1), 3).code, 1);
+    EXPECT_EQ(status_a(3) & (config_differs | saved), saved);
+
+    send(message2(3, {4}), 4);
+    EXPECT_EQ(send(message_with(9, 4, 1), 5).code, 1);
+    EXPECT_EQ(computer.display_groups(), (std::vector<std::uint16_t>{1, 101}));
+    EXPECT_EQ(send(message_with(9, 5, 0), 6).code, 1);
+    EXPECT_EQ(computer.display_groups(), (std::vector<std::uint16_t>{1, 2, 101}));
+    EXPECT_EQ(echoes().size(), 2u) << "display groups and general data, once each";
+}
+
+TEST_F(ComputerTest, ConfiguredResponsesOverrideTheAnswer)
+{
+    options.faults.responses = {{7, 5}, {109, 2}};
+    CComputer configured(options);
+    EXPECT_EQ(configured.answer(message7(1, CMessage7::standby), EFrame_status::ok, 1).code, 5);
+    EXPECT_EQ(configured.phase_at(1), ENav_phase::coarse_leveling) << "a rejection applies nothing";
+    EXPECT_EQ(configured.answer(message_with(109, 2, 1), EFrame_status::ok, 1).code, 2);
+}
+
+class PasswordTest : public ::testing::Test {
+protected:
+    static SOptions with_password()
+    {
+        SOptions options = options_with({1, 2, 101});
+        options.password = "secret";
+        return options;
+    }
+    SAnswer as_guarded(double t)
+    {
+        return guarded.answer(message_with(109, 1, 1), EFrame_status::ok, t);
+    }
+    SAnswer log_in(std::string_view password, double t)
+    {
+        return guarded.answer(message111(2, CMessage111::log_in, password, password),
+                              EFrame_status::ok, t);
+    }
+    bool shows_logged_out(double t)
+    {
+        return (guarded.snapshot(t).status.general_status_c & (1u << 6)) != 0;
+    }
+
+    CComputer guarded{with_password()};
+};
+
+TEST_F(PasswordTest, GuardedMessagesWaitForTheRightPassword)
+{
+    EXPECT_TRUE(shows_logged_out(1));
+    EXPECT_EQ(as_guarded(1).code, response::not_logged_in);
+    EXPECT_EQ(log_in("wrong", 2).code, response::password_incorrect);
+    EXPECT_EQ(as_guarded(2).code, response::not_logged_in);
+    EXPECT_EQ(log_in("secret", 3).code, 1);
+    EXPECT_FALSE(shows_logged_out(3));
+    EXPECT_EQ(as_guarded(4).code, 1);
+    EXPECT_EQ(as_guarded(3 + 599).code, 1);
+    EXPECT_EQ(as_guarded(3 + 600).code, response::not_logged_in) << "the login lasts 10 minutes";
+
+    log_in("secret", 700);
+    guarded.controller_disconnected();
+    EXPECT_EQ(as_guarded(701).code, response::not_logged_in) << "or until the controller goes";
+}
+
+TEST_F(PasswordTest, ChangingThePasswordNeedsTheOldOne)
+{
+    const auto change = [this](std::string_view old_password, std::string_view new_password) {
+        return guarded.answer(
+            message111(3, CMessage111::change_password, old_password, new_password),
+            EFrame_status::ok, 1);
+    };
+    EXPECT_EQ(change("guess", "mine").code, response::password_incorrect);
+    EXPECT_EQ(log_in("mine", 1).code, response::password_incorrect);
+    const SAnswer changed = change("secret", "mine");
+    EXPECT_EQ(changed.code, 1);
+    EXPECT_TRUE(changed.new_parameters);
+    EXPECT_EQ(log_in("secret", 2).code, response::password_incorrect);
+    EXPECT_EQ(log_in("mine", 2).code, 1);
+}
+
+TEST(PasswordRecordTest, Message111IsLaidOutByteForByte)
+{
+    Bytes body;
+    put_u8(body, CMessage111::change_password);
+    Bytes password(20);
+    std::memcpy(password.data(), "old", 3);
+    Bytes new_password(20);
+    std::memcpy(new_password.data(), "twenty characters!!!", 20);
+    frame_bytes::append(body, password);
+    frame_bytes::append(body, new_password);
+
+    const Bytes frame =
+        message111(300, CMessage111::change_password, "old", "twenty characters!!! and more");
+    EXPECT_EQ(frame.size(), 56u);
+    EXPECT_EQ(frame, frame_bytes::message(111, 300, body));
+}
+
+} // namespace

@@ -1,0 +1,454 @@
+#include "tools/korusim/computer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// A successful login lasts this long, or until the controller disconnects.
+constexpr double login_seconds = 600;
+
+// The removable disk: its size, what other files take, and how fast navigation data fills it.
+constexpr double disk_kbytes = 16.0 * 1024 * 1024;
+constexpr double disk_kbytes_in_other_files = disk_kbytes / 4;
+constexpr double logging_kbytes_per_second = 1024;
+
+// Discrete inputs: the PPS every second, the two event inputs from cameras.
+struct SPulse_train {
+    double first; // seconds after power-on
+    double period;
+};
+constexpr SPulse_train pps_train{1, 1};
+constexpr SPulse_train event_1_train{0.5, 2};
+constexpr SPulse_train event_2_train{1.25, 5};
+
+// The life of the computer before this power-on.
+constexpr float hours_before = 1234.5F;
+constexpr std::uint32_t runs_before = 321;
+constexpr float average_run_hours = 3.2F;
+constexpr float longest_run_hours = 9.75F;
+
+SPulse_count pulses(const SPulse_train &train, double koru_time)
+{
+    if (koru_time < train.first) {
+        return {};
+    }
+    const double count = std::floor((koru_time - train.first) / train.period) + 1;
+    return {static_cast<std::uint32_t>(count), train.first + (count - 1) * train.period};
+}
+
+void copy_frame(CMessage_record &record, std::span<const std::byte> frame)
+{
+    std::memcpy(record.buffer(), frame.data(), std::min(frame.size(), record.buffer_size()));
+}
+
+bool within(double value, double low, double high)
+{
+    return value >= low && value <= high;
+}
+
+// The length a frame needs to hold every item of `record` as laid out now.
+std::size_t needed_length(CMessage_record &record)
+{
+    const auto body_end = static_cast<std::size_t>(record.footer().start() - record.buffer());
+    return body_end + CFrame_footer::pad_for(body_end) + frame::trailer_length;
+}
+
+SAnswer rejected(std::uint16_t code, std::string_view parameter = {})
+{
+    return {code, false, parameter};
+}
+
+SAnswer applied(bool new_parameters = false, EAfter after = EAfter::nothing)
+{
+    return {response::accepted, new_parameters, {}, after};
+}
+
+std::uint16_t code_of(EFrame_status status)
+{
+    switch (status) {
+    case EFrame_status::bad_start:
+        return response::start_error;
+    case EFrame_status::bad_byte_count:
+        return response::byte_count_error;
+    case EFrame_status::bad_end:
+        return response::end_error;
+    case EFrame_status::bad_checksum:
+    case EFrame_status::ok:
+        break;
+    }
+    return response::checksum_error;
+}
+
+} // namespace
+
+void CMessage_envelope::take(std::span<const std::byte> frame)
+{
+    std::memset(buffer(), 0, buffer_size());
+    copy_frame(*this, frame);
+}
+
+CComputer::CComputer(const SOptions &options)
+    : m_options(options),
+      m_factory(options.display_groups, options.start, options.start_time),
+      m_saved(options.display_groups, options.start, options.start_time),
+      m_settings(options.display_groups, options.start, options.start_time),
+      m_password(options.password),
+      m_navigator(options.start, options.profile, options.align_seconds),
+      m_handlers{
+          {CMessage2::number_of_record, false, &m_received_display_groups,
+           [](CMessage_record &received) { static_cast<CMessage2 &>(received).lay_out_received(); },
+           &CComputer::apply_display_groups},
+          {CMessage7::number_of_record, false, &m_received_mode, nullptr, &CComputer::apply_mode},
+          {CMessage8::number_of_record, false, &m_received_save, nullptr, &CComputer::apply_save},
+          {CMessage9::number_of_record, true, &m_received_restore, nullptr,
+           &CComputer::apply_restore},
+          {CMessage10::number_of_record, false, &m_received_gnss_control, nullptr,
+           &CComputer::apply_gnss_control},
+          {CMessage13::number_of_record, false, &m_received_general_data, nullptr,
+           &CComputer::apply_general_data},
+          {CMessage14::number_of_record, false, &m_received_control, nullptr,
+           &CComputer::apply_control},
+          {CMessage109::number_of_record, true, &m_received_twan_calibration, nullptr,
+           &CComputer::apply_twan_calibration},
+          {CMessage111::number_of_record, false, &m_received_password, nullptr,
+           &CComputer::apply_password},
+          {CMessage20202::number_of_record, false, &m_received_free_inertial, nullptr,
+           &CComputer::apply_free_inertial},
+      }
+{
+    m_mode.mode_type().set(options.start_in_standby ? CMessage7::standby : CMessage7::navigate);
+    if (!options.start_in_standby) {
+        start_navigation(0);
+    }
+}
+
+SAnswer CComputer::answer(std::span<const std::byte> frame, EFrame_status status, double t)
+{
+    m_received_header.take(frame);
+    m_answered_number = m_received_header.header().id().get();
+    m_answered_transaction = m_received_header.header().transaction_number().get();
+    if (status != EFrame_status::ok) {
+        return rejected(code_of(status));
+    }
+    return answer_frame(frame, t);
+}
+
+SAnswer CComputer::answer_frame(std::span<const std::byte> frame, double t)
+{
+    const SHandler *handler = handler_for(m_answered_number);
+    const std::optional<std::uint16_t> configured_code = configured_response(m_answered_number);
+    if (configured_code && *configured_code > CMsg0_response_code::last_accepting_code) {
+        return rejected(*configured_code);
+    }
+    if (handler == nullptr) {
+        SAnswer unknown = applied();
+        unknown.known = false;
+        unknown.code = configured_code.value_or(response::accepted);
+        return unknown;
+    }
+
+    CMessage_record &received = *handler->received;
+    copy_frame(received, frame);
+    if (handler->lay_out != nullptr) {
+        handler->lay_out(received);
+    }
+    // A frame too short for its layout would leave fields unread: nothing of it is applied.
+    const std::size_t needed = needed_length(received);
+    if (frame.size() < needed) {
+        return rejected(response::byte_count_error);
+    }
+    if (handler->guarded && logged_out(t)) {
+        return rejected(response::not_logged_in);
+    }
+    SAnswer answer = (this->*handler->apply)(t);
+    if (answer.code == response::accepted) {
+        if (frame.size() > needed) {
+            answer.code = response::accepted_too_long;
+        }
+        answer.code = configured_code.value_or(answer.code);
+    }
+    return answer;
+}
+
+std::optional<std::uint16_t> CComputer::configured_response(std::uint16_t number) const
+{
+    const auto found = m_options.faults.responses.find(number);
+    if (found == m_options.faults.responses.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+const CComputer::SHandler *CComputer::handler_for(std::uint16_t number) const
+{
+    const auto found = std::find_if(m_handlers.begin(), m_handlers.end(),
+                                    [number](const SHandler &h) { return h.number == number; });
+    return found == m_handlers.end() ? nullptr : &*found;
+}
+
+std::span<const std::byte> CComputer::acknowledgement(const SAnswer &answer)
+{
+    m_acknowledgement.message_id_received().set(m_answered_number);
+    m_acknowledgement.response_code().set(answer.code);
+    m_acknowledgement.new_parameters().bit(0)->set(answer.new_parameters);
+    m_acknowledgement.parameter_error_name().set(answer.parameter_name);
+    m_acknowledgement.seal(m_answered_transaction);
+    return m_acknowledgement.frame();
+}
+
+bool CComputer::logged_out(double t) const
+{
+    return !m_password.empty() && !(m_logged_in_until && t < *m_logged_in_until);
+}
+
+void CComputer::controller_disconnected()
+{
+    m_logged_in_until.reset();
+}
+
+void CComputer::restart(double t)
+{
+    stop_navigation(t);
+    m_power_on = t;
+    ++m_restarts;
+    m_settings.copy_from(m_saved);
+    m_saved_successfully = false;
+    m_free_inertial = false;
+    m_logged_in_until.reset();
+    m_mode.mode_type().set(m_options.start_in_standby ? CMessage7::standby : CMessage7::navigate);
+    if (!m_options.start_in_standby) {
+        start_navigation(t);
+    }
+    request_echoes();
+}
+
+void CComputer::settings_changed(unsigned echoes)
+{
+    m_saved_successfully = false;
+    m_pending_echoes |= echoes;
+}
+
+SAnswer CComputer::apply_display_groups(double)
+{
+    CMessage2 &received = m_received_display_groups;
+    if (received.group_count().get() != received.groups().count()) {
+        return rejected(response::parameter_error, received.group_count().name());
+    }
+    copy_frame(m_settings.display_groups(), received.frame());
+    m_settings.display_groups().lay_out_received();
+    settings_changed(display_groups_echo);
+    return applied(true);
+}
+
+SAnswer CComputer::apply_mode(double t)
+{
+    TScalar<std::uint8_t> &mode = m_received_mode.mode_type();
+    switch (mode.get()) {
+    case CMessage7::standby:
+        stop_navigation(t);
+        break;
+    case CMessage7::navigate:
+        if (!m_navigator.running()) {
+            start_navigation(t);
+        }
+        break;
+    case CMessage7::diagnostics:
+        break;
+    default:
+        return rejected(response::parameter_error, mode.name());
+    }
+    m_mode.mode_type().set(mode.get());
+    m_pending_echoes |= mode_echo;
+    return applied();
+}
+
+SAnswer CComputer::apply_save(double)
+{
+    if (m_received_save.control().save_parameters().get()) {
+        m_saved.copy_from(m_settings);
+        m_saved_successfully = true;
+    }
+    return applied();
+}
+
+SAnswer CComputer::apply_restore(double)
+{
+    m_settings.copy_from(m_received_restore.control().load_parameters().get() ? m_saved
+                                                                              : m_factory);
+    settings_changed(display_groups_echo | general_data_echo);
+    return applied(true);
+}
+
+SAnswer CComputer::apply_gnss_control(double)
+{
+    TScalar<std::uint8_t> &command = m_received_gnss_control.control_command();
+    if (command.get() > CMessage10::reset) {
+        return rejected(response::parameter_error, command.name());
+    }
+    return applied();
+}
+
+SAnswer CComputer::apply_general_data(double)
+{
+    CMessage13 &received = m_received_general_data;
+    const std::array<std::pair<TScalar<double> *, std::array<double, 2>>, 4> ranges = {{
+        {&received.initial_latitude(), {-90, 90}},
+        {&received.initial_longitude(), {-180, 180}},
+        {&received.initial_altitude(), {-1000, 20000}},
+        {&received.initial_heading(), {0, 360}},
+    }};
+    for (const auto &[item, range] : ranges) {
+        if (!within(item->get(), range[0], range[1])) {
+            return rejected(response::parameter_error, item->name());
+        }
+    }
+    copy_frame(m_settings.general_data(), received.frame());
+    settings_changed(general_data_echo);
+    return applied(true);
+}
+
+SAnswer CComputer::apply_control(double)
+{
+    CMsg14_control &control = m_received_control.control();
+    switch (control.get()) {
+    case CMsg14_control::controller_alive:
+    case CMsg14_control::reset_twan:
+        return applied();
+    case CMsg14_control::controller_disconnecting:
+        return applied(false, EAfter::disconnect);
+    case CMsg14_control::reset_computer:
+        return applied(false, EAfter::restart);
+    case CMsg14_control::shut_down_computer:
+        return applied(false, EAfter::shut_down);
+    default:
+        return rejected(response::parameter_error, control.name());
+    }
+}
+
+SAnswer CComputer::apply_twan_calibration(double)
+{
+    TScalar<std::uint8_t> &command = m_received_twan_calibration.twan_control();
+    if (command.get() > CMessage109::force) {
+        return rejected(response::parameter_error, command.name());
+    }
+    return applied();
+}
+
+// Without a password every login is accepted, and a change sets the first password.
+SAnswer CComputer::apply_password(double t)
+{
+    CMessage111 &received = m_received_password;
+    const bool matches = m_password.empty() || received.password().text() == m_password;
+    switch (received.password_control().get()) {
+    case CMessage111::log_in:
+        break;
+    case CMessage111::change_password:
+        if (matches) {
+            m_password = received.new_password().text();
+        }
+        break;
+    default:
+        return rejected(response::parameter_error, received.password_control().name());
+    }
+    if (!matches) {
+        return rejected(response::password_incorrect);
+    }
+    m_logged_in_until = t + login_seconds;
+    return applied(received.password_control().get() == CMessage111::change_password);
+}
+
+SAnswer CComputer::apply_free_inertial(double)
+{
+    TScalar<std::uint8_t> &mode = m_received_free_inertial.mode_type();
+    if (mode.get() > 1) {
+        return rejected(response::parameter_error, mode.name());
+    }
+    m_free_inertial = mode.get() == 1;
+    return applied();
+}
+
+void CComputer::start_navigation(double t)
+{
+    m_navigator.start(t, m_settings.start());
+    set_logging(true, t);
+}
+
+void CComputer::stop_navigation(double t)
+{
+    m_navigator.stop();
+    set_logging(false, t);
+}
+
+void CComputer::set_logging(bool on, double t)
+{
+    if (m_logging_since) {
+        m_logged_kbytes += (t - *m_logging_since) * logging_kbytes_per_second;
+    }
+    m_logging_since = on ? std::optional<double>(t) : std::nullopt;
+}
+
+SDisk_usage CComputer::disk_usage(double t) const
+{
+    const double free_at_start = disk_kbytes - disk_kbytes_in_other_files;
+    const double logging = m_logging_since ? (t - *m_logging_since) * logging_kbytes_per_second : 0;
+    const double logged = std::min(m_logged_kbytes + logging, free_at_start);
+    const double remaining = free_at_start - logged;
+    return {static_cast<std::uint32_t>(disk_kbytes), static_cast<std::uint32_t>(logged),
+            static_cast<std::uint32_t>(remaining),
+            static_cast<float>(remaining / logging_kbytes_per_second / 60)};
+}
+
+SSnapshot CComputer::snapshot(double t)
+{
+    const double koru_time = t - m_power_on;
+    SSnapshot snapshot;
+    snapshot.time = koru_time;
+    snapshot.utc_at_power_on = m_options.start_time.seconds_of_day;
+    snapshot.phase = m_navigator.phase_at(t);
+    snapshot.nav = m_navigator.state_at(t);
+    snapshot.disk = disk_usage(t);
+    snapshot.status =
+        navigation_status({snapshot.phase, m_free_inertial,
+                           m_logging_since.has_value() && snapshot.disk.kbytes_remaining > 0,
+                           !m_settings.same_as(m_saved), m_saved_successfully, logged_out(t)});
+    snapshot.pps = pulses(pps_train, koru_time);
+    snapshot.event_1 = pulses(event_1_train, koru_time);
+    snapshot.event_2 = pulses(event_2_train, koru_time);
+    const auto hours = static_cast<float>(koru_time / 3600);
+    snapshot.run = {hours_before + hours, runs_before + m_restarts, average_run_hours,
+                    longest_run_hours, hours};
+    const std::uint32_t address = m_options.local_address;
+    snapshot.address = {
+        static_cast<std::uint8_t>(address >> 24), static_cast<std::uint8_t>(address >> 16),
+        static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)};
+    snapshot.data_port_reads = static_cast<std::uint32_t>(koru_time * 10);
+    return snapshot;
+}
+
+std::vector<std::uint16_t> CComputer::display_groups()
+{
+    std::vector<std::uint16_t> groups;
+    auto &list = m_settings.display_groups().groups();
+    for (std::size_t i = 0; i < list.count(); ++i) {
+        groups.push_back(list[i].get());
+    }
+    return groups;
+}
+
+void CComputer::take_echoes(const std::function<void(std::span<const std::byte>)> &send)
+{
+    const std::array<std::pair<unsigned, CMessage_record *>, 3> echoes = {{
+        {display_groups_echo, &m_settings.display_groups()},
+        {mode_echo, &m_mode},
+        {general_data_echo, &m_settings.general_data()},
+    }};
+    for (const auto &[bit, record] : echoes) {
+        if ((m_pending_echoes & bit) != 0) {
+            record->seal(0);
+            send(record->frame());
+        }
+    }
+    m_pending_echoes = 0;
+}

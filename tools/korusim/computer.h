@@ -1,0 +1,166 @@
+#pragma once
+// The simulated KORU computer without its sockets: it answers messages, keeps its settings,
+// navigates, and tells what it would report at any moment.
+//
+// Times are seconds since the simulator started; they must not go backwards.
+
+#include "tools/korusim/navigation.h"
+#include "tools/korusim/options.h"
+#include "tools/korusim/settings.h"
+#include "tools/korusim/snapshot.h"
+
+#include "protocol/acknowledgement.h"
+#include "protocol/command_messages.h"
+#include "protocol/frame.h"
+#include "protocol/navigation_messages.h"
+#include "shell/password_records.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What happens once the acknowledgement has been sent.
+enum class EAfter : std::uint8_t { nothing, disconnect, restart, shut_down };
+
+// The answer to one message: what its Message 0 carries and what follows it.
+struct SAnswer {
+    std::uint16_t code = 1;
+    bool new_parameters = false;
+    std::string_view parameter_name; // the rejected parameter's item name, if any
+    EAfter after = EAfter::nothing;
+    bool known = true; // false: the simulator has no layout for the message's number
+};
+
+// Response codes the computer uses itself.
+namespace response {
+constexpr std::uint16_t accepted = 1;
+constexpr std::uint16_t accepted_too_long = 2;
+constexpr std::uint16_t parameter_error = 4;
+constexpr std::uint16_t start_error = 7;
+constexpr std::uint16_t end_error = 8;
+constexpr std::uint16_t byte_count_error = 9;
+constexpr std::uint16_t checksum_error = 10;
+constexpr std::uint16_t not_logged_in = 11;
+constexpr std::uint16_t password_incorrect = 12;
+} // namespace response
+
+// Any message, read as far as its header: number and transaction number.
+class CMessage_envelope : public CMessage_record {
+public:
+    CMessage_envelope() : CMessage_record(frame::no_number, 8, "Message header")
+    {
+        close_layout("Message footer");
+    }
+    // Takes the start of `frame`; what the frame does not hold reads 0.
+    void take(std::span<const std::byte> frame);
+};
+
+class CComputer {
+public:
+    // `options.display_groups` must name the groups broadcast at power-on.
+    explicit CComputer(const SOptions &options);
+    CComputer(const CComputer &) = delete;
+    CComputer &operator=(const CComputer &) = delete;
+
+    // Handles one received message frame whose frame check gave `status`, at time `t`.
+    SAnswer answer(std::span<const std::byte> frame, EFrame_status status, double t);
+    // Number and transaction number of the frame answered last.
+    std::uint16_t answered_number() const { return m_answered_number; }
+    std::uint16_t answered_transaction() const { return m_answered_transaction; }
+    // Message 0 for the frame answered last, sealed for sending.
+    std::span<const std::byte> acknowledgement(const SAnswer &answer);
+
+    // The controller went away: its login ends.
+    void controller_disconnected();
+    // Power-on again at `t`: the saved settings come back, navigation starts over.
+    void restart(double t);
+
+    // What the computer reports at `t`.
+    SSnapshot snapshot(double t);
+    ENav_phase phase_at(double t) const { return m_navigator.phase_at(t).phase; }
+    bool displays_group(std::uint16_t group) { return m_settings.displays_group(group); }
+    std::vector<std::uint16_t> display_groups();
+
+    // Marks every settings echo as due (a controller connected, or the echo period came round).
+    void request_echoes() { m_pending_echoes = all_echoes; }
+    // Hands every due echo, sealed, to `send` and clears them.
+    void take_echoes(const std::function<void(std::span<const std::byte>)> &send);
+
+private:
+    struct SHandler {
+        std::uint16_t number;
+        bool guarded; // refused until the controller logs in, when a password is set
+        CMessage_record *received;
+        void (*lay_out)(CMessage_record &received); // for variable layouts, else null
+        SAnswer (CComputer::*apply)(double t);
+    };
+
+    SAnswer answer_frame(std::span<const std::byte> frame, double t);
+    const SHandler *handler_for(std::uint16_t number) const;
+    // The response code the command line sets for a message number, if any.
+    std::optional<std::uint16_t> configured_response(std::uint16_t number) const;
+    bool logged_out(double t) const;
+
+    SAnswer apply_display_groups(double t);
+    SAnswer apply_mode(double t);
+    SAnswer apply_save(double t);
+    SAnswer apply_restore(double t);
+    SAnswer apply_gnss_control(double t);
+    SAnswer apply_general_data(double t);
+    SAnswer apply_control(double t);
+    SAnswer apply_twan_calibration(double t);
+    SAnswer apply_password(double t);
+    SAnswer apply_free_inertial(double t);
+
+    void settings_changed(unsigned echoes);
+    void start_navigation(double t);
+    void stop_navigation(double t);
+    void set_logging(bool on, double t);
+    SDisk_usage disk_usage(double t) const;
+
+    // Bits of the pending echoes, in the order take_echoes() sends them.
+    static constexpr unsigned display_groups_echo = 1;
+    static constexpr unsigned mode_echo = 2;
+    static constexpr unsigned general_data_echo = 4;
+    static constexpr unsigned all_echoes = 7;
+
+    SOptions m_options;
+    CSettings m_factory;
+    CSettings m_saved;
+    CSettings m_settings;
+    CMessage7 m_mode;
+    bool m_free_inertial = false;
+    bool m_saved_successfully = false;
+    std::string m_password;
+    std::optional<double> m_logged_in_until;
+    unsigned m_pending_echoes = 0;
+
+    CNavigator m_navigator;
+    double m_power_on = 0;
+    std::uint32_t m_restarts = 0;
+    double m_logged_kbytes = 0;
+    std::optional<double> m_logging_since;
+
+    // Received copies: the header of every message, and one record per message the computer
+    // understands.
+    CMessage_envelope m_received_header;
+    CMessage2 m_received_display_groups;
+    CMessage7 m_received_mode;
+    CMessage8 m_received_save;
+    CMessage9 m_received_restore;
+    CMessage10 m_received_gnss_control;
+    CMessage13 m_received_general_data;
+    CMessage14 m_received_control;
+    CMessage109 m_received_twan_calibration;
+    CMessage111 m_received_password;
+    CMessage20202 m_received_free_inertial;
+    std::vector<SHandler> m_handlers;
+
+    std::uint16_t m_answered_number = 0;
+    std::uint16_t m_answered_transaction = 0;
+    CMessage0 m_acknowledgement;
+};

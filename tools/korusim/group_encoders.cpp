@@ -1,0 +1,214 @@
+#include "tools/korusim/group_encoders.h"
+
+#include "protocol/navigation_groups.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Time Type 1 is UTC time of day, Time Type 2 the computer's own time; the distance tag is the
+// computer's own distance.
+constexpr std::uint8_t utc_time = 2;
+constexpr std::uint8_t koru_time = 0;
+constexpr std::uint8_t koru_distance = 1;
+
+// Rates unless the command line says otherwise.
+constexpr double fast = 10;
+constexpr double slow = 1;
+
+// The data port reports "On/No Logging".
+constexpr std::uint16_t data_port_on_not_logging = 2;
+constexpr std::uint32_t characters_per_read = 64;
+
+template <class T>
+void set_triple(TTriple<T> &triple, const Vector3 &values)
+{
+    for (std::size_t i = 0; i < 3; ++i) {
+        triple.component(i).set(static_cast<T>(values[i]));
+    }
+}
+
+template <class T>
+void set_triple_invalid(TTriple<T> &triple)
+{
+    for (std::size_t i = 0; i < 3; ++i) {
+        triple.component(i).set_invalid();
+    }
+}
+
+void set_header_times(CGroup_header &header, const SSnapshot &snapshot, double koru_seconds)
+{
+    header.time_1().set(snapshot.utc_of(koru_seconds));
+    header.time_2().set(koru_seconds);
+}
+
+void fill_navigation(CGroup1 &group, const SSnapshot &snapshot)
+{
+    const SNav_state &nav = snapshot.nav;
+    group.position().latitude().set(nav.latitude);
+    group.position().longitude().set(nav.longitude);
+    group.position().altitude().set(nav.altitude);
+    set_triple(group.velocity(), nav.velocity);
+    set_triple(group.attitude(), nav.attitude);
+    group.wander_angle().set(0.0);
+    group.track_angle().set(nav.track);
+    group.speed().set(nav.speed);
+    set_triple(group.angular_rate(), nav.angular_rate);
+    set_triple(group.angular_accel(), nav.acceleration);
+    group.solution_status().set(snapshot.status.solution_status);
+}
+
+void fill_accuracy(CGroup2 &group, const SSnapshot &snapshot)
+{
+    const SNav_status &status = snapshot.status;
+    if (!status.has_accuracy) {
+        set_triple_invalid(group.rms_position());
+        set_triple_invalid(group.rms_velocity());
+        set_triple_invalid(group.rms_attitude());
+        return;
+    }
+    set_triple(group.rms_position(), status.rms_position);
+    set_triple(group.rms_velocity(), status.rms_velocity);
+    set_triple(group.rms_attitude(), status.rms_attitude);
+}
+
+// Increments over one IMU sample, as counts of `unit`.
+Vector3 increments(const Vector3 &rate, double unit)
+{
+    const double scale = 1.0 / (imu::sample_rate * unit);
+    return {std::round(rate[0] * scale), std::round(rate[1] * scale), std::round(rate[2] * scale)};
+}
+
+void fill_imu(CGroup4 &group, const SSnapshot &snapshot)
+{
+    const Vector3 &degrees = snapshot.nav.angular_rate;
+    const double radians = std::numbers::pi / 180.0;
+    set_triple(group.delta_velocity(), increments(snapshot.nav.specific_force, imu::velocity_unit));
+    set_triple(group.delta_angle(),
+               increments({degrees[0] * radians, degrees[1] * radians, degrees[2] * radians},
+                          imu::angle_unit));
+    group.bad_frame_status().set(0);
+    group.imu_type().set(imu::imu_type);
+    group.data_rate().set(imu::data_rate_code);
+    group.imu_status().set(0);
+}
+
+// A pulse group carries the time of its last pulse in its header.
+void fill_pulse(CPulse_group &group, const SPulse_count &pulse, const SSnapshot &snapshot)
+{
+    group.pulse_number().set(pulse.count);
+    set_header_times(group.header(), snapshot, pulse.last);
+}
+
+void fill_disk(CGroup8 &group, const SSnapshot &snapshot)
+{
+    const SDisk_usage &disk = snapshot.disk;
+    group.kbytes_remaining().set(disk.kbytes_remaining);
+    group.kbytes_logged().set(disk.kbytes_logged);
+    group.time_remaining().set(disk.minutes_remaining);
+    group.kbytes_total().set(disk.kbytes_total);
+}
+
+void fill_versions(CGroup99 &group, const SSnapshot &snapshot)
+{
+    group.koru_version().set("korusim 0.1, simulated KORU computer");
+    group.primary_gps_version().set("simulated primary GNSS receiver 1.0");
+    group.secondary_gps_version().set("simulated TWAN receiver 1.0");
+    group.total_hours().set(snapshot.run.total_hours);
+    group.number_of_runs().set(snapshot.run.runs);
+    group.average_run().set(snapshot.run.average_run);
+    group.longest_run().set(snapshot.run.longest_run);
+    group.current_run().set(snapshot.run.current_run);
+}
+
+void fill_status(CGroup_fdir &group, const SSnapshot &snapshot)
+{
+    group.general_status_a().set(snapshot.status.general_status_a);
+    group.general_status_b().set(snapshot.status.general_status_b);
+    group.general_status_c().set(snapshot.status.general_status_c);
+    group.fdir_level_1().set(0);
+    group.fdir_level_1_imu_failures().set(0);
+    group.fdir_level_2().set(0);
+    group.fdir_level_3().set(0);
+    group.fdir_level_4().set(0);
+    group.fdir_level_5().set(0);
+}
+
+void fill_data_port(CGroup20202 &group, const SSnapshot &snapshot)
+{
+    group.network_part1().set(snapshot.address[0]);
+    group.network_part2().set(snapshot.address[1]);
+    group.host_part1().set(snapshot.address[2]);
+    group.host_part2().set(snapshot.address[3]);
+    group.data_port_status().set(data_port_on_not_logging);
+    group.received_chars().set(snapshot.data_port_reads * characters_per_read);
+    group.reads().set(snapshot.data_port_reads);
+    group.last_port_error().set(0);
+    group.mpa_request_failures().set(0);
+    group.mpa_post_failures().set(0);
+    group.mpa_posts().set(snapshot.data_port_reads);
+    group.sched_proxy_exceptions().set(0);
+    group.pps_proxy_exceptions().set(0);
+    group.msg20206_proxy_exceptions().set(0);
+    group.msg20206_accepted().set(0);
+    group.msg20206_rejected().set(0);
+    group.reserved_double_1().set(0.0);
+    group.reserved_double_2().set(0.0);
+    group.reserved_int_1().set(0);
+    group.reserved_int_2().set(0);
+}
+
+template <class TGroup>
+void add(Group_encoders &encoders, double default_rate,
+         typename TGroup_encoder<TGroup>::Fill fill_group)
+{
+    encoders.push_back(std::make_unique<TGroup_encoder<TGroup>>(default_rate, fill_group));
+}
+
+} // namespace
+
+std::span<const std::byte> CGroup_encoder::encode(const SSnapshot &snapshot)
+{
+    CGroup_record &group = record();
+    CGroup_header &header = group.header();
+    set_header_times(header, snapshot, snapshot.time);
+    header.distance_tag().set(snapshot.nav.distance);
+    header.time_types().time_type_1().set(utc_time);
+    header.time_types().time_type_2().set(koru_time);
+    header.distance_types().distance_type().set(koru_distance);
+    fill(snapshot);
+    group.footer().compute_checksum();
+    return {group.buffer(), group.size()};
+}
+
+Group_encoders make_group_encoders()
+{
+    Group_encoders encoders;
+    add<CGroup1>(encoders, fast, fill_navigation);
+    add<CGroup2>(encoders, slow, fill_accuracy);
+    add<CGroup4>(encoders, fast, fill_imu);
+    add<CGroup5>(encoders, slow, [](CGroup5 &group, const SSnapshot &snapshot) {
+        fill_pulse(group, snapshot.event_1, snapshot);
+    });
+    add<CGroup6>(encoders, slow, [](CGroup6 &group, const SSnapshot &snapshot) {
+        fill_pulse(group, snapshot.event_2, snapshot);
+    });
+    add<CGroup7>(encoders, slow, [](CGroup7 &group, const SSnapshot &snapshot) {
+        fill_pulse(group, snapshot.pps, snapshot);
+    });
+    add<CGroup8>(encoders, slow, fill_disk);
+    add<CGroup99>(encoders, slow, fill_versions);
+    add<CGroup_fdir>(encoders, slow, fill_status);
+    add<CGroup20202>(encoders, slow, fill_data_port);
+    return encoders;
+}
+
+std::vector<SGroup_default> group_defaults(const Group_encoders &encoders)
+{
+    std::vector<SGroup_default> defaults;
+    for (const auto &encoder : encoders) {
+        defaults.push_back({encoder->number(), encoder->default_rate()});
+    }
+    return defaults;
+}

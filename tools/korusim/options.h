@@ -1,0 +1,91 @@
+#pragma once
+// korusim's command line: what it simulates, where it sends and listens, and its fault switches.
+
+#include "tools/korusim/flight.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Date and time of day (UTC) when the simulated computer powers on.
+struct SStart_time {
+    std::uint16_t year = 2024;
+    std::uint8_t month = 6;
+    std::uint8_t day = 1;
+    double seconds_of_day = 8 * 3600.0;
+};
+
+// Faults the simulated computer can be told to show, each off by default.
+struct SFault_options {
+    std::size_t garbage_bytes = 0;   // bytes of garbage before every frame sent
+    bool split_frames = false;       // every display-port frame in two datagrams
+    unsigned bad_checksum_every = 0; // every n-th frame sent with a wrong checksum
+    unsigned oversized_every = 0;    // every n-th frame sent with a byte count too large
+    double silence_at = 0;           // seconds after start when the computer falls silent
+    double silence_seconds = 0;      // how long it stays silent; 0 = never
+    double drop_control_after = 0;   // seconds a controller stays connected; 0 = no limit
+    bool refuse_connections = false; // no listening on the control and logging ports
+    std::map<std::uint16_t, std::uint16_t> responses; // message number → response code
+};
+
+struct SOptions {
+    // Network. Addresses are IPv4 in host order.
+    std::uint32_t local_address = 0x7F000001;   // sends from and listens on it
+    std::uint32_t display_address = 0x7F000001; // where the display port's datagrams go
+    std::uint16_t display_port = 5600;
+    std::uint16_t control_port = 5601;
+    std::uint16_t logging_ports[2] = {5602, 5603};
+
+    // What is broadcast and logged. Empty display groups: every simulated group.
+    std::vector<std::uint16_t> display_groups;
+    std::map<std::uint16_t, double> rates; // group → Hz, over the defaults
+    std::vector<std::uint16_t> logging_groups[2] = {{1, 2, 4, 5, 6, 101}, {1, 2, 4, 5, 6, 101}};
+    double echo_seconds = 5; // period of the settings echoes; 0 = on change only
+
+    // The flight.
+    SFlight_start start;
+    SStart_time start_time;
+    SFlight_profile profile;
+    double align_seconds = 60;
+    bool start_in_standby = false;
+
+    // The control port.
+    std::string password; // empty: no password, Message 111 always accepted
+    double watchdog_seconds = 30;
+
+    // Replay of a recorded file instead of the simulated groups.
+    std::string replay_file;
+    double replay_speed = 1;
+    double replay_rate = 10; // frames per second for frames without a time tag
+
+    SFault_options faults;
+    double duration_seconds = 0; // 0 = run until stopped
+};
+
+// A group the simulator can send and its rate unless told otherwise.
+struct SGroup_default {
+    std::uint16_t number;
+    double rate; // Hz
+};
+
+struct SParsed_options {
+    SOptions options;
+    bool help = false;
+    std::string error; // empty when the command line was understood
+};
+
+// Reads the command line (without the program name). Group lists and rates that name a group
+// the simulator cannot send are refused.
+SParsed_options parse_options(std::span<const std::string_view> arguments,
+                              std::span<const SGroup_default> simulated);
+
+// The text of --help: every option with its argument, default and meaning.
+std::string help_text(std::span<const SGroup_default> simulated);
+
+// "127.0.0.2"
+std::string format_address(std::uint32_t address);
+std::optional<std::uint32_t> parse_address(std::string_view text);

@@ -1,0 +1,48 @@
+#pragma once
+// Everything the simulated computer reports at one moment, from which every group is filled.
+
+#include "tools/korusim/navigation.h"
+
+#include <array>
+#include <cstdint>
+
+// A discrete input: how many pulses came, and when the last one came (seconds since power-on).
+struct SPulse_count {
+    std::uint32_t count = 0;
+    double last = 0;
+};
+
+// The removable disk the computer logs to.
+struct SDisk_usage {
+    std::uint32_t kbytes_total = 0;
+    std::uint32_t kbytes_logged = 0;
+    std::uint32_t kbytes_remaining = 0;
+    float minutes_remaining = 0;
+};
+
+// Hours and runs of the computer's life, as its version group reports them.
+struct SRun_statistics {
+    float total_hours = 0;
+    std::uint32_t runs = 0;
+    float average_run = 0; // hours
+    float longest_run = 0; // hours
+    float current_run = 0; // hours
+};
+
+struct SSnapshot {
+    double time = 0;            // seconds since power-on: the computer's own time
+    double utc_at_power_on = 0; // UTC seconds of day at power-on
+    SNav_phase phase;
+    SNav_state nav;
+    SNav_status status;
+    SPulse_count pps;
+    SPulse_count event_1;
+    SPulse_count event_2;
+    SDisk_usage disk;
+    SRun_statistics run;
+    std::array<std::uint8_t, 4> address{}; // the computer's IPv4 address, in order
+    std::uint32_t data_port_reads = 0;     // reads of the computer's data port so far
+
+    // UTC time of day at `koru_time` seconds since power-on.
+    double utc_of(double koru_time) const;
+};
