@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
@@ -184,32 +185,33 @@ void TFormMain::build_tool_bar()
     });
     m_tool_bar->addWidget(m_selection);
 
-    auto add_button = [this](const QString &text, const QString &name) {
+    // Connect and Monitor, and the three modes, are each one of a kind: pressing one releases
+    // the other.
+    auto *role = new QButtonGroup(this);
+    auto *modes = new QButtonGroup(this);
+    auto add_button = [this](const QString &text, const QString &name, QButtonGroup *group) {
         auto *button = new QToolButton(m_tool_bar);
         button->setObjectName(name);
         button->setText(text);
         button->setCheckable(true);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        m_tool_bar->addWidget(button);
-        return button;
+        group->addButton(button);
+        return std::pair{button, m_tool_bar->addWidget(button)};
     };
-    m_connect_button = add_button(tr("Connect"), "ToolButtonConnect");
-    m_monitor_button = add_button(tr("Monitor"), "ToolButtonMonitor");
+    m_connect_button = add_button(tr("Connect"), "ToolButtonConnect", role).first;
+    m_monitor_button = add_button(tr("Monitor"), "ToolButtonMonitor", role).first;
     m_monitor_button->setChecked(true);
-    connect(m_connect_button, &QToolButton::clicked, this, [this] {
-        m_connect_button->setChecked(true);
-        ToolButtonConnectClick();
-    });
+    connect(m_connect_button, &QToolButton::clicked, this, &TFormMain::ToolButtonConnectClick);
     connect(m_monitor_button, &QToolButton::clicked, this, [this] {
-        m_monitor_button->setChecked(true);
         ToolButtonMonitorClick();
         KoruSelectionEnter();
     });
     m_tool_bar->addSeparator();
-    m_standby_button = add_button(tr("Standby"), "ToolButtonStandby");
-    m_navigate_button = add_button(tr("Navigate"), "ToolButtonNavigate");
-    m_diagnostics_button = add_button(tr("Diagnostics"), "ToolButtonDiagnostics");
-    m_diagnostics_button->setVisible(false);
+    m_standby_button = add_button(tr("Standby"), "ToolButtonStandby", modes).first;
+    m_navigate_button = add_button(tr("Navigate"), "ToolButtonNavigate", modes).first;
+    const auto diagnostics = add_button(tr("Diagnostics"), "ToolButtonDiagnostics", modes);
+    m_diagnostics_button = diagnostics.first;
+    diagnostics.second->setVisible(false);
     m_standby_button->setChecked(true);
     connect(m_standby_button, &QToolButton::clicked, this,
             [this] { send_mode(CMessage7::standby, true); });
