@@ -6,6 +6,7 @@
 #include "protocol/group_buffer.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -53,6 +54,8 @@ public:
     virtual bool has_unsaved_lines() const = 0;
     // Asks where to save and saves; false when the user gave up.
     virtual bool save() = 0;
+    // The newest `count` lines as shown, oldest first.
+    virtual QStringList newest_lines(int count) const = 0;
 
 protected:
     ~IMessage_log() = default;

@@ -13,6 +13,8 @@
 #include "test_windows.h"
 
 #include <QComboBox>
+#include <QMenu>
+#include <QToolButton>
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -269,6 +271,43 @@ TEST_F(MainWindowTest, EventAndDiskGroupsAreAskedForAtTheThirdNotificationAfterC
     hear(computer_display, message1);
     EXPECT_EQ(requester.requested.size(), 4u) << "once per connection";
     program.group_requester = nullptr;
+}
+
+TEST_F(MainWindowTest, OnlyTheControllerMayChangeTheComputer)
+{
+    auto entries_after_opening = [this](const char *menu_name) {
+        QMetaObject::invokeMethod(form->findChild<QMenu *>(menu_name), "aboutToShow");
+    };
+    entries_after_opening("Mode1");
+    EXPECT_FALSE(form->menu_entry("Standby1")->isEnabled()) << "only monitoring";
+    EXPECT_TRUE(form->menu_entry("Exit1")->isEnabled());
+    connect_as_controller();
+    entries_after_opening("Mode1");
+    EXPECT_TRUE(form->menu_entry("Standby1")->isEnabled());
+    EXPECT_FALSE(form->menu_entry("LoadKoruConfig1")->isEnabled()) << "its window is not built";
+}
+
+TEST_F(MainWindowTest, ModeSentFromTheToolBarIsNotUndoneByTheNextTwoEchoes)
+{
+    connect_as_controller();
+    auto *navigate = form->findChild<QToolButton *>("ToolButtonNavigate");
+    auto *standby = form->findChild<QToolButton *>("ToolButtonStandby");
+    navigate->click();
+    ASSERT_TRUE(WaitFor([&] {
+        computer.read_available();
+        return computer.received.size() >= 16;
+    }));
+    EXPECT_EQ(std::to_integer<int>(computer.received[4]), 7);
+    EXPECT_EQ(std::to_integer<int>(computer.received[10]), CMessage7::navigate);
+
+    const Bytes standby_echo = frame_bytes::message(7, 0, {std::byte{CMessage7::standby}});
+    const Bytes message1 = frame_bytes::message(1, 0, {std::byte{0}, std::byte{0}});
+    hear(computer_display, standby_echo);
+    hear(computer_display, message1);
+    hear(computer_display, message1);
+    EXPECT_TRUE(navigate->isChecked()) << "the echoes still on their way are skipped";
+    hear(computer_display, message1);
+    EXPECT_TRUE(standby->isChecked()) << "then the computer's mode shows again";
 }
 
 TEST_F(MainWindowTest, TheStoreKeepsTheGeometryAndOptionsAfterClose)
