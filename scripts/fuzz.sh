@@ -7,7 +7,7 @@ seconds=${1:-60}
 
 scripts/setup.sh
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
+cmake --build --preset fuzz --target fuzz_reassembly fuzz_frame_check fuzz_seeds
 
 for target in reassembly frame_check; do
     corpus=build/fuzz/corpus/$target
