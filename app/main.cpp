@@ -1,6 +1,7 @@
 // Tarvo: the operator's controller for the KORU computer.
 
 #include "app/command_line.h"
+#include "automation/status_service.h"
 #include "display/Form_tarvo.h"
 #include "resources/images.h"
 #include "shell/program.h"
@@ -41,5 +42,7 @@ int main(int argc, char **argv)
     TFormTarvo main_form(line.start);
     main_form.show();
     main_form.apply_start_options();
+    CStatus_service automation(main_form);
+    automation.start(QDBusConnection::sessionBus());
     return QApplication::exec();
 }

@@ -281,6 +281,7 @@ void TFormMain::set_connection(EConnection state)
                                     string_id::state_disconnecting};
     m_connection = state;
     m_panels[connection_panel]->setText(LoadText(texts[static_cast<int>(state)]));
+    emit status_changed();
 }
 
 // While only monitoring, the mode buttons show the computer's mode but cannot change it.
@@ -464,6 +465,7 @@ void TFormMain::list_computer(std::uint32_t address)
     } else if (added.how == CComputer_list::EAdded::replaced) {
         m_selection->setItemText(index, text);
     }
+    emit status_changed();
 }
 
 // A computer heard from for the first time joins the list; the first one is selected.
@@ -487,6 +489,12 @@ void TFormMain::new_sender(std::uint32_t address)
 void TFormMain::KoruSelectionEnter()
 {
     take_typed_entry(false);
+}
+
+void TFormMain::EnterComputer(const QString &text)
+{
+    m_selection->setEditText(text);
+    KoruSelectionEnter();
 }
 
 // The selected computer, or the typed address or host name. A host name is looked up without
@@ -549,12 +557,12 @@ void TFormMain::apply_start_options()
     if (m_start.computer.isEmpty()) {
         return;
     }
-    m_selection->setEditText(m_start.computer);
     if (m_start.connect) {
+        m_selection->setEditText(m_start.computer);
         m_connect_button->setChecked(true);
         ToolButtonConnectClick();
     } else {
-        KoruSelectionEnter();
+        EnterComputer(m_start.computer);
     }
 }
 

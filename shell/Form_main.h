@@ -65,10 +65,14 @@ public:
     void ToolButtonMonitorClick();
     // Takes the text in the selection box as Enter does.
     void KoruSelectionEnter();
+    // Takes `text` as if the user typed it into the selection box and pressed Enter.
+    void EnterComputer(const QString &text);
     void SelectComputer(std::uint32_t address);
 
     std::uint32_t selected_address() const;
     QString selected_text() const;
+    // The computers offered for selection, in list order.
+    const CComputer_list &computers() const { return m_computers; }
     QString panel_text(int panel) const;
     EConnection connection_state() const { return m_connection; }
     CSocket_display &display_receiver() const { return *m_display; }
@@ -78,6 +82,11 @@ public:
     // Starts the session the command line asked for (a computer, a connection).
     void apply_start_options();
     QAction *menu_entry(const QString &name) const;
+
+signals:
+    // The connection panel, or the list or choice of computers, changed. What the computer sends
+    // changes the rest of the display; observers see that through the network endpoints.
+    void status_changed();
 
 protected:
     bool event(QEvent *event) override;

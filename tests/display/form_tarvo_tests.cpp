@@ -6,6 +6,7 @@
 #include "platform/settings_store.h"
 
 #include "frame_bytes.h"
+#include "navigation_frames.h"
 #include "qstring_printer.h"
 #include "recording_feedback.h"
 
@@ -20,28 +21,7 @@
 namespace {
 
 using frame_bytes::Bytes;
-
-Bytes navigation(double latitude, double altitude, double heading, float speed)
-{
-    Bytes body;
-    frame_bytes::put_f64(body, latitude);
-    frame_bytes::put_f64(body, -73.25);
-    frame_bytes::put_f64(body, altitude);
-    frame_bytes::put_f32(body, 1.5f);
-    frame_bytes::put_f32(body, -2.25f);
-    frame_bytes::put_f32(body, 0.125f);
-    frame_bytes::put_f64(body, 0.5);
-    frame_bytes::put_f64(body, -0.25);
-    frame_bytes::put_f64(body, heading);
-    frame_bytes::put_f64(body, 0.0);
-    frame_bytes::put_f32(body, 271.5f);
-    frame_bytes::put_f32(body, speed);
-    for (float value : {0.5f, 0.25f, -0.5f, 1.0f, 2.0f, 3.0f}) {
-        frame_bytes::put_f32(body, value);
-    }
-    frame_bytes::put_u8(body, 2);
-    return frame_bytes::group(1, body);
-}
+using frame_bytes::navigation_group;
 
 Bytes status(std::uint32_t status_b)
 {
@@ -93,7 +73,7 @@ protected:
 
 TEST_F(NavigationViewTest, NavigationSolutionInTheFormatsOfEveryWindow)
 {
-    deliver(navigation(45.5042, 1e20, 359.9996, 10.0f));
+    deliver(navigation_group(45.5042, 1e20, 359.9996, 10.0f));
     EXPECT_EQ(text(TFormTarvo::Latitude), QString::fromUtf8(" 45°30'15.12\" N"));
     EXPECT_EQ(text(TFormTarvo::Longitude), QString::fromUtf8(" 73°15'00.00\" W"));
     EXPECT_EQ(text(TFormTarvo::Altitude), "N/A");
@@ -110,8 +90,8 @@ TEST_F(NavigationViewTest, NavigationSolutionInTheFormatsOfEveryWindow)
 
 TEST_F(NavigationViewTest, FieldsAShortFrameDoesNotCarryShowNoData)
 {
-    deliver(navigation(10.0, 100.0, 90.0, 5.0f));
-    Bytes shorter = navigation(10.0, 100.0, 90.0, 5.0f);
+    deliver(navigation_group(10.0, 100.0, 90.0, 5.0f));
+    Bytes shorter = navigation_group(10.0, 100.0, 90.0, 5.0f);
     // An older computer's Group 1 ending after the attitude: 26 + 60 body bytes.
     Bytes body(shorter.begin() + 8, shorter.begin() + 8 + 26 + 60);
     Bytes frame = frame_bytes::make_frame("$GRP", 1, body);
@@ -173,8 +153,8 @@ TEST_F(NavigationViewTest, ImuWithoutAnImuShowsNotApplicableUnlessItsTypeHasASta
     }
     deliver(frame_bytes::group(99, versions));
     Bytes imu(24, std::byte{0});
-    imu.push_back(std::byte{0});  // bad frame status
-    imu.push_back(std::byte{3});  // IMU type
+    imu.push_back(std::byte{0});   // bad frame status
+    imu.push_back(std::byte{3});   // IMU type
     imu.push_back(std::byte{200}); // data rate
     frame_bytes::put_u16(imu, 0);
     deliver(frame_bytes::group(4, imu));
@@ -215,7 +195,7 @@ TEST_F(NavigationViewTest, LidarStateShowsWhileItsGroupKeepsComing)
 
 TEST_F(NavigationViewTest, ResetBlanksEveryValueAndTurnsTheLampsOff)
 {
-    deliver(navigation(45.0, 10.0, 10.0, 3.0f));
+    deliver(navigation_group(45.0, 10.0, 10.0, 3.0f));
     deliver(status(0b1111));
     deliver(disk(240, 1000));
     form->ResetDisplay(0);
