@@ -4,6 +4,7 @@
 #include "display/Form_tarvo.h"
 #include "resources/images.h"
 #include "shell/program.h"
+#include "shell/start_windows.h"
 
 #include <QApplication>
 
@@ -39,6 +40,7 @@ int main(int argc, char **argv)
 
     CProgram program;
     TFormTarvo main_form(line.start);
+    const CStart_windows start_windows(main_form);
     main_form.show();
     main_form.apply_start_options();
     return QApplication::exec();
