@@ -3,6 +3,7 @@
 // at all while only monitoring.
 
 #include "controller_fixture.h"
+#include "shell/Form_message_log.h"
 #include "shell/start_windows.h"
 
 #include <QAction>
@@ -129,6 +130,7 @@ TEST_F(CommandTest, GuardedCommandsAskForThePasswordWhileNotLoggedIn)
 
 TEST_F(CommandTest, WhileOnlyMonitoringNothingIsSentNorAsked)
 {
+    hear(status_group(0, 0, user_not_logged_in));
     hear(status_group(0, 0, user_not_logged_in));
     for (QMenu *menu : form->findChildren<QMenu *>()) {
         QMetaObject::invokeMethod(menu, "aboutToShow");
