@@ -109,16 +109,16 @@ TEST_F(MessageLogTest, EventsAreLoggedWithTheirValues)
     hear(zero_velocity(1, 2));
     hear(zero_velocity(4, 9));
     hear(position_fix());
-    EXPECT_EQ(lines(),
-              (QStringList{
-                  "   2:00:00 KORU  Zero Velocity manual start, H/V Threshold=(0.250,1.500) count=42",
-                  "   2:00:00 KORU  Zero Velocity auto end, H/V Threshold=(0.250,1.500) count=42",
-                  "   2:00:00 KORU  Zero Velocity mode=9, start=4, H/V Threshold=(0.250,1.500) "
-                  "count=42",
-                  "   1:01:01 UTC  Position Fix auto end, BASE-7, " +
-                      FormatLatitude(45.5, 2) + ", " + FormatLongitude(-73.25, 2) +
-                      ", 120.125, N/E/D RMS=(0.500, 0.250, 1.000) count=3",
-              }));
+    EXPECT_EQ(
+        lines(),
+        (QStringList{
+            "   2:00:00 KORU  Zero Velocity manual start, H/V Threshold=(0.250,1.500) count=42",
+            "   2:00:00 KORU  Zero Velocity auto end, H/V Threshold=(0.250,1.500) count=42",
+            "   2:00:00 KORU  Zero Velocity mode=9, start=4, H/V Threshold=(0.250,1.500) "
+            "count=42",
+            "   1:01:01 UTC  Position Fix auto end, BASE-7, " + FormatLatitude(45.5, 2) + ", " +
+                FormatLongitude(-73.25, 2) + ", 120.125, N/E/D RMS=(0.500, 0.250, 1.000) count=3",
+        }));
 }
 
 TEST_F(MessageLogTest, ModeAndDateChangesAreLoggedOnce)
@@ -128,8 +128,8 @@ TEST_F(MessageLogTest, ModeAndDateChangesAreLoggedOnce)
     hear(views_notice());
     hear(frame_bytes::message(7, 0, {std::byte{9}, std::byte{0}}));
     hear(views_notice());
-    EXPECT_EQ(lines(), (QStringList{"   0:00:00 KORU  Navigate Mode",
-                                    "   0:00:00 KORU  Invalid Mode"}));
+    EXPECT_EQ(lines(),
+              (QStringList{"   0:00:00 KORU  Navigate Mode", "   0:00:00 KORU  Invalid Mode"}));
 }
 
 TEST_F(MessageLogTest, MainWindowLinesUseThePrefixOfTheLastGroup)

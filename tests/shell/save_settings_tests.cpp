@@ -56,8 +56,8 @@ TEST_F(SaveSettingsTest, WithoutAnAnswerTheBarSlowsDownAndTimesOutAtTheTwentySec
         tick();
         positions.push_back(progress().ProgressBar1()->value());
     }
-    EXPECT_EQ(positions, (std::vector<int>{13, 25, 36, 46, 55, 63, 70, 76, 81, 85, 88, 90, 91,
-                                           92, 93, 94, 95, 96, 97, 98, 99}));
+    EXPECT_EQ(positions, (std::vector<int>{13, 25, 36, 46, 55, 63, 70, 76, 81, 85, 88,
+                                           90, 91, 92, 93, 94, 95, 96, 97, 98, 99}));
     EXPECT_FALSE(progress().LabelTimeout()->isVisible());
     tick();
     EXPECT_TRUE(progress().LabelTimeout()->isVisible());

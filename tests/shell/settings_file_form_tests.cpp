@@ -32,8 +32,7 @@ void write_file(const QString &path, const std::vector<Bytes> &frames)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     for (const Bytes &frame : frames) {
-        file.write(reinterpret_cast<const char *>(frame.data()),
-                   static_cast<qint64>(frame.size()));
+        file.write(reinterpret_cast<const char *>(frame.data()), static_cast<qint64>(frame.size()));
     }
 }
 
