@@ -5,6 +5,7 @@
 #include "display/Form_tarvo.h"
 #include "resources/images.h"
 #include "shell/program.h"
+#include "shell/start_windows.h"
 
 #include <QApplication>
 
@@ -40,6 +41,7 @@ int main(int argc, char **argv)
 
     CProgram program;
     TFormTarvo main_form(line.start);
+    const CStart_windows start_windows(main_form);
     main_form.show();
     main_form.apply_start_options();
     CStatus_service automation(main_form);

@@ -5,6 +5,9 @@
 #include "resources/string_ids.h"
 #include "resources/texts.h"
 
+#include <QDate>
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 
@@ -182,4 +185,17 @@ QString DistanceTypeSuffix(int type)
 QString FormatTimeTag(double seconds, int type, bool microseconds)
 {
     return FormatTime(seconds, type != 0, microseconds) + TimeTypeSuffix(type);
+}
+
+QString FormatShortDate(int year, int month, int day)
+{
+    const QDate date(year, month, day);
+    if (year <= 0 || !date.isValid()) {
+        return {};
+    }
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains("yyyy") && format.contains("yy")) {
+        format.insert(format.indexOf("yy"), "yy");
+    }
+    return QLocale().toString(date, format);
 }

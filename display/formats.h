@@ -42,3 +42,7 @@ QString DistanceTypeSuffix(int type);
 // A time tag of a group: FormatTime, wrapping at 24 hours for every type but the computer's own
 // (type 0, which counts hours since start), followed by TimeTypeSuffix.
 QString FormatTimeTag(double seconds, int type, bool microseconds);
+
+// A date in the user's short date format, always with a four-digit year; empty when the computer
+// does not know the date (year 0) or the day does not exist.
+QString FormatShortDate(int year, int month, int day);

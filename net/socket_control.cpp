@@ -3,10 +3,17 @@
 #include "net/data_windows.h"
 #include "net/socket_errors.h"
 #include "platform/window_message.h"
+#include "protocol/wire.h"
 
 #include <QWidget>
 
 #include <sys/socket.h>
+
+namespace {
+
+constexpr std::size_t transaction_number_offset = 8;
+
+} // namespace
 
 CSocket_control::CSocket_control(QObject *owner) : QObject(owner) {}
 
@@ -60,6 +67,16 @@ long CSocket_control::send(CMessage_record &message)
     }
     message.seal(m_transactions.next());
     const std::span<const std::byte> frame = message.frame();
+    return send(frame.data(), frame.size());
+}
+
+long CSocket_control::send_frame(std::span<std::byte> frame)
+{
+    if (!is_connected() || frame.size() < frame::prefix_length + frame::trailer_length) {
+        return 0;
+    }
+    wire::store(frame.data() + transaction_number_offset, m_transactions.next());
+    frame::write_checksum(frame);
     return send(frame.data(), frame.size());
 }
 

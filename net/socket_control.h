@@ -39,6 +39,9 @@ public:
     long send(const std::byte *data, std::size_t length);
     // Gives the message the next transaction number, seals it and sends it.
     long send(CMessage_record &message);
+    // The same for a whole message frame that is not a record's (a frame from a file): its
+    // transaction number and checksum are written into `frame`.
+    long send_frame(std::span<std::byte> frame);
     // Bytes accepted by send that the connection has not taken yet.
     std::size_t unsent() const { return m_unsent.size(); }
     // Bytes of a message received only in part so far.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 
 namespace {
 
@@ -38,7 +39,22 @@ QMessageBox::StandardButton CUser_feedback::show_box(const SMessage_box &box)
     return static_cast<QMessageBox::StandardButton>(message.exec());
 }
 
-int CUser_feedback::run_dialog(QDialog &dialog) { return dialog.exec(); }
+int CUser_feedback::run_dialog(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+QString CUser_feedback::choose_file(const SFile_choice &choice)
+{
+    QFileDialog dialog(choice.parent, choice.caption, choice.directory, choice.filter);
+    dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(choice.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(choice.default_suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
 
 CUser_feedback *SetUserFeedback(CUser_feedback *feedback)
 {
@@ -60,4 +76,9 @@ QMessageBox::StandardButton ShowMessageBox(const SMessage_box &box)
 int RunDialog(QDialog &dialog)
 {
     return current().run_dialog(dialog);
+}
+
+QString ChooseFile(const SFile_choice &choice)
+{
+    return current().choose_file(choice);
 }

@@ -18,6 +18,17 @@ struct SMessage_box {
     bool stays_on_top = false;
 };
 
+// A file dialog: a save dialog asks before it replaces a file; an open dialog takes only a file
+// that exists.
+struct SFile_choice {
+    QWidget *parent = nullptr;
+    bool save = false;
+    QString caption;
+    QString directory;
+    QString filter; // "Text files (*.txt);;All files (*)"
+    QString default_suffix;
+};
+
 class CUser_feedback {
 public:
     CUser_feedback() = default;
@@ -31,6 +42,8 @@ public:
     virtual QMessageBox::StandardButton show_box(const SMessage_box &box);
     // Shows a dialog modally until it is closed; returns its result.
     virtual int run_dialog(QDialog &dialog);
+    // Asks for a file; returns its path, or an empty text when the user gave up.
+    virtual QString choose_file(const SFile_choice &choice);
 };
 
 // Installs `feedback` (not owned) in place of the desktop's; null restores the desktop's.
@@ -40,3 +53,4 @@ CUser_feedback *SetUserFeedback(CUser_feedback *feedback);
 void Beep();
 QMessageBox::StandardButton ShowMessageBox(const SMessage_box &box);
 int RunDialog(QDialog &dialog);
+QString ChooseFile(const SFile_choice &choice);

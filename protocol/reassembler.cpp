@@ -44,6 +44,21 @@ void CReassembler::consume(std::size_t received, IFrame_sink &sink)
     }
 }
 
+std::size_t CReassembler::finish(IFrame_sink &sink)
+{
+    std::size_t cut_off = 0;
+    // Carried bytes of that length start with the start marker of a frame that did not complete.
+    while (m_carry >= frame::marker_length) {
+        ++cut_off;
+        const std::size_t rest = m_carry - 1;
+        std::memmove(m_area.get(), m_area.get() + 1, rest);
+        m_carry = 0;
+        consume(rest, sink);
+    }
+    m_carry = 0;
+    return cut_off;
+}
+
 void CReassembler::carry_from(std::size_t position, std::size_t total)
 {
     m_carry = total - position;

@@ -39,6 +39,10 @@ public:
     void consume(std::size_t received, IFrame_sink &sink);
     // Forgets carried bytes (a new connection starts a new stream).
     void reset() { m_carry = 0; }
+    // The end of a stream that has an end (a file): a frame still incomplete never will be. Its
+    // start marker is dropped and the bytes behind it are scanned again, so that a damaged byte
+    // count does not swallow the good frames that follow. Returns how many frames were cut off.
+    std::size_t finish(IFrame_sink &sink);
     std::size_t carry() const { return m_carry; }
     std::size_t area_size() const { return m_area_size; }
 

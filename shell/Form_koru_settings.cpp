@@ -22,11 +22,11 @@ TFormKoruSettings::TFormKoruSettings(const QString &name, QWidget *parent)
 {
     buttonOk()->setText(tr("Ok"));
     buttonOk()->disconnect(this);
-    connect(buttonOk(), &QPushButton::clicked, this, &TFormKoruSettings::ok_clicked);
+    connect(buttonOk(), &QPushButton::clicked, this, [this] { ButtonOkClick(); });
     m_cancel->setObjectName("buttonCancel");
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     m_apply->setObjectName("buttonApply");
-    connect(m_apply, &QPushButton::clicked, this, [this] { SendSettings(0); });
+    connect(m_apply, &QPushButton::clicked, this, [this] { ButtonApplyClick(); });
     button_row()->addWidget(m_cancel);
     button_row()->addWidget(m_apply);
 }
@@ -50,12 +50,22 @@ void TFormKoruSettings::showEvent(QShowEvent *event)
 
 // The focus moves to Ok first: an entry that refuses its value on leaving keeps the focus, and
 // then nothing is sent and the dialog stays open.
-void TFormKoruSettings::ok_clicked()
+bool TFormKoruSettings::focus_ok()
 {
     buttonOk()->setFocus();
-    if (focusWidget() != buttonOk()) {
+    return focusWidget() == buttonOk();
+}
+
+void TFormKoruSettings::ButtonOkClick()
+{
+    if (!focus_ok()) {
         return;
     }
     SendSettings(0);
     accept();
+}
+
+void TFormKoruSettings::ButtonApplyClick()
+{
+    SendSettings(0);
 }

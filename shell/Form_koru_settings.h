@@ -22,10 +22,14 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Ok: sends and closes, unless an entry refuses its value.
+    virtual void ButtonOkClick();
+    // Apply: sends; the dialog stays open.
+    virtual void ButtonApplyClick();
+    // Moves the focus to Ok; false when an entry that refuses its value kept it.
+    bool focus_ok();
 
 private:
-    void ok_clicked();
-
     QPushButton *m_cancel;
     QPushButton *m_apply;
 };

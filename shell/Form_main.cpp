@@ -11,6 +11,9 @@
 #include "platform/window_message.h"
 #include "resources/string_ids.h"
 #include "resources/texts.h"
+#include "shell/Form_options.h"
+#include "shell/Form_password.h"
+#include "shell/Form_set_password.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -19,11 +22,9 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDate>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -64,21 +65,6 @@ constexpr SStatus_alarm status_alarms[] = {
     {15, string_id::alarm_logging_full},
     {12, string_id::alarm_logging_error},
 };
-
-QString caption_with(const QString &base, ECaption kind)
-{
-    return base + BoxCaption(kind).mid(QString::fromLatin1(application_title).size());
-}
-
-// The short date format of the user's locale, with four-digit years.
-QString short_date_format()
-{
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains("yyyy") && format.contains("yy")) {
-        format.insert(format.indexOf("yy"), "yy");
-    }
-    return format;
-}
 
 QString time_tag(CGroup_record &record, TScalar<double> &time, std::uint8_t type)
 {
@@ -355,7 +341,7 @@ void TFormMain::connect_result(int error)
         set_connection(EConnection::waiting);
         set_mode_buttons_enabled(false);
         m_monitor_button->setChecked(true);
-        show_box(QMessageBox::Warning, caption_with(m_base_caption, ECaption::warning),
+        show_box(QMessageBox::Warning, caption(ECaption::warning),
                  LoadText(string_id::cannot_connect));
         return;
     }
@@ -400,11 +386,18 @@ void TFormMain::watchdog_tick()
     }
 }
 
-void TFormMain::send_control(CMsg14_control::ECommand command)
+long TFormMain::send_control(CMsg14_control::ECommand command)
 {
     CMessage14 control;
     control.control().set(command);
-    send_message(control);
+    return send_message(control);
+}
+
+long TFormMain::send_save()
+{
+    CMessage8 save;
+    save.control().save_parameters().set(true);
+    return send_message(save);
 }
 
 void TFormMain::send_mode(CMessage7::EMode mode, bool from_tool_bar)
@@ -416,10 +409,16 @@ void TFormMain::send_mode(CMessage7::EMode mode, bool from_tool_bar)
     }
 }
 
+QString TFormMain::caption(ECaption kind) const
+{
+    return m_base_caption + BoxCaption(kind).mid(QString::fromLatin1(application_title).size());
+}
+
 // The main window's boxes: owned by it and kept on top.
 QMessageBox::StandardButton TFormMain::show_box(QMessageBox::Icon icon, const QString &caption,
                                                 const QString &text,
-                                                QMessageBox::StandardButtons buttons)
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton default_button)
 {
     SMessage_box box;
     box.parent = this;
@@ -427,6 +426,7 @@ QMessageBox::StandardButton TFormMain::show_box(QMessageBox::Icon icon, const QS
     box.caption = caption;
     box.text = text;
     box.buttons = buttons;
+    box.default_button = default_button;
     box.stays_on_top = true;
     return ShowMessageBox(box);
 }
@@ -442,9 +442,7 @@ QMessageBox::StandardButton TFormMain::AskSaveConfiguration(QMessageBox::Standar
         show_box(QMessageBox::Question, m_base_caption,
                  LoadText(string_id::save_configuration_question), buttons);
     if (answer == QMessageBox::Yes) {
-        CMessage8 save;
-        save.control().save_parameters().set(true);
-        send_message(save);
+        send_save();
     }
     return answer;
 }
@@ -684,11 +682,10 @@ void TFormMain::show_mode(std::uint8_t mode)
 void TFormMain::show_date()
 {
     CMessage13 &general = *m_message13;
-    const bool held = general.holds(general.year());
-    const QDate date(general.year().get(), general.month().get(), general.day().get());
-    m_panels[date_panel]->setText(held && general.year().get() > 0 && date.isValid()
-                                      ? QLocale().toString(date, short_date_format())
-                                      : QString());
+    m_panels[date_panel]->setText(
+        general.holds(general.year())
+            ? FormatShortDate(general.year().get(), general.month().get(), general.day().get())
+            : QString());
 }
 
 void TFormMain::ResetDisplay(int)
@@ -760,7 +757,7 @@ void TFormMain::error_notice(int text_id)
         return;
     }
     m_error_box_open = true;
-    show_box(QMessageBox::Warning, caption_with(m_base_caption, ECaption::error), text);
+    show_box(QMessageBox::Warning, caption(ECaption::error), text);
     m_error_box_open = false;
 }
 
@@ -773,7 +770,7 @@ void TFormMain::message_notice(int text_id)
     const QString text = LoadText(text_id);
     LogLine(text);
     m_message_box_open = true;
-    show_box(QMessageBox::Information, caption_with(m_base_caption, ECaption::message), text);
+    show_box(QMessageBox::Information, caption(ECaption::message), text);
     m_message_box_open = false;
 }
 

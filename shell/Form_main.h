@@ -6,9 +6,11 @@
 #include "protocol/acknowledgement.h"
 #include "protocol/command_messages.h"
 #include "protocol/navigation_groups.h"
+#include "resources/texts.h"
 #include "shell/Form_koru_view.h"
 #include "shell/computer_list.h"
 #include "shell/program.h"
+#include "shell/vcl_auto_ptr.h"
 
 #include <QMessageBox>
 #include <QString>
@@ -29,6 +31,10 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
+struct SLoad_result;
+class TFormOptions;
+class TFormPassword;
+class TFormSetPassword;
 
 // How the program was started: the command line's choices.
 struct SStart_options {
@@ -55,6 +61,10 @@ public:
 
     bool is_controller() const override;
     long send_message(CMessage_record &message) override;
+    bool ask_password() override;
+    // Before a guarded command: true at once when the user is logged in, else once the computer
+    // has accepted the password the user gave.
+    bool EnsureLoggedIn();
 
     bool UpdateFromGroup(int argument) override;
     bool UpdateFromMessage(int argument) override;
@@ -82,6 +92,21 @@ public:
     // Starts the session the command line asked for (a computer, a connection).
     void apply_start_options();
     QAction *menu_entry(const QString &name) const;
+    // Makes the entry `name`, made before its window existed, run `action` while `window` lives.
+    void build_entry(const QString &name, QObject *window, std::function<void()> action);
+
+    // The commands of the menus.
+    void TwanCalibrationClick(CMessage109::ECommand command);
+    void SaveSettings1Click();
+    void RestoreSettingsClick(bool user_settings);
+    void GnssControlClick(CMessage10::ECommand command);
+    void KoruControlClick(CMsg14_control::ECommand command);
+    // Settings files on the PC.
+    void SaveKoruConfig1Click();
+    void LoadKoruConfig1Click();
+    // The dialogs of the main window.
+    void SetPassword1Click();
+    void Options1Click();
 
 signals:
     // The connection panel, or the list or choice of computers, changed. What the computer sends
@@ -132,12 +157,20 @@ private:
     void set_connection(EConnection state);
     void set_mode_buttons_enabled(bool all);
     void send_mode(CMessage7::EMode mode, bool from_tool_bar);
-    void send_control(CMsg14_control::ECommand command);
+    long send_control(CMsg14_control::ECommand command);
+    long send_save();
+    // Asks the question of string `question`, with No as the default; true for Yes.
+    bool confirm(int question);
+    // Tells the outcome of loading a settings file.
+    void report_load(const SLoad_result &result);
+    // The base caption followed by " Error", " Warning" or " Message".
+    QString caption(ECaption kind) const;
     void disconnect_as_controller();
     QMessageBox::StandardButton AskSaveConfiguration(QMessageBox::StandardButtons buttons);
-    QMessageBox::StandardButton show_box(QMessageBox::Icon icon, const QString &caption,
-                                         const QString &text,
-                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+    QMessageBox::StandardButton
+    show_box(QMessageBox::Icon icon, const QString &caption, const QString &text,
+             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+             QMessageBox::StandardButton default_button = QMessageBox::NoButton);
     void send_to_back();
 
     void new_sender(std::uint32_t address);
@@ -183,6 +216,9 @@ private:
     QTimer *m_watchdog = nullptr;
     QActionGroup *m_mode_entries = nullptr;
     std::map<QString, SEntry> m_entries;
+    TVcl_auto_ptr<TFormPassword> m_password_dialog;
+    TVcl_auto_ptr<TFormSetPassword> m_set_password_dialog;
+    TVcl_auto_ptr<TFormOptions> m_options_dialog;
 
     EConnection m_connection = EConnection::waiting;
     int m_data_received = 0;

@@ -44,6 +44,19 @@ QAction *TFormMain::add_entry(QMenu *menu, const QString &caption, const QString
     return entry;
 }
 
+void TFormMain::build_entry(const QString &name, QObject *window, std::function<void()> action)
+{
+    SEntry &entry = m_entries.at(name);
+    connect(entry.action, &QAction::triggered, window, std::move(action));
+    entry.built = true;
+    entry.action->setEnabled(entry.rule == EMenu_rule::always);
+    connect(window, &QObject::destroyed, this, [this, name] {
+        SEntry &gone = m_entries.at(name);
+        gone.built = false;
+        gone.action->setEnabled(false);
+    });
+}
+
 void TFormMain::add_unbuilt(QMenu *menu, const QString &caption, const QString &name,
                             EMenu_rule rule, bool guarded)
 {
@@ -58,8 +71,11 @@ void TFormMain::build_menus()
     constexpr auto controller = EMenu_rule::controller;
 
     QMenu *file = add_menu(m_menu_bar, tr("&File"), "File1");
-    add_unbuilt(file, tr("&Load KORU Settings from PC..."), "LoadKoruConfig1", controller, true);
-    add_unbuilt(file, tr("&Store KORU Settings on PC..."), "SaveKoruConfig1");
+    add_entry(
+        file, tr("&Load KORU Settings from PC..."), "LoadKoruConfig1", controller,
+        [this] { LoadKoruConfig1Click(); }, true);
+    add_entry(file, tr("&Store KORU Settings on PC..."), "SaveKoruConfig1", EMenu_rule::always,
+              [this] { SaveKoruConfig1Click(); });
     add_unbuilt(file, tr("Save &Message Log..."), "SaveMessageLog1");
     file->addSeparator();
     add_entry(file, tr("E&xit        Alt+F4"), "Exit1", EMenu_rule::always, [this] { close(); });
@@ -85,10 +101,15 @@ void TFormMain::build_menus()
     m_entries["Standby1"].action->setChecked(true);
     QMenu *twan = add_menu(settings, tr("T&WAN Calibration Control"), "TwanCalibration1");
     m_entries["TwanCalibration1Entry"] = {twan->menuAction(), controller, true, true};
-    add_unbuilt(twan, tr("&Start"), "TwanStart1", controller);
-    add_unbuilt(twan, tr("St&op"), "TwanStop1", controller);
-    add_unbuilt(twan, tr("&Force"), "TwanForce1", controller);
-    add_unbuilt(twan, tr("S&uspend"), "TwanSuspend1", controller);
+    for (const auto &[caption, entry_name, value] :
+         {std::tuple{tr("&Start"), "TwanStart1", CMessage109::start},
+          std::tuple{tr("St&op"), "TwanStop1", CMessage109::stop},
+          std::tuple{tr("&Force"), "TwanForce1", CMessage109::force},
+          std::tuple{tr("S&uspend"), "TwanSuspend1", CMessage109::suspend}}) {
+        const CMessage109::ECommand command = value;
+        add_entry(twan, caption, entry_name, controller,
+                  [this, command] { TwanCalibrationClick(command); });
+    }
     QMenu *installation = add_menu(settings, tr("&Installation"), "Installation1");
     add_unbuilt(installation, tr("&Lever Arms && Mounting..."), "LeverArms1", EMenu_rule::always,
                 true);
@@ -101,17 +122,20 @@ void TFormMain::build_menus()
     add_unbuilt(installation, tr("&User Accuracy..."), "UserAccuracy1");
     add_unbuilt(installation, tr("&KORU IP Address..."), "KoruIpAddress1", EMenu_rule::always,
                 true);
-    add_unbuilt(installation, tr("&Set Password..."), "SetPassword1", controller);
+    add_entry(installation, tr("&Set Password..."), "SetPassword1", controller,
+              [this] { SetPassword1Click(); });
     add_unbuilt(settings, tr("Display &Port..."), "DisplayPort1");
-    add_unbuilt(settings, tr("&Save Settings"), "SaveSettings1",
-                EMenu_rule::controller_save_hidden);
+    add_entry(settings, tr("&Save Settings"), "SaveSettings1", EMenu_rule::controller_save_hidden,
+              [this] { SaveSettings1Click(); });
     QMenu *restore = add_menu(settings, tr("&Restore Settings"), "RestoreSettings1");
     m_entries["RestoreSettings1Entry"] = {restore->menuAction(), EMenu_rule::controller_save_hidden,
                                           true, false};
-    add_unbuilt(restore, tr("&User Settings"), "UserSettings1", EMenu_rule::controller_save_hidden,
-                true);
-    add_unbuilt(restore, tr("&Factory Default"), "FactoryDefault1",
-                EMenu_rule::controller_save_hidden, true);
+    add_entry(
+        restore, tr("&User Settings"), "UserSettings1", EMenu_rule::controller_save_hidden,
+        [this] { RestoreSettingsClick(true); }, true);
+    add_entry(
+        restore, tr("&Factory Default"), "FactoryDefault1", EMenu_rule::controller_save_hidden,
+        [this] { RestoreSettingsClick(false); }, true);
 
     QMenu *logging = add_menu(m_menu_bar, tr("&Logging"), "Logging1");
     add_unbuilt(logging, tr("&Ethernet Logging..."), "EthernetLogging1");
@@ -142,13 +166,19 @@ void TFormMain::build_menus()
         ToolButtonMonitorClick();
     })->setCheckable(true);
     tools->addSeparator();
-    add_unbuilt(tools, tr("&Options..."), "Options1");
+    add_entry(tools, tr("&Options..."), "Options1", EMenu_rule::always,
+              [this] { Options1Click(); });
     add_unbuilt(tools, tr("Con&figuration..."), "Configuration1", EMenu_rule::always, true);
-    add_unbuilt(tools, tr("Configure &GNSS"), "ConfigureGnss1", controller);
-    add_unbuilt(tools, tr("Reset G&NSS"), "ResetGnss1", controller);
-    add_unbuilt(tools, tr("Reset T&WAN"), "ResetTwan1", controller);
-    add_unbuilt(tools, tr("&Reset"), "Reset1", controller);
-    add_unbuilt(tools, tr("&Shutdown"), "Shutdown1", controller);
+    add_entry(tools, tr("Configure &GNSS"), "ConfigureGnss1", controller,
+              [this] { GnssControlClick(CMessage10::reconfigure); });
+    add_entry(tools, tr("Reset G&NSS"), "ResetGnss1", controller,
+              [this] { GnssControlClick(CMessage10::reset); });
+    add_entry(tools, tr("Reset T&WAN"), "ResetTwan1", controller,
+              [this] { KoruControlClick(CMsg14_control::reset_twan); });
+    add_entry(tools, tr("&Reset"), "Reset1", controller,
+              [this] { KoruControlClick(CMsg14_control::reset_computer); });
+    add_entry(tools, tr("&Shutdown"), "Shutdown1", controller,
+              [this] { KoruControlClick(CMsg14_control::shut_down_computer); });
 
     QMenu *system = add_menu(m_menu_bar, tr("S&ystem"), "System1");
     system->menuAction()->setObjectName("System1Entry");

@@ -33,6 +33,9 @@ public:
     // Sends `message` with the next transaction number when connected as controller; otherwise
     // sends nothing and returns 0.
     virtual long send_message(CMessage_record &message) = 0;
+    // Asks the user for the settings password, which the computer checks; true once the computer
+    // has accepted it.
+    virtual bool ask_password() = 0;
 
 protected:
     ~IController() = default;
@@ -65,6 +68,8 @@ protected:
 class ISave_progress {
 public:
     virtual bool is_shown() const = 0;
+    // Follows the save that was just sent until the computer reports its outcome.
+    virtual void show_after_save() = 0;
 
 protected:
     ~ISave_progress() = default;

@@ -179,6 +179,30 @@ TEST_F(ReassemblyTest, TooLongByteCountDoesNotSwallowTheFramesBehindIt)
     }
 }
 
+// A stream with an end: a frame whose byte count reaches past the end is cut off, and the good
+// frames it seemed to contain are found all the same.
+TEST_F(ReassemblyTest, FinishingAStreamDropsTheCutOffFrameAndRescansWhatFollowsIt)
+{
+    Bytes stream = with_byte_count(pulse_group(0), 1000);
+    frame_bytes::append(stream, pulse_group(1));
+    frame_bytes::append(stream, pulse_group(2));
+    feed(stream);
+    EXPECT_TRUE(sink.received.empty()) << "the first frame seems to go on";
+    EXPECT_EQ(reassembler.finish(sink), 1u);
+    ASSERT_EQ(sink.received.size(), 2u);
+    EXPECT_EQ(sink.received[0], good(EFrame_kind::group, pulse_group(1)));
+    EXPECT_EQ(sink.received[1], good(EFrame_kind::group, pulse_group(2)));
+    EXPECT_EQ(reassembler.carry(), 0u);
+
+    sink.received.clear();
+    const Bytes whole = pulse_group(3);
+    feed(Bytes(whole.begin(), whole.end() - 2));
+    EXPECT_EQ(reassembler.finish(sink), 1u) << "a frame missing its last bytes";
+    EXPECT_TRUE(sink.received.empty());
+    feed({std::byte{'x'}, std::byte{'$'}});
+    EXPECT_EQ(reassembler.finish(sink), 0u) << "a tail that never was a frame";
+}
+
 TEST_F(ReassemblyTest, ReceiverWithoutAQueueSkipsThatKind)
 {
     reassembler.set_group_queue(nullptr);

@@ -39,6 +39,7 @@ class CFake_controller : public IController {
 public:
     bool is_controller() const override { return connected; }
     long send_message(CMessage_record &) override { return 0; }
+    bool ask_password() override { return false; }
     bool connected = false;
 };
 

@@ -1,52 +1,16 @@
 // The main window against a fake computer on loopback: the computers it hears of, connecting as
 // controller, the keep-alive and the watchdog, alarms, rejections, the date, the exit.
 
-#include "display/Form_tarvo.h"
+#include "controller_fixture.h"
 #include "net/socket_control.h"
-#include "net/socket_display.h"
-#include "platform/settings_store.h"
 
-#include "frame_bytes.h"
-#include "loopback_peers.h"
-#include "qstring_printer.h"
-#include "recording_feedback.h"
-#include "test_windows.h"
-
-#include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QToolButton>
-#include <QLabel>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-using frame_bytes::Bytes;
-
-Bytes status_group(std::uint32_t status_a, std::uint32_t status_b = 0, std::uint32_t status_c = 0)
-{
-    Bytes body;
-    frame_bytes::put_u32(body, status_a);
-    frame_bytes::put_u32(body, status_b);
-    frame_bytes::put_u32(body, status_c);
-    frame_bytes::put_u32(body, 0); // FDIR level 1
-    frame_bytes::put_u16(body, 0); // IMU failures
-    for (int level = 2; level <= 5; ++level) {
-        frame_bytes::put_u16(body, 0);
-    }
-    return frame_bytes::group(101, body);
-}
-
-Bytes acknowledgement(std::uint16_t answered, std::uint16_t code)
-{
-    Bytes body;
-    frame_bytes::put_u16(body, answered);
-    frame_bytes::put_u16(body, code);
-    frame_bytes::put_u8(body, 0);
-    body.resize(body.size() + 32, std::byte{0});
-    return frame_bytes::message(0, 1, body);
-}
+using namespace controller_test;
 
 Bytes general_data(std::uint16_t year, std::uint8_t month, std::uint8_t day)
 {
@@ -79,55 +43,11 @@ public:
     std::vector<std::uint16_t> requested;
 };
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public CController_fixture {
 protected:
-    MainWindowTest()
-    {
-        UseSettingsFolder(folder.path());
-        start.display_address = loopback(1);
-        start.display_port = 0;
-        start.control_port = computer.port();
-        form = std::make_unique<TFormTarvo>(start);
-        form->show();
-        port = form->display_receiver().local_port();
-        selection = form->findChild<QComboBox *>("KoruSelection");
-        program.windows.add(&window);
-    }
+    MainWindowTest() { program.windows.add(&window); }
     ~MainWindowTest() override { program.windows.remove(&window); }
 
-    // Sends a frame from a computer and waits until it has been taken in: counted, or, from a
-    // computer other than the selected one, offered in the list.
-    void hear(const CUdp_sender &from, const Bytes &frame)
-    {
-        const std::uint32_t packets = form->display_receiver().counters().packets;
-        const int listed = selection->count();
-        from.send_to(port, frame);
-        ASSERT_TRUE(WaitFor([&] {
-            QCoreApplication::processEvents();
-            return form->display_receiver().counters().packets > packets ||
-                   selection->count() > listed;
-        }));
-        QCoreApplication::processEvents();
-    }
-
-    void connect_as_controller()
-    {
-        hear(computer_display, status_group(0));
-        form->ToolButtonConnectClick();
-        ASSERT_TRUE(
-            WaitFor([&] { return computer.accept() && form->panel_text(4) == "Connected"; }));
-        EXPECT_TRUE(form->is_controller());
-    }
-
-    QTemporaryDir folder;
-    CRecording_feedback feedback;
-    CProgram program;
-    CTcp_peer computer{2};
-    CUdp_sender computer_display{2};
-    SStart_options start;
-    std::unique_ptr<TFormTarvo> form;
-    std::uint16_t port = 0;
-    QComboBox *selection = nullptr;
     CRecording_window window;
 };
 
@@ -284,7 +204,8 @@ TEST_F(MainWindowTest, OnlyTheControllerMayChangeTheComputer)
     connect_as_controller();
     entries_after_opening("Mode1");
     EXPECT_TRUE(form->menu_entry("Standby1")->isEnabled());
-    EXPECT_FALSE(form->menu_entry("LoadKoruConfig1")->isEnabled()) << "its window is not built";
+    EXPECT_TRUE(form->menu_entry("LoadKoruConfig1")->isEnabled());
+    EXPECT_FALSE(form->menu_entry("MessageLog1")->isEnabled()) << "its window is not there";
 }
 
 TEST_F(MainWindowTest, ModeSentFromTheToolBarIsNotUndoneByTheNextTwoEchoes)

@@ -25,11 +25,20 @@ public:
         return dialog_result;
     }
 
+    QString choose_file(const SFile_choice &choice) override
+    {
+        file_choices.push_back(choice);
+        return chosen_file;
+    }
+
     int beeps = 0;
     std::vector<SMessage_box> boxes;
     // The object names of the dialogs shown modally, and what each answers.
     std::vector<QString> dialogs;
     int dialog_result = 0;
+    // The file dialogs asked, and the file every one of them answers (empty: cancelled).
+    std::vector<SFile_choice> file_choices;
+    QString chosen_file;
     // What every box answers.
     QMessageBox::StandardButton answer = QMessageBox::Ok;
 

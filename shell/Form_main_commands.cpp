@@ -1,0 +1,211 @@
+// The main window's commands to the computer, its settings files on the PC and its own dialogs.
+
+#include "shell/Form_main.h"
+
+#include "net/socket_control.h"
+#include "platform/user_feedback.h"
+#include "resources/string_ids.h"
+#include "shell/Form_options.h"
+#include "shell/Form_password.h"
+#include "shell/Form_set_password.h"
+#include "shell/settings_file.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+
+#include <fstream>
+
+namespace {
+
+// Confirmations of the commands that change the computer's state at once.
+constexpr int reconfigure_gnss_question = 12022;
+constexpr int reset_gnss_question = 12017;
+constexpr int reset_twan_question = 12018;
+constexpr int reset_koru_question = 12019;
+constexpr int shut_down_koru_question = 12020;
+
+int question_of(CMsg14_control::ECommand command)
+{
+    switch (command) {
+    case CMsg14_control::reset_twan:
+        return reset_twan_question;
+    case CMsg14_control::reset_computer:
+        return reset_koru_question;
+    default:
+        return shut_down_koru_question;
+    }
+}
+
+std::string local_path(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+bool TFormMain::confirm(int question)
+{
+    return show_box(QMessageBox::Question, m_base_caption, LoadText(question),
+                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool TFormMain::ask_password()
+{
+    return RunDialog(m_password_dialog.get()) == QDialog::Accepted;
+}
+
+bool TFormMain::EnsureLoggedIn()
+{
+    return !m_user_not_logged_in || ask_password();
+}
+
+// --- commands ----------------------------------------------------------------------------
+
+void TFormMain::TwanCalibrationClick(CMessage109::ECommand command)
+{
+    if (!is_controller() || !EnsureLoggedIn()) {
+        return;
+    }
+    CMessage109 calibration;
+    calibration.twan_control().set(command);
+    send_message(calibration);
+}
+
+void TFormMain::SaveSettings1Click()
+{
+    if (send_save() > 0 && Program().save_progress != nullptr) {
+        Program().save_progress->show_after_save();
+    }
+}
+
+void TFormMain::RestoreSettingsClick(bool user_settings)
+{
+    if (!is_controller() || !EnsureLoggedIn()) {
+        return;
+    }
+    CMessage9 restore;
+    restore.control().load_parameters().set(user_settings);
+    send_message(restore);
+}
+
+void TFormMain::GnssControlClick(CMessage10::ECommand command)
+{
+    if (!is_controller() ||
+        !confirm(command == CMessage10::reset ? reset_gnss_question : reconfigure_gnss_question)) {
+        return;
+    }
+    CMessage10 control;
+    control.control_command().set(command);
+    send_message(control);
+}
+
+// The computer goes away for a while after these: the connection waits for it.
+void TFormMain::KoruControlClick(CMsg14_control::ECommand command)
+{
+    if (!is_controller() || !confirm(question_of(command))) {
+        return;
+    }
+    if (send_control(command) > 0) {
+        set_connection(EConnection::waiting);
+    }
+}
+
+// --- settings files ----------------------------------------------------------------------
+
+void TFormMain::SaveKoruConfig1Click()
+{
+    SFile_choice choice;
+    choice.parent = this;
+    choice.save = true;
+    choice.caption = tr("Store KORU Settings on PC");
+    choice.directory = Program().options.data_dir;
+    choice.filter = tr("KORU Setup files (*.nvm);;All files (*)");
+    choice.default_suffix = "nvm";
+    const QString path = ChooseFile(choice);
+    if (path.isEmpty()) {
+        return;
+    }
+    Program().options.data_dir = QFileInfo(path).absolutePath();
+    std::ofstream out(local_path(path), std::ios::binary | std::ios::trunc);
+    const SStore_count count = out ? Program().messages.write_all(out) : SStore_count{};
+    out.close();
+    if (!out) {
+        show_box(QMessageBox::Warning, caption(ECaption::error),
+                 tr("The settings could not be written to %1.").arg(path));
+    } else if (count.skipped > 0) {
+        show_box(QMessageBox::Warning, caption(ECaption::warning),
+                 tr("%1 settings stored. %2 damaged copies were left out.")
+                     .arg(count.written)
+                     .arg(count.skipped));
+    }
+}
+
+// Every good frame of the file goes to the computer with a transaction number of its own; a
+// damaged frame is never sent, however it is damaged.
+void TFormMain::LoadKoruConfig1Click()
+{
+    if (!is_controller()) {
+        return;
+    }
+    SFile_choice choice;
+    choice.parent = this;
+    choice.caption = tr("Load KORU Settings from PC");
+    choice.directory = Program().options.data_dir;
+    choice.filter = tr("KORU Setup files (*.nvm *.NVM);;All files (*)");
+    choice.default_suffix = "nvm";
+    const QString path = ChooseFile(choice);
+    if (path.isEmpty()) {
+        return;
+    }
+    Program().options.data_dir = QFileInfo(path).absolutePath();
+    std::ifstream in(local_path(path), std::ios::binary);
+    if (!in) {
+        show_box(QMessageBox::Warning, caption(ECaption::error),
+                 tr("The settings file %1 could not be opened.").arg(path));
+        return;
+    }
+    if (!EnsureLoggedIn()) {
+        return;
+    }
+    CSettings_file_loader loader;
+    const SLoad_result result = loader.load(in, [this](std::span<std::byte> frame) {
+        return is_controller() ? m_control->send_frame(frame) : 0L;
+    });
+    report_load(result);
+}
+
+void TFormMain::report_load(const SLoad_result &result)
+{
+    QString text;
+    if (result.send_failed) {
+        text = tr("Transmit failure, requested %1 bytes, sent %2 bytes")
+                   .arg(result.requested)
+                   .arg(std::max(result.accepted, 0L)) +
+               "\n";
+    }
+    text += tr("Settings sent to KORU: %1.").arg(result.sent);
+    if (result.damaged > 0) {
+        text += "\n" + tr("Damaged settings skipped: %1.").arg(result.damaged);
+    }
+    const bool trouble = result.send_failed || result.damaged > 0;
+    show_box(trouble ? QMessageBox::Warning : QMessageBox::Information,
+             caption(trouble ? ECaption::warning : ECaption::message), text);
+}
+
+// --- dialogs -----------------------------------------------------------------------------
+
+void TFormMain::SetPassword1Click()
+{
+    send_to_back();
+    RunDialog(m_set_password_dialog.get());
+}
+
+void TFormMain::Options1Click()
+{
+    send_to_back();
+    RunDialog(m_options_dialog.get());
+    menu("System1")->menuAction()->setVisible(Program().options.system_menu);
+}

@@ -1,0 +1,67 @@
+#include "shell/settings_file.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint16_t never_sent_from_file[] = {0,  6,  7,   8,     9,     10,   12,
+                                                  13, 14, 317, 20102, 20103, 65535};
+
+} // namespace
+
+bool IsSentFromFile(std::uint16_t number)
+{
+    return std::find(std::begin(never_sent_from_file), std::end(never_sent_from_file), number) ==
+           std::end(never_sent_from_file);
+}
+
+CSettings_file_loader::CSettings_file_loader()
+{
+    m_reassembler.set_message_queue(&m_frames);
+}
+
+SLoad_result CSettings_file_loader::load(std::istream &in, const Sender &send)
+{
+    m_result = {};
+    m_send = &send;
+    m_reassembler.reset();
+    while (!m_result.send_failed && in) {
+        const std::span<std::byte> area = m_reassembler.free_area();
+        in.read(reinterpret_cast<char *>(area.data()), static_cast<std::streamsize>(area.size()));
+        const auto count = static_cast<std::size_t>(in.gcount());
+        if (count == 0) {
+            break;
+        }
+        m_reassembler.consume(count, *this);
+    }
+    if (!m_result.send_failed) {
+        m_result.damaged += m_reassembler.finish(*this);
+    }
+    m_reassembler.reset();
+    m_send = nullptr;
+    return m_result;
+}
+
+void CSettings_file_loader::frame_received(CFrame_queue &queue, EFrame_status status)
+{
+    if (m_result.send_failed) {
+        return;
+    }
+    if (status != EFrame_status::ok) {
+        ++m_result.damaged;
+        return;
+    }
+    if (!IsSentFromFile(queue.number())) {
+        ++m_result.excluded;
+        return;
+    }
+    const std::span<std::byte> frame(queue.buffer(), queue.frame_length());
+    const long accepted = (*m_send)(frame);
+    if (accepted != static_cast<long>(frame.size())) {
+        m_result.send_failed = true;
+        m_result.requested = frame.size();
+        m_result.accepted = accepted;
+        return;
+    }
+    ++m_result.sent;
+}
