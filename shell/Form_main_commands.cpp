@@ -121,14 +121,12 @@ void TFormMain::SaveKoruConfig1Click()
     choice.parent = this;
     choice.save = true;
     choice.caption = tr("Store KORU Settings on PC");
-    choice.directory = Program().options.data_dir;
     choice.filter = tr("KORU Setup files (*.nvm);;All files (*)");
     choice.default_suffix = "nvm";
-    const QString path = ChooseFile(choice);
+    const QString path = ChooseDataFile(choice);
     if (path.isEmpty()) {
         return;
     }
-    Program().options.data_dir = QFileInfo(path).absolutePath();
     std::ofstream out(local_path(path), std::ios::binary | std::ios::trunc);
     const SStore_count count = out ? Program().messages.write_all(out) : SStore_count{};
     out.close();
@@ -153,14 +151,12 @@ void TFormMain::LoadKoruConfig1Click()
     SFile_choice choice;
     choice.parent = this;
     choice.caption = tr("Load KORU Settings from PC");
-    choice.directory = Program().options.data_dir;
     choice.filter = tr("KORU Setup files (*.nvm *.NVM);;All files (*)");
     choice.default_suffix = "nvm";
-    const QString path = ChooseFile(choice);
+    const QString path = ChooseDataFile(choice);
     if (path.isEmpty()) {
         return;
     }
-    Program().options.data_dir = QFileInfo(path).absolutePath();
     std::ifstream in(local_path(path), std::ios::binary);
     if (!in) {
         show_box(QMessageBox::Warning, caption(ECaption::error),

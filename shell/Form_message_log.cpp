@@ -121,14 +121,12 @@ bool TFormMessageLog::save()
     choice.parent = this;
     choice.save = true;
     choice.caption = tr("Save Message Log");
-    choice.directory = Program().options.data_dir;
     choice.filter = tr("Text files (*.txt);;All files (*)");
     choice.default_suffix = "txt";
-    const QString path = ChooseFile(choice);
+    const QString path = ChooseDataFile(choice);
     if (path.isEmpty()) {
         return false;
     }
-    Program().options.data_dir = QFileInfo(path).absolutePath();
     if (!write_lines(path)) {
         SMessage_box box;
         box.parent = this;

@@ -1,5 +1,9 @@
 #include "shell/program.h"
 
+#include "platform/user_feedback.h"
+
+#include <QFileInfo>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -35,6 +39,16 @@ void RequestGroup(std::uint16_t group)
     if (Program().group_requester != nullptr) {
         Program().group_requester->GroupRequest(group);
     }
+}
+
+QString ChooseDataFile(SFile_choice choice)
+{
+    choice.directory = Program().options.data_dir;
+    const QString path = ChooseFile(choice);
+    if (!path.isEmpty()) {
+        Program().options.data_dir = QFileInfo(path).absolutePath();
+    }
+    return path;
 }
 
 void LogLine(const QString &text)

@@ -111,3 +111,8 @@ CProgram &Program();
 void RequestGroup(std::uint16_t group);
 // Adds a line to the message log; nothing while there is no log.
 void LogLine(const QString &text);
+
+struct SFile_choice;
+// Lets the user choose a file in the folder last used for the program's files, and remembers
+// the folder of the one chosen. Empty when the user gave up.
+QString ChooseDataFile(SFile_choice choice);
