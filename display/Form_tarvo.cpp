@@ -502,13 +502,7 @@ void TFormTarvo::show_status_words()
     }
 
     const SStatus_words words = StatusWordsOf(*m_status);
-    QAction *standby = menu_entry("Standby1");
-    QAction *navigate = menu_entry("Navigate1");
-    QAction *diagnostics = menu_entry("Diagnostics1");
-    const EChecked_mode mode = standby->isChecked()       ? EChecked_mode::standby
-                               : navigate->isChecked()    ? EChecked_mode::navigate
-                               : diagnostics->isChecked() ? EChecked_mode::diagnostics
-                                                          : EChecked_mode::none;
+    const EChecked_mode mode = checked_mode();
     set_text(KoruMode, ModeText(mode, words, ETextForm::words));
     set_colour(m_values[KoruMode], ModeColour(words));
     const bool imu_not_applicable = m_imu_not_fitted && m_imu_type != imu_type_with_status;

@@ -652,30 +652,31 @@ void TFormMain::show_mode(std::uint8_t mode)
         --m_mode_echo_countdown;
         return;
     }
-    QToolButton *down = m_diagnostics_button;
-    QString entry;
-    switch (mode) {
-    case CMessage7::standby:
-        down = m_standby_button;
-        entry = "Standby1";
-        break;
-    case CMessage7::navigate:
-        down = m_navigate_button;
-        entry = "Navigate1";
-        break;
-    case CMessage7::diagnostics:
-        entry = "Diagnostics1";
-        break;
-    default:
-        break;
-    }
-    for (QToolButton *button : {m_standby_button, m_navigate_button, m_diagnostics_button}) {
-        button->setChecked(button == down);
-    }
+    // A mode without an entry of its own (the computer also reports 4) shows on the Diagnostics
+    // button, with no entry checked.
+    QToolButton *down = mode == CMessage7::standby    ? m_standby_button
+                        : mode == CMessage7::navigate ? m_navigate_button
+                                                      : m_diagnostics_button;
+    down->setChecked(true);
     for (QAction *action : m_mode_entries->actions()) {
-        action->setChecked(action->objectName() == entry);
+        action->setChecked(action->data().toInt() == mode);
     }
     set_mode_buttons_enabled(is_controller());
+}
+
+EChecked_mode TFormMain::checked_mode() const
+{
+    const QAction *checked = m_mode_entries->checkedAction();
+    switch (checked != nullptr ? checked->data().toInt() : 0) {
+    case CMessage7::standby:
+        return EChecked_mode::standby;
+    case CMessage7::navigate:
+        return EChecked_mode::navigate;
+    case CMessage7::diagnostics:
+        return EChecked_mode::diagnostics;
+    default:
+        return EChecked_mode::none;
+    }
 }
 
 // A date the computer does not know (zeros, or a day that does not exist) shows blank.

@@ -3,6 +3,7 @@
 // network endpoints, the controller and monitor roles, the watchdog, the notices through which
 // the network and the computer's status reach the user, and the start and exit sequences.
 
+#include "display/status_texts.h"
 #include "protocol/acknowledgement.h"
 #include "protocol/command_messages.h"
 #include "protocol/navigation_groups.h"
@@ -92,6 +93,8 @@ public:
     // Starts the session the command line asked for (a computer, a connection).
     void apply_start_options();
     QAction *menu_entry(const QString &name) const;
+    // The mode entry that carries the check mark, as the status texts read it.
+    EChecked_mode checked_mode() const;
     // Makes the entry `name`, made before its window existed, run `action` while `window` lives.
     void build_entry(const QString &name, QObject *window, std::function<void()> action);
 

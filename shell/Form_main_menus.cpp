@@ -95,6 +95,7 @@ void TFormMain::build_menus()
         QAction *entry = add_entry(mode, caption, entry_name, controller,
                                    [this, sent] { send_mode(sent, false); });
         entry->setCheckable(true);
+        entry->setData(static_cast<int>(sent));
         m_mode_entries->addAction(entry);
     }
     m_entries["Diagnostics1"].action->setVisible(false);

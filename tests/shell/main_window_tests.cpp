@@ -229,6 +229,12 @@ TEST_F(MainWindowTest, ModeSentFromTheToolBarIsNotUndoneByTheNextTwoEchoes)
     EXPECT_TRUE(navigate->isChecked()) << "the echoes still on their way are skipped";
     hear(computer_display, message1);
     EXPECT_TRUE(standby->isChecked()) << "then the computer's mode shows again";
+    EXPECT_EQ(form->checked_mode(), EChecked_mode::standby);
+
+    hear(computer_display, frame_bytes::message(7, 0, {std::byte{4}}));
+    hear(computer_display, message1);
+    EXPECT_TRUE(form->findChild<QToolButton *>("ToolButtonDiagnostics")->isChecked());
+    EXPECT_EQ(form->checked_mode(), EChecked_mode::none) << "mode 4 has no entry";
 }
 
 TEST_F(MainWindowTest, TheStoreKeepsTheGeometryAndOptionsAfterClose)

@@ -6,6 +6,7 @@
 #include "protocol/group_buffer.h"
 
 #include "frame_bytes.h"
+#include "sealed_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -15,20 +16,9 @@
 namespace {
 
 using frame_bytes::Bytes;
+using namespace korusim_test;
 using frame_bytes::put_u16;
 using frame_bytes::put_u8;
-
-Bytes bytes_of(std::span<const std::byte> frame)
-{
-    return Bytes(frame.begin(), frame.end());
-}
-
-template <class TMessage>
-Bytes sealed(TMessage &message, std::uint16_t transaction)
-{
-    message.seal(transaction);
-    return bytes_of(message.frame());
-}
 
 Bytes message2(std::uint16_t transaction, const std::vector<std::uint16_t> &groups)
 {
@@ -37,20 +27,6 @@ Bytes message2(std::uint16_t transaction, const std::vector<std::uint16_t> &grou
     for (std::size_t i = 0; i < groups.size(); ++i) {
         message.groups()[i].set(groups[i]);
     }
-    return sealed(message, transaction);
-}
-
-Bytes message7(std::uint16_t transaction, std::uint8_t mode)
-{
-    CMessage7 message;
-    message.mode_type().set(mode);
-    return sealed(message, transaction);
-}
-
-Bytes message14(std::uint16_t transaction, std::uint16_t control)
-{
-    CMessage14 message;
-    message.control().set(control);
     return sealed(message, transaction);
 }
 
@@ -117,14 +93,14 @@ protected:
 
 TEST_F(ComputerTest, AcknowledgesWithTheNumberAndTransactionReceived)
 {
-    EXPECT_EQ(acknowledged(message14(4711, CMsg14_control::controller_alive)),
+    EXPECT_EQ(acknowledged(control_message(4711, CMsg14_control::controller_alive)),
               acknowledgement_bytes(4711, 14, 1, false));
     EXPECT_EQ(acknowledged(message2(65534, {1, 101})), acknowledgement_bytes(65534, 2, 1, true));
 }
 
 TEST_F(ComputerTest, FramesFailingTheirCheckAreAnsweredWithTheFailure)
 {
-    Bytes corrupt = message7(12, CMessage7::standby);
+    Bytes corrupt = mode_message(12, CMessage7::standby);
     corrupt[10] = std::byte{2};
     EXPECT_EQ(bytes_of(computer.acknowledgement(send(corrupt, 1, EFrame_status::bad_checksum))),
               acknowledgement_bytes(12, 7, 10, false));
@@ -140,17 +116,17 @@ TEST_F(ComputerTest, FramesFailingTheirCheckAreAnsweredWithTheFailure)
 TEST_F(ComputerTest, ModeStartsAndStopsNavigationAndIsEchoed)
 {
     EXPECT_EQ(computer.phase_at(0.5), ENav_phase::coarse_leveling);
-    EXPECT_EQ(send(message7(1, CMessage7::standby), 2).code, 1);
+    EXPECT_EQ(send(mode_message(1, CMessage7::standby), 2).code, 1);
     EXPECT_EQ(computer.phase_at(2), ENav_phase::standby);
-    EXPECT_EQ(echoes(), std::vector<Bytes>{message7(0, CMessage7::standby)});
+    EXPECT_EQ(echoes(), std::vector<Bytes>{mode_message(0, CMessage7::standby)});
     EXPECT_TRUE(echoes().empty()) << "an echo goes out once";
 
-    EXPECT_EQ(send(message7(2, CMessage7::navigate), 100).code, 1);
+    EXPECT_EQ(send(mode_message(2, CMessage7::navigate), 100).code, 1);
     EXPECT_EQ(computer.phase_at(100), ENav_phase::coarse_leveling) << "alignment starts again";
     EXPECT_EQ(computer.phase_at(100 + options.align_seconds), ENav_phase::full_navigation);
-    EXPECT_EQ(echoes(), std::vector<Bytes>{message7(0, CMessage7::navigate)});
+    EXPECT_EQ(echoes(), std::vector<Bytes>{mode_message(0, CMessage7::navigate)});
 
-    const SAnswer wrong = send(message7(3, 9), 200);
+    const SAnswer wrong = send(mode_message(3, 9), 200);
     EXPECT_EQ(wrong.code, response::parameter_error);
     EXPECT_EQ(wrong.parameter_name, "Mode Type");
     EXPECT_EQ(bytes_of(computer.acknowledgement(wrong)),
@@ -224,12 +200,13 @@ TEST_F(ComputerTest, MessagesWithoutALayoutAreAcceptedWithoutEffect)
 
 TEST_F(ComputerTest, ControlCommandsSayWhatFollowsTheAnswer)
 {
-    EXPECT_EQ(send(message14(1, CMsg14_control::controller_alive)).after, EAfter::nothing);
-    EXPECT_EQ(send(message14(2, CMsg14_control::controller_disconnecting)).after,
+    EXPECT_EQ(send(control_message(1, CMsg14_control::controller_alive)).after, EAfter::nothing);
+    EXPECT_EQ(send(control_message(2, CMsg14_control::controller_disconnecting)).after,
               EAfter::disconnect);
-    EXPECT_EQ(send(message14(3, CMsg14_control::reset_computer)).after, EAfter::restart);
-    EXPECT_EQ(send(message14(4, CMsg14_control::shut_down_computer)).after, EAfter::shut_down);
-    EXPECT_EQ(send(message14(5, 55)).code, response::parameter_error);
+    EXPECT_EQ(send(control_message(3, CMsg14_control::reset_computer)).after, EAfter::restart);
+    EXPECT_EQ(send(control_message(4, CMsg14_control::shut_down_computer)).after,
+              EAfter::shut_down);
+    EXPECT_EQ(send(control_message(5, 55)).code, response::parameter_error);
 }
 
 TEST_F(ComputerTest, RestartPowersOnAgainWithTheSavedSettings)
@@ -268,7 +245,7 @@ TEST_F(ComputerTest, ConfiguredResponsesOverrideTheAnswer)
 {
     options.faults.responses = {{7, 5}, {109, 2}};
     CComputer configured(options);
-    EXPECT_EQ(configured.answer(message7(1, CMessage7::standby), EFrame_status::ok, 1).code, 5);
+    EXPECT_EQ(configured.answer(mode_message(1, CMessage7::standby), EFrame_status::ok, 1).code, 5);
     EXPECT_EQ(configured.phase_at(1), ENav_phase::coarse_leveling) << "a rejection applies nothing";
     EXPECT_EQ(configured.answer(message_with(109, 2, 1), EFrame_status::ok, 1).code, 2);
 }

@@ -2,6 +2,7 @@
 // port, the logging ports, replay and the fault switches.
 
 #include "harness.h"
+#include "sealed_messages.h"
 
 #include "protocol/acknowledgement.h"
 #include "protocol/command_messages.h"
@@ -17,32 +18,6 @@
 namespace {
 
 using namespace korusim_test;
-
-Bytes bytes_of(std::span<const std::byte> frame)
-{
-    return Bytes(frame.begin(), frame.end());
-}
-
-template <class TMessage>
-Bytes sealed(TMessage &message, std::uint16_t transaction)
-{
-    message.seal(transaction);
-    return bytes_of(message.frame());
-}
-
-Bytes mode_message(std::uint16_t transaction, std::uint8_t mode)
-{
-    CMessage7 message;
-    message.mode_type().set(mode);
-    return sealed(message, transaction);
-}
-
-Bytes control_message(std::uint16_t transaction, std::uint16_t control)
-{
-    CMessage14 message;
-    message.control().set(control);
-    return sealed(message, transaction);
-}
 
 // "Time 2" of a group frame, read straight from its bytes.
 double time_2_of(const Bytes &group)
