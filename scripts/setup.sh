@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ ccache pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-charts-dev
+    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth dbus
