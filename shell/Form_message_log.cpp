@@ -127,12 +127,13 @@ bool TFormMessageLog::save()
     if (path.isEmpty()) {
         return false;
     }
-    if (!write_lines(path)) {
+    const QString failure = write_lines(path);
+    if (!failure.isEmpty()) {
         SMessage_box box;
         box.parent = this;
         box.icon = QMessageBox::Warning;
         box.caption = BoxCaption(ECaption::error);
-        box.text = tr("The message log could not be written to %1.").arg(path);
+        box.text = tr("The message log could not be written to %1: %2.").arg(path, failure);
         ShowMessageBox(box);
         return false;
     }
@@ -140,18 +141,22 @@ bool TFormMessageLog::save()
     return true;
 }
 
-// Newest line first, one line each.
-bool TFormMessageLog::write_lines(const QString &path) const
+// Newest line first, one line each. Returns the system's reason when the file could not be
+// written whole ("Permission denied", "No space left on device"), else nothing.
+QString TFormMessageLog::write_lines(const QString &path) const
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        return false;
+        return file.errorString();
     }
     for (int row = 0; row < m_ui->ListBox1->count(); ++row) {
         file.write(m_ui->ListBox1->item(row)->text().toUtf8());
         file.write("\n");
     }
-    return file.flush() && file.error() == QFileDevice::NoError;
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        return file.errorString();
+    }
+    return {};
 }
 
 // --- received data -----------------------------------------------------------------------

@@ -176,6 +176,26 @@ TEST_F(MessageLogTest, SavingWritesNewestFirstAndMarksTheLogSaved)
     EXPECT_EQ(file.readAll(), "   0:00:00 KORU  second\n   0:00:00 KORU  first\n");
 }
 
+// The box names the file and the system's reason, so that the user knows what to change.
+TEST_F(MessageLogTest, AFailedSaveSaysWhyAndKeepsTheLinesUnsaved)
+{
+    log().add_line("first");
+    feedback.chosen_file = folder.filePath("no such folder/log.txt");
+    EXPECT_FALSE(log().save());
+    ASSERT_EQ(feedback.boxes.size(), 1u);
+    EXPECT_TRUE(feedback.boxes[0].text.contains(feedback.chosen_file));
+    EXPECT_TRUE(feedback.boxes[0].text.contains("No such file or directory"))
+        << feedback.boxes[0].text.toStdString();
+
+    // A device that takes no bytes fails when the lines are flushed, not when it opens.
+    feedback.chosen_file = "/dev/full";
+    EXPECT_FALSE(log().save());
+    ASSERT_EQ(feedback.boxes.size(), 2u);
+    EXPECT_TRUE(feedback.boxes[1].text.contains("No space left on device"))
+        << feedback.boxes[1].text.toStdString();
+    EXPECT_TRUE(log().has_unsaved_lines());
+}
+
 TEST_F(MessageLogTest, ExitAsksToSaveUnsavedLinesAndCancelKeepsTheProgram)
 {
     log().add_line("something happened");
