@@ -1,6 +1,7 @@
 #include "automation/status_service.h"
 
 #include "controls/led_image.h"
+#include "controls/value_label.h"
 #include "display/Form_tarvo.h"
 #include "net/a_socket.h"
 #include "net/socket_control.h"

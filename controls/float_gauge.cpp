@@ -2,6 +2,7 @@
 
 #include "display/number_text.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -75,8 +76,19 @@ bool TFloatGauge::SetMaxValue(double value)
 void TFloatGauge::SetPosition(double value)
 {
     if (std::isfinite(value)) {
+        set_and_repaint(m_has_value, true);
         set_and_repaint(m_position, std::clamp(value, m_min, m_max));
     }
+}
+
+void TFloatGauge::Clear()
+{
+    set_and_repaint(m_has_value, false);
+}
+
+void TFloatGauge::SetStale(bool stale)
+{
+    set_and_repaint(m_stale, stale);
 }
 
 int TFloatGauge::GetPercentDone() const
@@ -98,6 +110,18 @@ int TFloatGauge::SolveForY(double a, double b)
     return std::isfinite(percent) ? static_cast<int>(std::clamp(percent, 0.0, 100.0)) : 0;
 }
 
+QSize TFloatGauge::minimumSizeHint() const
+{
+    if (!m_show_text && m_kind != EGaugeKind::text) {
+        return {8, 8};
+    }
+    const QFontMetrics metrics(font());
+    const int widest = std::max(metrics.horizontalAdvance(FixedText(m_min, 3)),
+                                metrics.horizontalAdvance(FixedText(m_max, 3)));
+    const int border = m_border_style == EBorderStyle::single ? 2 : 0;
+    return {widest + border + 4, metrics.height() + border + 2};
+}
+
 // Qt paints widgets double-buffered already, so the figure is drawn straight onto the widget.
 void TFloatGauge::paintEvent(QPaintEvent *)
 {
@@ -110,6 +134,10 @@ void TFloatGauge::paintEvent(QPaintEvent *)
         area.adjust(1, 1, -1, -1);
     }
 
+    if (!m_has_value) {
+        return;
+    }
+    const QColor fore = m_stale ? QColor(Qt::gray) : m_fore_color;
     const int percent = GetPercentDone();
     painter.setRenderHint(QPainter::Antialiasing,
                           m_kind == EGaugeKind::pie || m_kind == EGaugeKind::needle);
@@ -118,20 +146,20 @@ void TFloatGauge::paintEvent(QPaintEvent *)
         break;
     case EGaugeKind::horizontalBar:
         painter.fillRect(area.left(), area.top(), SolveForX(percent, area.width()), area.height(),
-                         m_fore_color);
+                         fore);
         break;
     case EGaugeKind::verticalBar: {
         const int filled = SolveForX(percent, area.height());
         painter.fillRect(area.left(), area.bottom() + 1 - filled, area.width(), filled,
-                         m_fore_color);
+                         fore);
         break;
     }
     case EGaugeKind::pie: {
         // A full circle is 100 percent, starting at twelve o'clock and running clockwise.
-        painter.setPen(m_fore_color);
+        painter.setPen(fore);
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(area);
-        painter.setBrush(m_fore_color);
+        painter.setBrush(fore);
         painter.drawPie(area, 90 * 16, -static_cast<int>(std::lround(percent * 3.6 * 16)));
         break;
     }
@@ -141,7 +169,7 @@ void TFloatGauge::paintEvent(QPaintEvent *)
         const QRectF dial(area.left(), area.top(), area.width(), 2.0 * area.height());
         const QPointF centre(dial.center().x(), area.bottom());
         const double angle = std::numbers::pi * (1.0 - percent / 100.0);
-        painter.setPen(m_fore_color);
+        painter.setPen(fore);
         painter.drawArc(dial, 0, 180 * 16);
         painter.drawLine(centre, centre + QPointF(std::cos(angle) * dial.width() / 2.0,
                                                   -std::sin(angle) * dial.height() / 2.0));
@@ -150,7 +178,7 @@ void TFloatGauge::paintEvent(QPaintEvent *)
     }
 
     if (m_show_text || m_kind == EGaugeKind::text) {
-        painter.setPen(palette().color(QPalette::WindowText));
+        painter.setPen(m_stale ? QColor(Qt::gray) : palette().color(QPalette::WindowText));
         painter.setFont(font());
         painter.drawText(area, Qt::AlignCenter, FixedText(m_position, 3));
     }

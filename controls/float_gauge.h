@@ -1,10 +1,12 @@
 #pragma once
 // Shows a floating-point value between a minimum and a maximum as text, bar, pie or needle.
 
+#include "controls/stale_control.h"
+
 #include <QColor>
 #include <QWidget>
 
-class TFloatGauge : public QWidget {
+class TFloatGauge : public QWidget, public IStale_control {
     Q_OBJECT
 
 public:
@@ -48,6 +50,13 @@ public:
     bool SetMaxValue(double value);
     // Clamped to the range; a value that is not a finite number is ignored.
     void SetPosition(double value);
+    // Shows no value (no text, nothing filled) until the next position is set.
+    void Clear();
+    bool HasValue() const { return m_has_value; }
+
+    // A stale value is drawn in grey.
+    void SetStale(bool stale) override;
+    bool Stale() const override { return m_stale; }
 
     // How far the position stands between minimum and maximum, in whole percent.
     int GetPercentDone() const;
@@ -55,6 +64,9 @@ public:
     static int SolveForX(int percent, int length);
     // floor(a × 100 / b) within 0 to 100; 0 when b is 0.
     static int SolveForY(double a, double b);
+
+    // Room for the widest text the gauge can show, inside its border.
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -70,4 +82,6 @@ private:
     double m_min = 0.0;
     double m_max = 100.0;
     double m_position = 0.0;
+    bool m_has_value = true;
+    bool m_stale = false;
 };

@@ -23,9 +23,17 @@ void CLed_image::Set_image_list(const CImage_list *images)
     update();
 }
 
+void CLed_image::SetStale(bool stale)
+{
+    if (stale != m_stale) {
+        m_stale = stale;
+        update();
+    }
+}
+
 int CLed_image::ImageIndex() const
 {
-    if (!isEnabled()) {
+    if (!isEnabled() || m_stale) {
         return 2;
     }
     return m_state ? 1 : 0;

@@ -1,11 +1,14 @@
 #pragma once
-// A two-state lamp: shows image 0 (off) or 1 (on) of its image list, and image 2 while disabled.
+// A two-state lamp: shows image 0 (off) or 1 (on) of its image list, and image 2 while disabled
+// or while its state is stale (dark: the state may no longer be true).
+
+#include "controls/stale_control.h"
 
 #include <QWidget>
 
 class CImage_list;
 
-class CLed_image : public QWidget {
+class CLed_image : public QWidget, public IStale_control {
     Q_OBJECT
     Q_PROPERTY(bool State READ State WRITE Set_state)
 
@@ -19,6 +22,9 @@ public:
     void Set_image_list(const CImage_list *images);
     const CImage_list *ImageList() const { return m_images; }
 
+    void SetStale(bool stale) override;
+    bool Stale() const override { return m_stale; }
+
     // The image the lamp shows now.
     int ImageIndex() const;
     // The side of the square the image is drawn into along one axis: a control length above
@@ -31,5 +37,6 @@ protected:
 
 private:
     bool m_state = false;
+    bool m_stale = false;
     const CImage_list *m_images = nullptr;
 };

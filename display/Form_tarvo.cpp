@@ -3,6 +3,7 @@
 #include "controls/float_gauge.h"
 #include "controls/image_list.h"
 #include "controls/led_image.h"
+#include "controls/value_label.h"
 #include "display/formats.h"
 #include "display/record_status.h"
 #include "display/status_texts.h"
@@ -69,8 +70,8 @@ constexpr const char *lamp_names[] = {"LedAttitude", "LedHeading", "LedPosition"
 
 constexpr char three_decimals[] = "0.000";
 constexpr int seconds_decimals = 2;
-// The speed gauge reads speed × 1/0.508 (not the knot factor), up to 583.
-constexpr double speed_gauge_factor = 1.968503937007874;
+// The speed gauge is labelled in knots: metres per second × 3600 / 1852, up to 583.
+constexpr double knots_per_metre_per_second = 3600.0 / 1852.0;
 constexpr double speed_gauge_maximum = 583.0;
 // The IMU type for which a version text marked "no IMU" still has an IMU status.
 constexpr std::uint8_t imu_type_with_status = 14;
@@ -83,19 +84,78 @@ constexpr char hotlink_sub_model_code[] = "2";
 constexpr std::uint16_t requested_after_connect[] = {5, 6, 7, 8};
 
 constexpr std::uint32_t free_inertial_mode = 1u << 10;
-
-void set_colour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    if (palette.color(QPalette::WindowText) != colour) {
-        palette.setColor(QPalette::WindowText, colour);
-        widget->setPalette(palette);
-    }
-}
+// "PC Card: " before the state of PC-card logging, which the status box leaves out.
+constexpr int pc_card_prefix_length = 9;
 
 QString not_available()
 {
     return LoadText(string_id::not_available);
+}
+
+// The time tags of the event and PPS rows at their widest: every time type, the largest hour
+// count the computer's own time reaches before it counts again, and the overflow text.
+QStringList widest_time_tags()
+{
+    constexpr double last_second_of_day = 86399.999999;
+    constexpr double last_counted_hour = 9999.0 * 3600.0 + 3599.999999;
+    QStringList texts{FormatTimeTag(last_counted_hour, 0, true), FormatTime(1e12, false, true)};
+    for (int type = 1; type <= 3; ++type) {
+        texts.append(FormatTimeTag(last_second_of_day, type, true));
+    }
+    return texts;
+}
+
+QStringList lidar_texts()
+{
+    return {"On/Logging", "On/No Logging", "On/Buffering", "On/Error", "Failure", "Off"};
+}
+
+// Every text a value label may show that could be its widest, besides "N/A". The numbers are
+// the largest a computer on an aircraft reports: kilometres of altitude, hundreds of metres per
+// second, and accuracies up to ten kilometres.
+QStringList widest_texts(TFormTarvo::EValue which)
+{
+    using V = TFormTarvo;
+    auto three_decimals_of = [](double value) { return FormatValue("0.000", value, true); };
+    switch (which) {
+    case V::Latitude:
+        return {FormatLatitude(-90.0, 2), FormatLatitude(90.0, 2)};
+    case V::Longitude:
+        return {FormatLongitude(-180.0, 2), FormatLongitude(180.0, 2)};
+    case V::Altitude:
+        return {three_decimals_of(-99999.999)};
+    case V::LatitudeAcc: case V::LongitudeAcc: case V::AltitudeAcc:
+    case V::NorthAcc: case V::EastAcc: case V::DownAcc:
+    case V::RollAcc: case V::PitchAcc: case V::HeadingAcc:
+        return {three_decimals_of(9999.999)};
+    case V::Roll: case V::Pitch:
+        return {three_decimals_of(-180.0)};
+    case V::Heading: case V::TrackAngle:
+        return {FormatAngle360(359.999, true)};
+    case V::EventTime1: case V::EventTime2: case V::PpsTime:
+        return widest_time_tags();
+    case V::EventCount1: case V::EventCount2: case V::PpsCount:
+        return {FormatCount(4294967295u, true)};
+    case V::KoruMode:
+        return ModeTexts();
+    case V::ImuStatus:
+        return ImuStatusTexts();
+    case V::GpsStatus:
+        return GnssStatusTexts();
+    case V::GimbalStatus:
+        return GimbalStatusTexts();
+    case V::ScsiStatus: {
+        QStringList words;
+        for (const QString &text : PcCardStatusTexts()) {
+            words.append(text.mid(pc_card_prefix_length));
+        }
+        return words;
+    }
+    case V::LidarStatus:
+        return lidar_texts();
+    default: // velocities, angular rates and accelerations
+        return {three_decimals_of(-999.999)};
+    }
 }
 
 } // namespace
@@ -130,9 +190,9 @@ QGroupBox *TFormTarvo::value_box(const QString &caption, QGridLayout *&grid)
     return box;
 }
 
-QLabel *TFormTarvo::add_value(QGridLayout *grid, EValue which, int row, int column)
+TValueLabel *TFormTarvo::add_value(QGridLayout *grid, EValue which, int row, int column)
 {
-    auto *label = new QLabel(grid->parentWidget());
+    auto *label = new TValueLabel(grid->parentWidget());
     label->setObjectName(value_names[which]);
     QFont font("Arial", 10);
     font.setBold(true);
@@ -140,12 +200,12 @@ QLabel *TFormTarvo::add_value(QGridLayout *grid, EValue which, int row, int colu
     const bool left_aligned =
         which == Latitude || which == Longitude || (which >= KoruMode && which <= LidarStatus);
     label->setAlignment((left_aligned ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-    label->setMinimumWidth(80);
+    label->SetWidestTexts(widest_texts(which) << not_available());
     const bool accuracy = (which >= LatitudeAcc && which <= AltitudeAcc) ||
                           (which >= NorthAcc && which <= DownAcc) ||
                           (which >= RollAcc && which <= HeadingAcc);
     if (accuracy) {
-        set_colour(label, QColor(Qt::darkBlue));
+        label->SetTextColour(Qt::darkBlue);
     }
     grid->addWidget(label, row, column);
     m_values[which] = label;
@@ -393,7 +453,7 @@ void TFormTarvo::show_navigation()
     set_text(TrackAngle,
              FormatAngle360(group.track_angle().get(), group.has_value(group.track_angle())));
     m_speed_gauge->SetPosition(
-        group.has_value(group.speed()) ? group.speed().get() * speed_gauge_factor : 0.0);
+        group.has_value(group.speed()) ? group.speed().get() * knots_per_metre_per_second : 0.0);
     for (int axis = 0; axis < 3; ++axis) {
         set_text(static_cast<EValue>(LongitudinalAngRate + axis),
                  value(group.angular_rate().component(static_cast<std::size_t>(axis))));
@@ -504,18 +564,17 @@ void TFormTarvo::show_status_words()
     const SStatus_words words = StatusWordsOf(*m_status);
     const EChecked_mode mode = checked_mode();
     set_text(KoruMode, ModeText(mode, words, ETextForm::words));
-    set_colour(m_values[KoruMode], ModeColour(words));
+    m_values[KoruMode]->SetTextColour(ModeColour(words));
     const bool imu_not_applicable = m_imu_not_fitted && m_imu_type != imu_type_with_status;
     set_text(ImuStatus, imu_not_applicable ? ImuNotFittedText(ETextForm::words)
                                            : ImuStatusText(words, ETextForm::words));
-    set_colour(m_values[ImuStatus],
-               imu_not_applicable ? QColor(Qt::black) : ImuStatusColour(words));
+    m_values[ImuStatus]->SetTextColour(imu_not_applicable ? QColor(Qt::black) : ImuStatusColour(words));
     set_text(GpsStatus, GnssStatusText(words, ETextForm::words) + OmniStarSuffix(words));
-    set_colour(m_values[GpsStatus], GnssStatusColour(words));
+    m_values[GpsStatus]->SetTextColour(GnssStatusColour(words));
     set_text(GimbalStatus, GimbalStatusText(words, ETextForm::words));
-    set_colour(m_values[GimbalStatus], GimbalStatusColour(words));
-    set_text(ScsiStatus, PcCardStatusText(words, ETextForm::words).mid(9));
-    set_colour(m_values[ScsiStatus], PcCardStatusColour(words));
+    m_values[GimbalStatus]->SetTextColour(GimbalStatusColour(words));
+    set_text(ScsiStatus, PcCardStatusText(words, ETextForm::words).mid(pc_card_prefix_length));
+    m_values[ScsiStatus]->SetTextColour(PcCardStatusColour(words));
 
     m_free_inertial->setVisible(Program().options.advanced_menus);
     m_free_inertial->setChecked((words.general_a & free_inertial_mode) != 0);
@@ -551,15 +610,20 @@ void TFormTarvo::ResetDisplay(int argument)
 {
     TFormMain::ResetDisplay(argument);
     m_group_request_countdown = 3;
-    for (QLabel *label : m_values) {
+    for (TValueLabel *label : m_values) {
         label->clear();
     }
-    m_disk_gauge->SetPosition(0);
-    m_speed_gauge->SetPosition(0);
+    m_disk_gauge->Clear();
+    m_speed_gauge->Clear();
     for (CLed_image *lamp : m_lamps) {
         lamp->Set_state(false);
     }
     Program().options.model_code.clear();
+}
+
+void TFormTarvo::SetDataStale(bool stale)
+{
+    show_values_stale(stale);
 }
 
 // --- showing and closing ----------------------------------------------------------------

@@ -3,6 +3,7 @@
 // velocity, attitude and dynamics with their accuracies, event and PPS times, the status words,
 // four accuracy lamps, track and speed, disk usage and, when there is one, the lidar's state.
 
+#include "controls/value_label.h"
 #include "protocol/navigation_messages.h"
 #include "shell/Form_main.h"
 
@@ -12,6 +13,7 @@ class CLed_image;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
+
 class TFloatGauge;
 
 class TFormTarvo : public TFormMain {
@@ -65,8 +67,9 @@ public:
     bool UpdateFromGroup(int argument) override;
     bool UpdateFromMessage(int argument) override;
     void ResetDisplay(int argument) override;
+    void SetDataStale(bool stale) override;
 
-    QLabel *value(EValue which) const { return m_values[which]; }
+    TValueLabel *value(EValue which) const { return m_values[which]; }
     CLed_image *lamp(ELamp which) const { return m_lamps[which]; }
     TFloatGauge *ScsiGauge() const { return m_disk_gauge; }
     TFloatGauge *GaugeVesselSpeed() const { return m_speed_gauge; }
@@ -80,7 +83,7 @@ protected:
 private:
     void build_display();
     QGroupBox *value_box(const QString &caption, QGridLayout *&grid);
-    QLabel *add_value(QGridLayout *grid, EValue which, int row, int column);
+    TValueLabel *add_value(QGridLayout *grid, EValue which, int row, int column);
     void add_menu_entries();
     void show_lidar_entries(bool shown);
     void set_text(EValue which, const QString &text);
@@ -105,7 +108,7 @@ private:
     CGroup20202 *m_lidar = nullptr;
     CMessage2 *m_display_groups = nullptr;
 
-    std::array<QLabel *, value_count> m_values{};
+    std::array<TValueLabel *, value_count> m_values{};
     std::array<CLed_image *, lamp_count> m_lamps{};
     QLabel *m_lidar_caption = nullptr;
     TFloatGauge *m_disk_gauge = nullptr;

@@ -135,6 +135,16 @@ QString first_match(std::span<const SStatus_row> rows, const S &status, ETextFor
     return {};
 }
 
+QStringList texts_of(std::span<const SStatus_row> rows)
+{
+    QStringList texts;
+    for (const SStatus_row &row : rows) {
+        texts.append(row_text(row, ETextForm::words));
+    }
+    texts.removeDuplicates();
+    return texts;
+}
+
 QColor red_when(bool alarm)
 {
     return alarm ? QColor(Qt::red) : QColor(Qt::black);
@@ -220,4 +230,36 @@ QColor GimbalStatusColour(const SStatus_words &status)
 QColor PcCardStatusColour(const SStatus_words &status)
 {
     return red_when(bit(status.general_a, 12));
+}
+
+QStringList ModeTexts()
+{
+    return texts_of(navigation_rows) + QStringList{row_text(standby_row, ETextForm::words),
+                                                   row_text(diagnostics_row, ETextForm::words)};
+}
+
+QStringList ImuStatusTexts()
+{
+    return texts_of(imu_rows) << ImuNotFittedText(ETextForm::words);
+}
+
+QStringList GnssStatusTexts()
+{
+    QStringList texts;
+    for (const QString &word : texts_of(gnss_rows)) {
+        for (const char *suffix : {" HP", " XP", " VBS", " "}) {
+            texts.append(word + suffix);
+        }
+    }
+    return texts;
+}
+
+QStringList GimbalStatusTexts()
+{
+    return texts_of(gimbal_rows);
+}
+
+QStringList PcCardStatusTexts()
+{
+    return texts_of(pc_card_rows);
 }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -39,6 +40,14 @@ QString OmniStarSuffix(const SStatus_words &status);
 QString GimbalStatusText(const SStatus_words &status, ETextForm form);
 // "PC Card: " followed by the state of PC-card logging.
 QString PcCardStatusText(const SStatus_words &status, ETextForm form);
+
+// Every text of the words form that the functions above can give, for sizing what shows them.
+QStringList ModeTexts();
+QStringList ImuStatusTexts();
+// With each OmniStar suffix.
+QStringList GnssStatusTexts();
+QStringList GimbalStatusTexts();
+QStringList PcCardStatusTexts();
 
 // Font colours of the texts above: red for a state the operator must act on, else black.
 QColor ModeColour(const SStatus_words &status);

@@ -15,6 +15,7 @@ bool IData_window::AcceptsMessages(int)
     return true;
 }
 void IData_window::ResetDisplay(int) {}
+void IData_window::SetDataStale(bool) {}
 
 void CData_windows::add(IData_window *window)
 {
@@ -69,6 +70,11 @@ void CData_windows::update_from_message()
 void CData_windows::reset_display()
 {
     for_each([](IData_window &window) { window.ResetDisplay(0); });
+}
+
+void CData_windows::set_data_stale(bool stale)
+{
+    for_each([stale](IData_window &window) { window.SetDataStale(stale); });
 }
 
 std::size_t CData_windows::count() const

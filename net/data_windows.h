@@ -17,6 +17,9 @@ public:
     virtual bool AcceptsMessages(int argument);
     // Blanks every value back to "no data".
     virtual void ResetDisplay(int argument);
+    // Nothing has come from the computer for a while (true), or data comes again (false): the
+    // values shown may no longer be true, and a window that shows values says so.
+    virtual void SetDataStale(bool stale);
 
 protected:
     IData_window() = default;
@@ -36,6 +39,7 @@ public:
     void update_from_group();
     void update_from_message();
     void reset_display();
+    void set_data_stale(bool stale);
 
     std::size_t count() const;
 

@@ -4,6 +4,7 @@
 #include "net/socket_errors.h"
 #include "platform/window_message.h"
 #include "protocol/wire.h"
+#include "resources/string_ids.h"
 
 #include <QWidget>
 
@@ -141,8 +142,11 @@ void CSocket_control::receive()
     const std::span<std::byte> area = m_reassembler.free_area();
     const long received = m_socket.receive(area.data(), area.size());
     if (received == 0) {
-        // The computer closed the connection; the main window sees it through is_open().
+        // The computer closed the connection: the parent is told as of a lost connection.
         close();
+        if (m_error_notice != 0 && parent() != nullptr) {
+            PostWindowMessage(parent(), m_error_notice, string_id::control_closed, 0);
+        }
         return;
     }
     if (received < 0) {

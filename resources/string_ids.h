@@ -8,6 +8,7 @@ namespace string_id {
 // Socket errors: the text of a Windows Sockets code is the string of that number. Codes below
 // the first one (including 0) read as the first, "[0] Network Socket Error".
 inline constexpr int socket_error_first = 10000;
+inline constexpr int socket_error_last = 11999;
 
 // Suffixes of message-box captions, appended to the application title.
 inline constexpr int caption_warning = 12011;
@@ -62,6 +63,9 @@ inline constexpr int distance_unknown = 12513;
 
 // "N/A": a value the computer reports as unavailable.
 inline constexpr int not_available = 14200;
+
+// Texts of the program's own, beyond the numbers the computer's documents give.
+inline constexpr int control_closed = 17000;
 
 // The string that holds the text of socket error `code`.
 constexpr int socket_error(int code)

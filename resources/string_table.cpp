@@ -583,6 +583,9 @@ constexpr SString_row string_rows[] = {
     {15161, "Watchdog Timer Failure"},
     {15162, "A/D converter Failure"},
     {15163, "Overheat Detection"},
+
+    // Texts of the program's own.
+    {17000, "KORU closed the control connection."},
 };
 
 constexpr bool ascending_and_unique()

@@ -1,7 +1,9 @@
 #include "shell/Form_koru_view.h"
 
+#include "controls/stale_control.h"
 #include "platform/settings_store.h"
 
+#include <QFrame>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QResizeEvent>
@@ -82,6 +84,15 @@ void TFormKoruView::save_geometry() const
 void TFormKoruView::exclude_from_scaling(QWidget *widget)
 {
     m_excluded.emplace_back(widget);
+}
+
+void TFormKoruView::show_values_stale(bool stale)
+{
+    for (QWidget *widget : BorderBevel()->findChildren<QWidget *>()) {
+        if (auto *control = dynamic_cast<IStale_control *>(widget)) {
+            control->SetStale(stale);
+        }
+    }
 }
 
 void TFormKoruView::resizeEvent(QResizeEvent *event)

@@ -23,6 +23,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     // Keeps `widget` and everything in it at its own font size.
     void exclude_from_scaling(QWidget *widget);
+    // Greys the value controls of the window's content while the data is stale. Views that show
+    // the computer's values call it from SetDataStale.
+    void show_values_stale(bool stale);
 
 private:
     void restore_geometry();

@@ -37,6 +37,10 @@
 namespace {
 
 constexpr int watchdog_period = 10000;
+// How long a connection asked for on the command line waits for the computer to be heard.
+constexpr int start_wait_period = 30000;
+// How long a notice stays in the status bar.
+constexpr int notice_period = 10000;
 // A mode sent from the tool bar is not undone by the echoes already on their way.
 constexpr int mode_echoes_to_skip = 2;
 
@@ -108,6 +112,16 @@ TFormMain::TFormMain(const QString &name, const SStart_options &start, QWidget *
     Get(Program().messages, m_message7);
     Get(Program().messages, m_message13);
     Program().controller = this;
+
+    m_start_wait = new QTimer(this);
+    m_start_wait->setSingleShot(true);
+    m_start_wait->setInterval(start_wait_period);
+    connect(m_start_wait, &QTimer::timeout, this, [this] {
+        LogLine(tr("KORU %1 was not heard within %2 s.")
+                    .arg(m_start.computer)
+                    .arg(m_start_wait->interval() / 1000));
+        ToolButtonConnectClick();
+    });
 
     m_watchdog = new QTimer(this);
     m_watchdog->setInterval(watchdog_period);
@@ -223,7 +237,7 @@ void TFormMain::build_status_bar()
         m_panels[panel]->setFrameShape(QFrame::Panel);
         m_panels[panel]->setFrameShadow(QFrame::Sunken);
         m_panels[panel]->setFixedWidth(panel_design_widths[panel]);
-        m_status_bar->addWidget(m_panels[panel]);
+        m_status_bar->addPermanentWidget(m_panels[panel]);
     }
     layout()->addWidget(m_status_bar);
     exclude_from_scaling(m_status_bar);
@@ -256,6 +270,7 @@ void TFormMain::showEvent(QShowEvent *event)
         QTimer::singleShot(0, this, &QWidget::showMinimized);
     }
     read_options();
+    apply_options();
 }
 
 // --- the connection --------------------------------------------------------------------
@@ -270,6 +285,13 @@ void TFormMain::set_connection(EConnection state)
     emit status_changed();
 }
 
+// What the user should know at once and find again later: the status bar and the message log.
+void TFormMain::tell(const QString &text)
+{
+    m_status_bar->showMessage(text, notice_period);
+    LogLine(text);
+}
+
 // While only monitoring, the mode buttons show the computer's mode but cannot change it.
 void TFormMain::set_mode_buttons_enabled(bool all)
 {
@@ -278,16 +300,16 @@ void TFormMain::set_mode_buttons_enabled(bool all)
     }
 }
 
+// The selected computer is the one whose groups the display port takes.
 QString TFormMain::selected_text() const
 {
-    return m_selection->currentIndex() >= 0 ? m_selection->itemText(m_selection->currentIndex())
-                                            : QString();
+    const std::uint32_t address = selected_address();
+    return address != 0 ? QString::fromStdString(AddressText(address)) : QString();
 }
 
 std::uint32_t TFormMain::selected_address() const
 {
-    const int index = m_selection->currentIndex();
-    return index >= 0 ? m_computers.address(static_cast<std::size_t>(index)) : 0;
+    return m_display->filter();
 }
 
 QString TFormMain::panel_text(int panel) const
@@ -302,6 +324,7 @@ void TFormMain::set_watchdog_interval(int milliseconds)
 
 void TFormMain::ToolButtonConnectClick()
 {
+    m_start_wait->stop();
     if (!take_typed_entry(true)) {
         return; // the answer of the host name lookup continues the connect
     }
@@ -316,6 +339,7 @@ void TFormMain::ToolButtonConnectClick()
 
 void TFormMain::ToolButtonMonitorClick()
 {
+    m_start_wait->stop();
     if (m_control->is_connecting()) {
         m_control->close();
     } else if (is_controller()) {
@@ -359,16 +383,24 @@ void TFormMain::connection_lost(int reason)
     } else {
         m_connect_button->setChecked(true);
     }
-    if (reason != 0) {
-        LogLine(LoadText(reason));
-    }
     set_connection(EConnection::waiting);
+    // A socket error has shown its own box; a connection the computer closed is told here, once.
+    if (reason >= string_id::socket_error_first && reason <= string_id::socket_error_last) {
+        LogLine(LoadText(reason));
+    } else if (reason != 0) {
+        message_notice(reason);
+    }
 }
 
 // Every period: data flowing keeps the controller's connection alive; a whole period without
-// any drops it.
+// any drops it. A period without any group makes every value shown stale until groups come again.
 void TFormMain::watchdog_tick()
 {
+    if (!m_groups_heard && !m_data_stale) {
+        m_data_stale = true;
+        Program().windows.set_data_stale(true);
+    }
+    m_groups_heard = false;
     if (m_data_received == 1) {
         m_data_received = 2;
         if (is_controller()) {
@@ -451,11 +483,7 @@ QMessageBox::StandardButton TFormMain::AskSaveConfiguration(QMessageBox::Standar
 
 void TFormMain::list_computer(std::uint32_t address)
 {
-    const std::optional<std::size_t> selected =
-        m_selection->currentIndex() >= 0
-            ? std::optional<std::size_t>(static_cast<std::size_t>(m_selection->currentIndex()))
-            : std::nullopt;
-    const auto added = m_computers.add(address, selected);
+    const auto added = m_computers.add(address, m_computers.find(selected_address()));
     const QString text = QString::fromStdString(AddressText(address));
     const int index = static_cast<int>(added.index);
     if (added.how == CComputer_list::EAdded::appended) {
@@ -475,7 +503,7 @@ void TFormMain::new_sender(std::uint32_t address)
     if (m_computers.size() == CComputer_list::capacity && m_selection->view()->isVisible()) {
         return; // the user is choosing from the list: leave it as it is
     }
-    const bool nothing_selected = m_selection->currentIndex() < 0;
+    const bool nothing_selected = selected_address() == 0;
     list_computer(address);
     if (nothing_selected) {
         SelectComputer(address);
@@ -500,36 +528,48 @@ void TFormMain::EnterComputer(const QString &text)
 bool TFormMain::take_typed_entry(bool connect_afterwards)
 {
     const QString typed = m_selection->currentText().trimmed();
-    if (typed.isEmpty()) {
-        return true;
-    }
-    if (m_selection->currentIndex() >= 0 && typed == selected_text()) {
-        SelectComputer(selected_address());
+    if (typed.isEmpty() || typed == selected_text()) {
+        show_selected_in_box();
         return true;
     }
     const std::uint32_t dotted = ParseDottedAddress(typed.toStdString());
     if (dotted != 0) {
-        typed_address(dotted);
+        typed_address(dotted, typed);
         return true;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_connect_after_lookup = connect_afterwards;
+    m_looked_up = typed;
     LookupHost(this, window_message::host_lookup, typed);
     return false;
 }
 
-// A typed address that resolves to nothing is not listed; one already listed is selected where
-// it is.
-void TFormMain::typed_address(std::uint32_t address)
+// A typed address that resolves to nothing is not listed: the selection stays as it was, and the
+// user is told why. One already listed is selected where it is.
+bool TFormMain::typed_address(std::uint32_t address, const QString &typed)
 {
     if (address == 0) {
-        return;
+        const QString selected = selected_text();
+        tell(selected.isEmpty()
+                 ? tr("No KORU is known as \"%1\".").arg(typed)
+                 : tr("No KORU is known as \"%1\"; %2 stays selected.").arg(typed, selected));
+        show_selected_in_box();
+        return false;
     }
     list_computer(address);
     if (const auto index = m_computers.find(address)) {
         m_selection->setCurrentIndex(static_cast<int>(*index));
     }
     SelectComputer(address);
+    return true;
+}
+
+void TFormMain::show_selected_in_box()
+{
+    if (const auto index = m_computers.find(selected_address())) {
+        m_selection->setCurrentIndex(static_cast<int>(*index));
+    }
+    m_selection->setEditText(selected_text());
 }
 
 void TFormMain::SelectComputer(std::uint32_t address)
@@ -550,17 +590,31 @@ void TFormMain::SelectComputer(std::uint32_t address)
     }
 }
 
+// A computer named on the command line may not be up yet: the connection waits until it is
+// heard on the display port, for a while, so that a script may start both in either order.
 void TFormMain::apply_start_options()
 {
     if (m_start.computer.isEmpty()) {
         return;
     }
+    EnterComputer(m_start.computer);
     if (m_start.connect) {
-        m_selection->setEditText(m_start.computer);
         m_connect_button->setChecked(true);
+        LogLine(tr("Connecting as controller once KORU %1 is heard.").arg(m_start.computer));
+        m_start_wait->start();
+    }
+}
+
+void TFormMain::set_start_wait(int milliseconds)
+{
+    m_start_wait->setInterval(milliseconds);
+}
+
+// The computer was heard, or the wait is over: connecting tells how it went either way.
+void TFormMain::end_start_wait()
+{
+    if (m_start_wait->isActive() && selected_address() != 0) {
         ToolButtonConnectClick();
-    } else {
-        EnterComputer(m_start.computer);
     }
 }
 
@@ -568,6 +622,12 @@ void TFormMain::apply_start_options()
 
 bool TFormMain::UpdateFromGroup(int)
 {
+    m_groups_heard = true;
+    end_start_wait();
+    if (m_data_stale) {
+        m_data_stale = false;
+        Program().windows.set_data_stale(false);
+    }
     if (!m_group101->is_current()) {
         return false;
     }
@@ -729,9 +789,11 @@ bool TFormMain::event(QEvent *event)
         QApplication::restoreOverrideCursor();
         const bool connect_now = m_connect_after_lookup;
         m_connect_after_lookup = false;
-        typed_address(static_cast<std::uint32_t>(message->wparam()));
-        if (connect_now) {
+        if (typed_address(static_cast<std::uint32_t>(message->wparam()), m_looked_up) &&
+            connect_now) {
             ToolButtonConnectClick();
+        } else if (connect_now && !m_control->is_open()) {
+            m_monitor_button->setChecked(true);
         }
         break;
     }

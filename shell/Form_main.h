@@ -92,6 +92,9 @@ public:
     void set_watchdog_interval(int milliseconds);
     // Starts the session the command line asked for (a computer, a connection).
     void apply_start_options();
+    // How long a connection asked for at start waits for the computer; 30 s unless a test
+    // shortens it.
+    void set_start_wait(int milliseconds);
     QAction *menu_entry(const QString &name) const;
     // The mode entry that carries the check mark, as the status texts read it.
     EChecked_mode checked_mode() const;
@@ -156,6 +159,7 @@ private:
     void add_unbuilt(QMenu *menu, const QString &caption, const QString &name,
                      EMenu_rule rule = EMenu_rule::always, bool guarded = false);
     void enable_entries();
+    void apply_options();
 
     void set_connection(EConnection state);
     void set_mode_buttons_enabled(bool all);
@@ -178,7 +182,11 @@ private:
 
     void new_sender(std::uint32_t address);
     bool take_typed_entry(bool connect_afterwards);
-    void typed_address(std::uint32_t address);
+    // Selects a typed address; false (and the user is told) when it is no address.
+    bool typed_address(std::uint32_t address, const QString &typed);
+    void show_selected_in_box();
+    void end_start_wait();
+    void tell(const QString &text);
     void list_computer(std::uint32_t address);
     void connect_result(int error);
     void connection_lost(int reason);
@@ -217,6 +225,7 @@ private:
     QLabel *m_panels[5] = {};
     int m_status_bar_reference = 0;
     QTimer *m_watchdog = nullptr;
+    QTimer *m_start_wait = nullptr;
     QActionGroup *m_mode_entries = nullptr;
     std::map<QString, SEntry> m_entries;
     TVcl_auto_ptr<TFormPassword> m_password_dialog;
@@ -225,6 +234,9 @@ private:
 
     EConnection m_connection = EConnection::waiting;
     int m_data_received = 0;
+    // A group came since the watchdog's last tick; the values shown are stale.
+    bool m_groups_heard = false;
+    bool m_data_stale = false;
     std::uint32_t m_previous_status_a = 0;
     bool m_configuration_changed = false;
     bool m_user_not_logged_in = false;
@@ -234,4 +246,5 @@ private:
     bool m_error_box_open = false;
     bool m_message_box_open = false;
     bool m_connect_after_lookup = false;
+    QString m_looked_up; // the host name being looked up
 };

@@ -203,5 +203,5 @@ void TFormMain::Options1Click()
 {
     send_to_back();
     RunDialog(m_options_dialog.get());
-    menu("System1")->menuAction()->setVisible(Program().options.system_menu);
+    apply_options();
 }

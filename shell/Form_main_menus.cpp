@@ -247,6 +247,12 @@ void TFormMain::enable_entries()
     }
     m_entries["Connect1"].action->setChecked(m_connect_button->isChecked());
     m_entries["Monitor1"].action->setChecked(m_monitor_button->isChecked());
+    apply_options();
+}
+
+// The menus the options show or hide.
+void TFormMain::apply_options()
+{
     menu("System1")->menuAction()->setVisible(Program().options.system_menu);
 }
 

@@ -85,7 +85,8 @@ TEST_F(NavigationViewTest, NavigationSolutionInTheFormatsOfEveryWindow)
     EXPECT_EQ(text(TFormTarvo::TrackAngle), "271.500");
     EXPECT_EQ(text(TFormTarvo::TransverseAngRate), "0.250");
     EXPECT_EQ(text(TFormTarvo::VerticalAccel), "3.000");
-    EXPECT_NEAR(form->GaugeVesselSpeed()->Position(), 19.685, 0.0005) << "10 m/s";
+    // A gauge labelled in knots reads knots: 10 m/s is 19.438 kn, not 19.685.
+    EXPECT_NEAR(form->GaugeVesselSpeed()->Position(), 19.4384, 0.0005) << "10 m/s";
 }
 
 TEST_F(NavigationViewTest, FieldsAShortFrameDoesNotCarryShowNoData)
@@ -195,6 +196,9 @@ TEST_F(NavigationViewTest, LidarStateShowsWhileItsGroupKeepsComing)
 
 TEST_F(NavigationViewTest, ResetBlanksEveryValueAndTurnsTheLampsOff)
 {
+    // Before any group the gauges show nothing, like every other value: not a reading of 0.
+    EXPECT_FALSE(form->ScsiGauge()->HasValue());
+    EXPECT_FALSE(form->GaugeVesselSpeed()->HasValue());
     deliver(navigation_group(45.0, 10.0, 10.0, 3.0f));
     deliver(status(0b1111));
     deliver(disk(240, 1000));
@@ -203,8 +207,10 @@ TEST_F(NavigationViewTest, ResetBlanksEveryValueAndTurnsTheLampsOff)
         EXPECT_EQ(form->value(static_cast<TFormTarvo::EValue>(value))->text(), "") << value;
     }
     EXPECT_FALSE(form->lamp(TFormTarvo::LedVelocity)->State());
-    EXPECT_EQ(form->ScsiGauge()->Position(), 0);
-    EXPECT_EQ(form->GaugeVesselSpeed()->Position(), 0);
+    EXPECT_FALSE(form->ScsiGauge()->HasValue());
+    EXPECT_FALSE(form->GaugeVesselSpeed()->HasValue());
+    deliver(disk(240, 1000));
+    EXPECT_TRUE(form->ScsiGauge()->HasValue());
 }
 
 } // namespace

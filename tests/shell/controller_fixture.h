@@ -120,6 +120,13 @@ protected:
         start.display_address = loopback(1);
         start.display_port = 0;
         start.control_port = computer.port();
+        make_form();
+    }
+
+    // A new main window from `start`, as the program starts it.
+    void make_form()
+    {
+        form.reset();
         form = std::make_unique<TFormTarvo>(start);
         form->show();
         port = form->display_receiver().local_port();

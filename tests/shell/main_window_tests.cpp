@@ -2,10 +2,13 @@
 // controller, the keep-alive and the watchdog, alarms, rejections, the date, the exit.
 
 #include "controller_fixture.h"
+#include "controls/led_image.h"
 #include "net/socket_control.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QStatusBar>
 #include <QToolButton>
 
 namespace {
@@ -112,6 +115,107 @@ TEST_F(MainWindowTest, KeepAliveFlowsWithDataAndTheWatchdogDropsASilentConnectio
     ASSERT_TRUE(WaitFor([&] { return !feedback.boxes.empty(); }));
     EXPECT_EQ(feedback.boxes.back().text, "Lost connection with KORU!");
     EXPECT_EQ(feedback.boxes.back().caption, "TARVO Message");
+}
+
+// A computer that goes away closes its end: the user hears of it at once, not only from the
+// connection panel, and the role goes back to Monitor.
+TEST_F(MainWindowTest, AComputerClosingTheConnectionIsToldOnce)
+{
+    connect_as_controller();
+    computer.close_connection();
+    ASSERT_TRUE(WaitFor([&] { return !feedback.boxes.empty(); }));
+    EXPECT_EQ(feedback.boxes.back().text, "KORU closed the control connection.");
+    EXPECT_EQ(feedback.boxes.back().caption, "TARVO Message");
+    EXPECT_FALSE(form->is_controller());
+    EXPECT_EQ(form->panel_text(4), "Waiting");
+    EXPECT_TRUE(form->findChild<QToolButton *>("ToolButtonMonitor")->isChecked());
+    QTest::qWait(50);
+    EXPECT_EQ(feedback.boxes.size(), 1u);
+}
+
+// A period without groups greys what the views show; the next group brings it back.
+TEST_F(MainWindowTest, ValuesTurnStaleWhenNothingComesAndFreshWithTheNextGroup)
+{
+    hear(computer_display, status_group(0, 0b1111)); // selects the computer, which resets
+    hear(computer_display, status_group(0, 0b1111));
+    auto *lamp = form->lamp(TFormTarvo::LedAttitude);
+    auto *mode = form->value(TFormTarvo::KoruMode);
+    EXPECT_FALSE(lamp->Stale());
+    form->set_watchdog_interval(100);
+    ASSERT_TRUE(WaitFor([&] { return lamp->Stale(); }));
+    EXPECT_TRUE(mode->Stale());
+    EXPECT_EQ(lamp->ImageIndex(), 2) << "a stale lamp is dark, whatever its state";
+    EXPECT_TRUE(lamp->State());
+    EXPECT_EQ(window.stale_changes, 1);
+    hear(computer_display, status_group(0, 0b1111));
+    EXPECT_FALSE(lamp->Stale());
+    EXPECT_FALSE(mode->Stale());
+    EXPECT_EQ(lamp->ImageIndex(), 1);
+    EXPECT_EQ(window.stale_changes, 2);
+}
+
+// Something that is no address is ignored, but not silently: the selection and the box keep the
+// selected computer, and the log and the status bar say why. Connecting to it goes nowhere and
+// asks nothing: one attempt, at most one box.
+TEST_F(MainWindowTest, AnUnusableTypedAddressIsRefusedWithAReason)
+{
+    hear(computer_display, status_group(0));
+    auto *status_bar = form->findChild<QStatusBar *>("StatusBar1");
+    for (const char *typed : {"999.1.1.1", "no-such-koru.invalid"}) {
+        selection->setEditText(typed);
+        form->ToolButtonConnectClick();
+        ASSERT_TRUE(WaitFor([] { return QApplication::overrideCursor() == nullptr; }));
+        EXPECT_EQ(form->selected_text(), "127.0.0.2") << typed;
+        EXPECT_EQ(selection->currentText(), "127.0.0.2") << typed;
+        EXPECT_EQ(status_bar->currentMessage(),
+                  QString("No KORU is known as \"%1\"; 127.0.0.2 stays selected.").arg(typed));
+        EXPECT_EQ(selection->count(), 1);
+        EXPECT_FALSE(form->control_client().is_open()) << typed;
+        EXPECT_TRUE(form->findChild<QToolButton *>("ToolButtonMonitor")->isChecked());
+    }
+    QTest::qWait(50);
+    EXPECT_TRUE(feedback.boxes.empty());
+    EXPECT_FALSE(computer.accept());
+}
+
+// An empty box means the selected computer, and the log line names it.
+TEST_F(MainWindowTest, ConnectingWithAnEmptyBoxConnectsToTheSelectedComputer)
+{
+    hear(computer_display, status_group(0));
+    selection->setEditText("");
+    form->ToolButtonConnectClick();
+    ASSERT_TRUE(WaitFor([&] { return computer.accept() && form->panel_text(4) == "Connected"; }));
+    EXPECT_EQ(selection->currentText(), "127.0.0.2");
+    EXPECT_EQ(form->selected_text(), "127.0.0.2");
+}
+
+// A script may start the program before the computer: the connection asked for on the command
+// line waits until the computer is heard.
+TEST_F(MainWindowTest, AStartConnectionWaitsUntilTheComputerIsHeard)
+{
+    start.computer = "127.0.0.2";
+    start.connect = true;
+    make_form();
+    form->apply_start_options();
+    QTest::qWait(100);
+    EXPECT_FALSE(form->control_client().is_open()) << "nothing heard yet";
+    EXPECT_TRUE(feedback.boxes.empty());
+    hear(computer_display, status_group(0));
+    ASSERT_TRUE(WaitFor([&] { return computer.accept() && form->panel_text(4) == "Connected"; }));
+}
+
+// The wait has a bound; after it the attempt is made, and a computer that is not there gives
+// the usual box.
+TEST_F(MainWindowTest, AStartConnectionGivesUpWaitingAfterItsBound)
+{
+    start.computer = "127.0.0.3";
+    start.connect = true;
+    make_form();
+    form->set_start_wait(100);
+    form->apply_start_options();
+    ASSERT_TRUE(WaitFor([&] { return !feedback.boxes.empty(); }));
+    EXPECT_EQ(feedback.boxes.back().text, "Cannot Connect!");
+    EXPECT_EQ(feedback.boxes.size(), 1u);
 }
 
 TEST_F(MainWindowTest, RefusedConnectionSaysCannotConnect)
@@ -251,6 +355,21 @@ TEST_F(MainWindowTest, TheStoreKeepsTheGeometryAndOptionsAfterClose)
     EXPECT_EQ(stored.value("UserAlarms").toInt(), 1);
     EXPECT_EQ(stored.value("SaveMsgLog").toInt(), 1);
     EXPECT_EQ(stored.value("System Menu").toInt(), 0);
+}
+
+// The stored options hold from the first showing, before any menu has been opened.
+TEST_F(MainWindowTest, TheStoredSystemMenuOptionShowsTheMenuAtStart)
+{
+    form.reset();
+    {
+        CWindow_settings stored("FormTarvo");
+        stored.set_value("System Menu", 1);
+        stored.set_value("UserAlarms", 0);
+        stored.set_value("SaveMsgLog", 1);
+    }
+    make_form();
+    EXPECT_TRUE(form->findChild<QMenu *>("System1")->menuAction()->isVisible());
+    EXPECT_FALSE(program.options.user_accuracy_alarms);
 }
 
 TEST_F(MainWindowTest, ClosingWhileControllerSaysGoodbyeToTheComputer)

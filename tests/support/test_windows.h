@@ -59,10 +59,12 @@ public:
     }
 
     void ResetDisplay(int) override { ++resets; }
+    void SetDataStale(bool) override { ++stale_changes; }
 
     int groups = 0;
     int messages = 0;
     int resets = 0;
+    int stale_changes = 0;
     std::function<void()> on_group;
     std::function<void()> on_message;
 };
