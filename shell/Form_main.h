@@ -169,7 +169,7 @@ private:
     // Asks the question of string `question`, with No as the default; true for Yes.
     bool confirm(int question);
     // Tells the outcome of loading a settings file.
-    void report_load(const SLoad_result &result);
+    void report_load(const SLoad_result &result, const QString &path);
     // The base caption followed by " Error", " Warning" or " Message".
     QString caption(ECaption kind) const;
     void disconnect_as_controller();

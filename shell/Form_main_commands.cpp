@@ -11,12 +11,12 @@
 #include "shell/settings_file.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
-#include <QFileInfo>
 #include <QMenu>
 
-#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -37,11 +37,6 @@ int question_of(CMsg14_control::ECommand command)
     default:
         return shut_down_koru_question;
     }
-}
-
-std::string local_path(const QString &path)
-{
-    return QFile::encodeName(path).toStdString();
 }
 
 } // namespace
@@ -127,13 +122,20 @@ void TFormMain::SaveKoruConfig1Click()
     if (path.isEmpty()) {
         return;
     }
-    std::ofstream out(local_path(path), std::ios::binary | std::ios::trunc);
-    const SStore_count count = out ? Program().messages.write_all(out) : SStore_count{};
-    out.close();
-    if (!out) {
+    std::ostringstream frames;
+    const SStore_count count = Program().messages.write_all(frames);
+    const std::string bytes = frames.str();
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()) ||
+        !file.flush()) {
         show_box(QMessageBox::Warning, caption(ECaption::error),
-                 tr("The settings could not be written to %1.").arg(path));
-    } else if (count.skipped > 0) {
+                 tr("The settings could not be written to %1: %2.").arg(path, file.errorString()));
+        return;
+    }
+    tell(tr("%1 settings stored in %2.").arg(count.written).arg(path));
+    if (count.skipped > 0) {
         show_box(QMessageBox::Warning, caption(ECaption::warning),
                  tr("%1 settings stored. %2 damaged copies were left out.")
                      .arg(count.written)
@@ -157,23 +159,46 @@ void TFormMain::LoadKoruConfig1Click()
     if (path.isEmpty()) {
         return;
     }
-    std::ifstream in(local_path(path), std::ios::binary);
-    if (!in) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
         show_box(QMessageBox::Warning, caption(ECaption::error),
-                 tr("The settings file %1 could not be opened.").arg(path));
+                 tr("The settings file %1 could not be opened: %2.").arg(path, file.errorString()));
         return;
     }
+    const QByteArray bytes = file.readAll();
     if (!EnsureLoggedIn()) {
         return;
     }
+    std::istringstream in(bytes.toStdString());
     CSettings_file_loader loader;
     const SLoad_result result = loader.load(in, [this](std::span<std::byte> frame) {
         return is_controller() ? m_control->send_frame(frame) : 0L;
     });
-    report_load(result);
+    report_load(result, path);
 }
 
-void TFormMain::report_load(const SLoad_result &result)
+namespace {
+
+// "mode (1), general data (2)": what the file held that is never sent, and how many of each.
+QString kept_back_text(const SLoad_result &result)
+{
+    static const char *const names[kept_back_kinds] = {
+        QT_TRANSLATE_NOOP("TFormMain", "general data"), QT_TRANSLATE_NOOP("TFormMain", "mode"),
+        QT_TRANSLATE_NOOP("TFormMain", "acknowledgement"), QT_TRANSLATE_NOOP("TFormMain", "command")};
+    QStringList parts;
+    for (std::size_t kind = 0; kind < kept_back_kinds; ++kind) {
+        if (result.kept_back[kind] > 0) {
+            parts.append(QStringLiteral("%1 (%2)")
+                             .arg(QCoreApplication::translate("TFormMain", names[kind]))
+                             .arg(result.kept_back[kind]));
+        }
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+void TFormMain::report_load(const SLoad_result &result, const QString &path)
 {
     QString text;
     if (result.send_failed) {
@@ -182,11 +207,19 @@ void TFormMain::report_load(const SLoad_result &result)
                    .arg(std::max(result.accepted, 0L)) +
                "\n";
     }
-    text += tr("Settings sent to KORU: %1.").arg(result.sent);
+    if (result.sent == 0 && result.excluded == 0 && !result.send_failed) {
+        text += tr("%1 holds no settings frames: nothing was sent.").arg(path);
+    } else {
+        text += tr("Settings sent to KORU: %1.").arg(result.sent);
+    }
+    if (result.excluded > 0) {
+        text += "\n" + tr("Left out on purpose: %1.").arg(kept_back_text(result));
+    }
     if (result.damaged > 0) {
         text += "\n" + tr("Damaged settings skipped: %1.").arg(result.damaged);
     }
-    const bool trouble = result.send_failed || result.damaged > 0;
+    tell(text.split('\n').join(' '));
+    const bool trouble = result.send_failed || result.damaged > 0 || result.sent == 0;
     show_box(trouble ? QMessageBox::Warning : QMessageBox::Information,
              caption(trouble ? ECaption::warning : ECaption::message), text);
 }

@@ -15,6 +15,22 @@ bool IsSentFromFile(std::uint16_t number)
            std::end(never_sent_from_file);
 }
 
+EKept_back KeptBackKind(std::uint16_t number)
+{
+    switch (number) {
+    case 6:  // IP address
+    case 12: // time synchronisation
+    case 13: // date, time and initial position
+        return EKept_back::general_data;
+    case 7:
+        return EKept_back::mode;
+    case 0:
+        return EKept_back::acknowledgement;
+    default:
+        return EKept_back::command;
+    }
+}
+
 CSettings_file_loader::CSettings_file_loader()
 {
     m_reassembler.set_message_queue(&m_frames);
@@ -53,6 +69,7 @@ void CSettings_file_loader::frame_received(CFrame_queue &queue, EFrame_status st
     }
     if (!IsSentFromFile(queue.number())) {
         ++m_result.excluded;
+        ++m_result.kept_back[static_cast<std::size_t>(KeptBackKind(queue.number()))];
         return;
     }
     const std::span<std::byte> frame(queue.buffer(), queue.frame_length());

@@ -6,6 +6,7 @@
 #include "protocol/group_buffer.h"
 #include "protocol/reassembler.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -16,10 +17,19 @@
 // not save, restore, reset or shut the computer down, nor change its mode.
 bool IsSentFromFile(std::uint16_t number);
 
+// What a message that is never sent from a file is: the general data (address, time and
+// position, which belong to the moment, not to the set-up), the mode, the acknowledgement, or a
+// command.
+enum class EKept_back { general_data, mode, acknowledgement, command };
+inline constexpr std::size_t kept_back_kinds = 4;
+EKept_back KeptBackKind(std::uint16_t number);
+
 struct SLoad_result {
     std::size_t sent = 0;
     std::size_t damaged = 0;  // frames that failed the frame check, or were cut off at the end
     std::size_t excluded = 0; // good frames of messages that are never sent from a file
+    // The excluded frames by what they are, indexed by EKept_back.
+    std::array<std::size_t, kept_back_kinds> kept_back{};
     // Set when a frame could not be handed over whole; loading stopped there.
     bool send_failed = false;
     std::size_t requested = 0; // bytes of the frame that failed

@@ -8,6 +8,9 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QStatusBar>
+
+#include "shell/Form_message_log.h"
 
 namespace {
 
@@ -106,8 +109,47 @@ TEST_F(SettingsFileFormTest, StoreThenLoadSendsTheSameFramesWithNewTransactionNu
     EXPECT_EQ(answers.frames, (std::vector<Bytes>{resent(display_groups, 1), resent(list, 2)}))
         << "the mode is never sent from a file";
     ASSERT_EQ(feedback.boxes.size(), 1u);
-    EXPECT_EQ(feedback.boxes[0].text, "Settings sent to KORU: 2.");
+    EXPECT_EQ(feedback.boxes[0].text, "Settings sent to KORU: 2.\nLeft out on purpose: mode (1).");
     EXPECT_EQ(feedback.boxes[0].caption, "TARVO Message");
+}
+
+// Storing says what went where, in the status bar and the message log.
+TEST_F(SettingsFileFormTest, StoringTellsHowManyFramesWentToWhichFile)
+{
+    hear(status_group(0)); // selects the computer
+    hear(settings_echo(CTest_list_message::number_of_record, 3, 20));
+    feedback.chosen_file = folder.filePath("koru.nvm");
+    form->SaveKoruConfig1Click();
+    EXPECT_EQ(form->findChild<QStatusBar *>("StatusBar1")->currentMessage(),
+              QString("1 settings stored in %1.").arg(feedback.chosen_file));
+    EXPECT_TRUE(windows.message_log().newest_lines(1).value(0).endsWith(
+        QString("1 settings stored in %1.").arg(feedback.chosen_file)));
+    EXPECT_TRUE(feedback.boxes.empty());
+}
+
+// A file with nothing to send is not reported as a success of nothing.
+TEST_F(SettingsFileFormTest, AFileWithoutSettingsFramesSaysSoAndSendsNothing)
+{
+    connect_as_controller();
+    feedback.chosen_file = folder.filePath("empty.nvm");
+    write_file(feedback.chosen_file, {});
+    form->LoadKoruConfig1Click();
+    Bytes noise;
+    for (int i = 0; i < 3000; ++i) {
+        noise.push_back(std::byte{static_cast<std::uint8_t>((i * 73 + 11) % 251)});
+    }
+    feedback.chosen_file = folder.filePath("noise.nvm");
+    write_file(feedback.chosen_file, {noise});
+    form->LoadKoruConfig1Click();
+    ASSERT_EQ(feedback.boxes.size(), 2u);
+    EXPECT_EQ(feedback.boxes[0].text,
+              folder.filePath("empty.nvm") + " holds no settings frames: nothing was sent.");
+    EXPECT_EQ(feedback.boxes[1].text,
+              folder.filePath("noise.nvm") + " holds no settings frames: nothing was sent.");
+    EXPECT_EQ(feedback.boxes[1].icon, QMessageBox::Warning);
+    QTest::qWait(50);
+    answers.read();
+    EXPECT_TRUE(answers.frames.empty());
 }
 
 TEST_F(SettingsFileFormTest, CorruptFrameInTheMiddleIsReportedAndNeverSent)

@@ -67,6 +67,12 @@ TEST_F(SettingsFileTest, CommandsModeAndAcknowledgementsAreNeverSentFromAFile)
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], settings_message(11, 5));
     EXPECT_EQ(result.excluded, 13u);
+    using K = EKept_back;
+    auto kept_back = [&result](K kind) { return result.kept_back[static_cast<std::size_t>(kind)]; };
+    EXPECT_EQ(kept_back(K::general_data), 3u) << "6, 12 and 13";
+    EXPECT_EQ(kept_back(K::mode), 1u);
+    EXPECT_EQ(kept_back(K::acknowledgement), 1u);
+    EXPECT_EQ(kept_back(K::command), 8u);
     EXPECT_TRUE(IsSentFromFile(1));
     EXPECT_FALSE(IsSentFromFile(317));
 }
