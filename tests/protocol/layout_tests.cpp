@@ -5,6 +5,7 @@
 #include "protocol/command_messages.h"
 #include "protocol/navigation_groups.h"
 #include "protocol/navigation_messages.h"
+#include "protocol/password_message.h"
 #include "settings/installation_records.h"
 #include "views/iin_status_records.h"
 
@@ -178,6 +179,10 @@ const std::vector<SLayout> &layouts()
           "Reference to Sensor 2 lever arms", "Reference to Heave lever arms",
           "Reference to 2nd Auxiliary GPS lever arms", "Message 101 footer"}},
         {make_message<CMessage109>, 8, {"Message 109 header", "twanControl", "Message 109 footer"}},
+        {make_message<CMessage111>,
+         48,
+         {"Message 111 header", "Password Control", "Password", "New Password",
+          "Message 111 footer"}},
         {make_message<CMessage20202>,
          12,
          {"Message 20202 header", "Mode Type", "Reserved", "Message 20202 footer"}},

@@ -13,7 +13,7 @@
 #include "protocol/command_messages.h"
 #include "protocol/frame.h"
 #include "protocol/navigation_messages.h"
-#include "shell/password_records.h"
+#include "protocol/password_message.h"
 
 #include <cstdint>
 #include <functional>
