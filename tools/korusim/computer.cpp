@@ -444,11 +444,18 @@ void CComputer::take_echoes(const std::function<void(std::span<const std::byte>)
         {mode_echo, &m_mode},
         {general_data_echo, &m_settings.general_data()},
     }};
+    if (m_pending_echoes == 0) {
+        return;
+    }
+    const auto send_sealed = [&send](CMessage_record &record) {
+        record.seal(0);
+        send(record.frame());
+    };
     for (const auto &[bit, record] : echoes) {
         if ((m_pending_echoes & bit) != 0) {
-            record->seal(0);
-            send(record->frame());
+            send_sealed(*record);
         }
     }
+    send_sealed(m_settings.installation());
     m_pending_echoes = 0;
 }

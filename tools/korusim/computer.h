@@ -87,7 +87,8 @@ public:
 
     // Marks every settings echo as due (a controller connected, or the echo period came round).
     void request_echoes() { m_pending_echoes = all_echoes; }
-    // Hands every due echo, sealed, to `send` and clears them.
+    // Hands every due echo, sealed, to `send` and clears them. A burst of echoes ends with
+    // Message 1: a controller reads all its copies of the settings again when Message 1 comes.
     void take_echoes(const std::function<void(std::span<const std::byte>)> &send);
 
 private:

@@ -340,8 +340,9 @@ const std::vector<SOption> &option_table()
              return take_group_list(o.logging_groups[1], v, c);
          }},
         {"--echo-seconds", "S",
-         "period of the settings echoes (Messages 2, 7 and 13) on the display port (default 5); "
-         "they are also sent when a setting changes and when a controller connects; 0: only then",
+         "period of the settings echoes (Messages 2, 7 and 13, then Message 1, which ends every "
+         "burst of echoes) on the display port (default 5); they are also sent when a setting "
+         "changes and when a controller connects; 0: only then",
          [](SOptions &o, std::string_view v, const SContext &) {
              return take_double(o.echo_seconds, v, 0, 3600);
          }},

@@ -42,6 +42,8 @@ SFlight_start CSettings::start()
 
 void CSettings::copy_from(const CSettings &other)
 {
+    std::memcpy(m_installation.buffer(), other.m_installation.buffer(),
+                m_installation.buffer_size());
     std::memcpy(m_display_groups.buffer(), other.m_display_groups.buffer(),
                 m_display_groups.buffer_size());
     m_display_groups.lay_out_received();
@@ -51,6 +53,7 @@ void CSettings::copy_from(const CSettings &other)
 
 bool CSettings::same_as(const CSettings &other) const
 {
-    return m_display_groups.same_content(other.m_display_groups) &&
+    return m_installation.same_content(other.m_installation) &&
+           m_display_groups.same_content(other.m_display_groups) &&
            m_general_data.same_content(other.m_general_data);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The parameters the simulated computer keeps: which groups it broadcasts and its general data.
+// The parameters the simulated computer keeps: its installation, which groups it broadcasts and
+// its general data.
 // It holds three sets of them: the ones in use, the ones saved to non-volatile memory and the
 // factory defaults.
 
@@ -8,6 +9,7 @@
 
 #include "protocol/command_messages.h"
 #include "protocol/navigation_messages.h"
+#include "settings/installation_records.h"
 
 #include <cstdint>
 #include <span>
@@ -20,6 +22,7 @@ public:
     CSettings(const CSettings &) = delete;
     CSettings &operator=(const CSettings &) = delete;
 
+    CMessage1 &installation() { return m_installation; }
     CMessage2 &display_groups() { return m_display_groups; }
     CMessage13 &general_data() { return m_general_data; }
 
@@ -32,6 +35,7 @@ public:
     bool same_as(const CSettings &other) const;
 
 private:
+    CMessage1 m_installation;
     CMessage2 m_display_groups;
     CMessage13 m_general_data;
 };

@@ -7,6 +7,7 @@
 
 #include "frame_bytes.h"
 #include "sealed_messages.h"
+#include "settings_frames.h"
 
 #include <gtest/gtest.h>
 
@@ -118,13 +119,16 @@ TEST_F(ComputerTest, ModeStartsAndStopsNavigationAndIsEchoed)
     EXPECT_EQ(computer.phase_at(0.5), ENav_phase::coarse_leveling);
     EXPECT_EQ(send(mode_message(1, CMessage7::standby), 2).code, 1);
     EXPECT_EQ(computer.phase_at(2), ENav_phase::standby);
-    EXPECT_EQ(echoes(), std::vector<Bytes>{mode_message(0, CMessage7::standby)});
+    EXPECT_EQ(echoes(),
+              (std::vector<Bytes>{mode_message(0, CMessage7::standby), installation_message(0)}))
+        << "a burst of echoes ends with Message 1";
     EXPECT_TRUE(echoes().empty()) << "an echo goes out once";
 
     EXPECT_EQ(send(mode_message(2, CMessage7::navigate), 100).code, 1);
     EXPECT_EQ(computer.phase_at(100), ENav_phase::coarse_leveling) << "alignment starts again";
     EXPECT_EQ(computer.phase_at(100 + options.align_seconds), ENav_phase::full_navigation);
-    EXPECT_EQ(echoes(), std::vector<Bytes>{mode_message(0, CMessage7::navigate)});
+    EXPECT_EQ(echoes(),
+              (std::vector<Bytes>{mode_message(0, CMessage7::navigate), installation_message(0)}));
 
     const SAnswer wrong = send(mode_message(3, 9), 200);
     EXPECT_EQ(wrong.code, response::parameter_error);
@@ -141,7 +145,7 @@ TEST_F(ComputerTest, DisplayGroupListChangesWhatIsBroadcast)
     EXPECT_EQ(computer.display_groups(), (std::vector<std::uint16_t>{1, 4, 3}));
     EXPECT_FALSE(computer.displays_group(2));
     EXPECT_TRUE(computer.displays_group(4));
-    EXPECT_EQ(echoes(), std::vector<Bytes>{message2(0, {1, 4, 3})});
+    EXPECT_EQ(echoes(), (std::vector<Bytes>{message2(0, {1, 4, 3}), installation_message(0)}));
 
     // A count larger than the frame holds is refused and changes nothing.
     Bytes overcounted = message2(6, {1, 2});
@@ -187,7 +191,7 @@ TEST_F(ComputerTest, GeneralDataOutOfRangeIsRefusedByName)
     general.initial_longitude().set(20.0);
     EXPECT_EQ(send(sealed(general, 3)).code, 1);
     general.seal(0);
-    EXPECT_EQ(echoes(), std::vector<Bytes>{bytes_of(general.frame())});
+    EXPECT_EQ(echoes(), (std::vector<Bytes>{bytes_of(general.frame()), installation_message(0)}));
 }
 
 TEST_F(ComputerTest, MessagesWithoutALayoutAreAcceptedWithoutEffect)
@@ -238,7 +242,7 @@ TEST_F(ComputerTest, SaveAndRestoreSettings)
     EXPECT_EQ(computer.display_groups(), (std::vector<std::uint16_t>{1, 101}));
     EXPECT_EQ(send(message_with(9, 5, 0), 6).code, 1);
     EXPECT_EQ(computer.display_groups(), (std::vector<std::uint16_t>{1, 2, 101}));
-    EXPECT_EQ(echoes().size(), 2u) << "display groups and general data, once each";
+    EXPECT_EQ(echoes().size(), 3u) << "display groups, general data and Message 1, once each";
 }
 
 TEST_F(ComputerTest, ConfiguredResponsesOverrideTheAnswer)

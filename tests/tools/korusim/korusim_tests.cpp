@@ -3,6 +3,7 @@
 
 #include "harness.h"
 #include "sealed_messages.h"
+#include "settings_frames.h"
 
 #include "protocol/acknowledgement.h"
 #include "protocol/command_messages.h"
@@ -142,8 +143,10 @@ TEST(KorusimTest, AcknowledgesEveryMessageWithItsNumberAndTransaction)
               std::string::npos);
 
     const std::vector<SFound> echoed = frames_in(harness.display().take());
-    ASSERT_FALSE(echoed.empty());
-    EXPECT_EQ(echoed.back().bytes, mode_message(0, CMessage7::navigate)) << "the mode is echoed";
+    ASSERT_GE(echoed.size(), 2u);
+    EXPECT_EQ(echoed[echoed.size() - 2].bytes, mode_message(0, CMessage7::navigate))
+        << "the mode is echoed";
+    EXPECT_EQ(echoed.back().bytes, installation_message(0));
 }
 
 TEST(KorusimTest, ConnectingControllerGetsTheSettingsEchoed)
@@ -156,7 +159,36 @@ TEST(KorusimTest, ConnectingControllerGetsTheSettingsEchoed)
     for (const SFound &frame : frames_in(harness.display().take())) {
         numbers.push_back(frame.number);
     }
-    EXPECT_EQ(numbers, (std::vector<std::uint16_t>{2, 7, 13}));
+    EXPECT_EQ(numbers, (std::vector<std::uint16_t>{2, 7, 13, 1}));
+}
+
+// A controller reads its copies of the settings again when Message 1 comes, so every burst of
+// echoes ends with it: at power-on, when a controller connects, after a change and every period.
+TEST(KorusimTest, EveryBurstOfEchoesEndsWithMessage1)
+{
+    SOptions options = test_options();
+    options.echo_seconds = 2;
+    CHarness harness(options);
+    CClient controller(harness, harness.korusim().control_port());
+    ASSERT_TRUE(connected(harness, "control port"));
+    controller.send(mode_message(5, CMessage7::navigate));
+    ASSERT_TRUE(controller.wait_for_bytes(52));
+    harness.advance(4.0);
+
+    std::vector<std::vector<std::uint16_t>> bursts(1);
+    for (const SFound &frame : frames_in(harness.display().take())) {
+        if (frame.kind != EFrame_kind::message) {
+            continue;
+        }
+        bursts.back().push_back(frame.number);
+        if (frame.number == 1) {
+            EXPECT_EQ(frame.bytes, installation_message(0));
+            bursts.emplace_back();
+        }
+    }
+    const std::vector<std::uint16_t> all = {2, 7, 13, 1};
+    EXPECT_EQ(bursts, (std::vector<std::vector<std::uint16_t>>{all, all, {7, 1}, all, all, {}}))
+        << "power-on, connection, the mode, at 2 s and at 4 s";
 }
 
 TEST(KorusimTest, AChangedGroupListChangesWhatIsBroadcast)
@@ -340,7 +372,7 @@ TEST_F(FaultTest, BadChecksumsFailTheCheck)
 {
     const std::vector<SFound> frames =
         frames_in(first_datagrams([](SFault_options &f) { f.bad_checksum_every = 2; }));
-    ASSERT_EQ(frames.size(), 13u);
+    ASSERT_EQ(frames.size(), 14u);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         EXPECT_EQ(frames[i].status, i % 2 == 1 ? EFrame_status::bad_checksum : EFrame_status::ok);
     }
@@ -362,12 +394,12 @@ TEST_F(FaultTest, SplitFramesReassemble)
 {
     const std::vector<SDatagram> datagrams =
         first_datagrams([](SFault_options &f) { f.split_frames = true; });
-    ASSERT_EQ(datagrams.size(), 26u);
+    ASSERT_EQ(datagrams.size(), 28u);
     for (const SDatagram &datagram : datagrams) {
         EXPECT_TRUE(frames_in({datagram}).empty()) << "no datagram holds a whole frame";
     }
     const std::vector<SFound> frames = frames_in(datagrams);
-    ASSERT_EQ(frames.size(), 13u);
+    ASSERT_EQ(frames.size(), 14u);
     for (const SFound &frame : frames) {
         EXPECT_EQ(frame.status, EFrame_status::ok);
     }
@@ -383,7 +415,7 @@ TEST_F(FaultTest, GarbageComesBeforeEveryFrame)
         EXPECT_EQ(datagram.bytes[7], std::byte{'$'});
     }
     const std::vector<SFound> frames = frames_in(datagrams);
-    EXPECT_EQ(frames.size(), 13u);
+    EXPECT_EQ(frames.size(), 14u);
     EXPECT_TRUE(std::all_of(frames.begin(), frames.end(),
                             [](const SFound &f) { return f.status == EFrame_status::ok; }));
 }
