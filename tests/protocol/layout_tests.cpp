@@ -610,6 +610,28 @@ TEST(Message2, ReceivedCountIsClampedToRoomAndToTheFrame)
     EXPECT_EQ(echo.reserved().start(), echo.buffer() + 14);
 }
 
+// A record that took the bytes of a frame with another count keeps the pad of its old layout
+// until it is framed again.
+TEST(Message2, TakenBytesAreFramedAgainForSending)
+{
+    CMessage2 stored;
+    ASSERT_EQ(stored.frame().size(), 28u) << "four groups, two pad bytes";
+    Bytes body;
+    frame_bytes::put_u16(body, 3);
+    frame_bytes::put_u16(body, 101);
+    frame_bytes::put_u16(body, 1);
+    frame_bytes::put_u16(body, 2);
+    frame_bytes::put_u16(body, 0);
+    const Bytes three_groups = frame_bytes::message(2, 0, body);
+    ASSERT_EQ(three_groups.size(), 24u) << "no pad";
+    std::memcpy(stored.buffer(), three_groups.data(), three_groups.size());
+    EXPECT_EQ(stored.lay_out_received(), 3u);
+
+    stored.refit_frame();
+    stored.seal(0);
+    EXPECT_EQ(Bytes(stored.frame().begin(), stored.frame().end()), three_groups);
+}
+
 TEST(Commands, DefaultsAsTheComputerExpectsThem)
 {
     CMessage7 mode;
