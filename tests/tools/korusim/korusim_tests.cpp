@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <set>
 
@@ -159,7 +160,7 @@ TEST(KorusimTest, ConnectingControllerGetsTheSettingsEchoed)
     for (const SFound &frame : frames_in(harness.display().take())) {
         numbers.push_back(frame.number);
     }
-    EXPECT_EQ(numbers, (std::vector<std::uint16_t>{2, 7, 13, 1}));
+    EXPECT_EQ(numbers, (std::vector<std::uint16_t>{2, 13, 101, 7, 1}));
 }
 
 // A controller reads its copies of the settings again when Message 1 comes, so every burst of
@@ -186,9 +187,37 @@ TEST(KorusimTest, EveryBurstOfEchoesEndsWithMessage1)
             bursts.emplace_back();
         }
     }
-    const std::vector<std::uint16_t> all = {2, 7, 13, 1};
+    const std::vector<std::uint16_t> all = {2, 13, 101, 7, 1};
     EXPECT_EQ(bursts, (std::vector<std::vector<std::uint16_t>>{all, all, {7, 1}, all, all, {}}))
         << "power-on, connection, the mode, at 2 s and at 4 s";
+}
+
+TEST(KorusimTest, TheInstallationIsGuardedAppliedAndEchoed)
+{
+    SOptions options = test_options();
+    options.password = "secret";
+    CHarness harness(options);
+    CClient controller(harness, harness.korusim().control_port());
+    ASSERT_TRUE(connected(harness, "control port"));
+    harness.display().take();
+
+    std::array<float, 21> mounting{};
+    mounting[9] = 0.75f; // sensor 1 lever arm X
+    controller.send(sensor_mounting_message(30, mounting));
+    ASSERT_TRUE(controller.wait_for_bytes(52));
+    CMessage111 log_in;
+    log_in.password().set("secret");
+    log_in.new_password().set("secret");
+    controller.send(sealed(log_in, 31));
+    controller.send(sensor_mounting_message(32, mounting));
+    ASSERT_TRUE(controller.wait_for_bytes(3 * 52));
+    EXPECT_EQ(acknowledgements(controller.received()),
+              (std::vector<SAcknowledged>{{30, 101, 11}, {31, 111, 1}, {32, 101, 1}}));
+
+    const std::vector<SFound> echoed = frames_in(harness.display().take());
+    ASSERT_EQ(echoed.size(), 2u);
+    EXPECT_EQ(echoed[0].bytes, sensor_mounting_message(0, mounting));
+    EXPECT_EQ(echoed[1].bytes, installation_message(0));
 }
 
 TEST(KorusimTest, AChangedGroupListChangesWhatIsBroadcast)
@@ -372,7 +401,7 @@ TEST_F(FaultTest, BadChecksumsFailTheCheck)
 {
     const std::vector<SFound> frames =
         frames_in(first_datagrams([](SFault_options &f) { f.bad_checksum_every = 2; }));
-    ASSERT_EQ(frames.size(), 14u);
+    ASSERT_EQ(frames.size(), 15u);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         EXPECT_EQ(frames[i].status, i % 2 == 1 ? EFrame_status::bad_checksum : EFrame_status::ok);
     }
@@ -394,12 +423,12 @@ TEST_F(FaultTest, SplitFramesReassemble)
 {
     const std::vector<SDatagram> datagrams =
         first_datagrams([](SFault_options &f) { f.split_frames = true; });
-    ASSERT_EQ(datagrams.size(), 28u);
+    ASSERT_EQ(datagrams.size(), 30u);
     for (const SDatagram &datagram : datagrams) {
         EXPECT_TRUE(frames_in({datagram}).empty()) << "no datagram holds a whole frame";
     }
     const std::vector<SFound> frames = frames_in(datagrams);
-    ASSERT_EQ(frames.size(), 14u);
+    ASSERT_EQ(frames.size(), 15u);
     for (const SFound &frame : frames) {
         EXPECT_EQ(frame.status, EFrame_status::ok);
     }
@@ -415,7 +444,7 @@ TEST_F(FaultTest, GarbageComesBeforeEveryFrame)
         EXPECT_EQ(datagram.bytes[7], std::byte{'$'});
     }
     const std::vector<SFound> frames = frames_in(datagrams);
-    EXPECT_EQ(frames.size(), 14u);
+    EXPECT_EQ(frames.size(), 15u);
     EXPECT_TRUE(std::all_of(frames.begin(), frames.end(),
                             [](const SFound &f) { return f.status == EFrame_status::ok; }));
 }
