@@ -348,6 +348,14 @@ const std::vector<SOption> &option_table()
              return take_double(o.echo_seconds, v, 0, 3600);
          }},
 
+        {"--iin-short", "",
+         "send the integrated navigator's status groups 20106 to 20109 without their ten "
+         "\"Data\" values (byte counts 104, 76, 84 and 92 instead of 184, 156, 164 and 172)",
+         [](SOptions &o, std::string_view, const SContext &) {
+             o.iin_form = EIin_form::short_form;
+             return std::string();
+         }},
+
         {"", "", "Flight:", nullptr},
         {"--start", "LAT,LON,ALT[,HEADING]",
          "start position in degrees, degrees, metres and the heading in degrees (default "

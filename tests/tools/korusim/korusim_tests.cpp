@@ -97,7 +97,7 @@ TEST(KorusimTest, BroadcastsCheckedGroupsFromItsOwnAddressAtTheirRates)
         EXPECT_NEAR(times[1][i], 0.1 * static_cast<double>(i), 1e-9);
     }
     EXPECT_EQ(times[4].size(), 11u);
-    for (const std::uint16_t slow : {2, 5, 6, 7, 8, 99, 101, 20202}) {
+    for (const std::uint16_t slow : {2, 5, 6, 7, 8, 99, 101, 20106, 20107, 20108, 20109, 20202}) {
         EXPECT_EQ(times[slow].size(), 2u) << "1 Hz, group " << slow;
     }
     EXPECT_EQ(times[101], (std::vector<double>{0.0, 1.0}));
@@ -238,6 +238,28 @@ TEST(KorusimTest, AChangedGroupListChangesWhatIsBroadcast)
     EXPECT_EQ(std::set<std::uint16_t>(sent.begin(), sent.end()), (std::set<std::uint16_t>{1, 101}));
     EXPECT_EQ(sent.size(), 11u);
     EXPECT_NE(harness.log().find("display port: broadcasting groups 101, 1\n"), std::string::npos);
+}
+
+TEST(KorusimTest, TheNavigatorTaskGroupsGoOutAsListedAndShortOnRequest)
+{
+    const auto byte_counts = [](EIin_form form) {
+        SOptions options = test_options();
+        options.display_groups = {20109, 20106};
+        options.iin_form = form;
+        CHarness harness(options);
+        harness.advance(1.0);
+        std::vector<std::pair<std::uint16_t, std::uint16_t>> sent;
+        for (const SFound &frame : groups_only(frames_in(harness.display().take()))) {
+            EXPECT_EQ(frame.status, EFrame_status::ok);
+            sent.emplace_back(frame.number, frame::byte_count_of(frame.bytes));
+        }
+        return sent;
+    };
+    using Sent = std::vector<std::pair<std::uint16_t, std::uint16_t>>;
+    EXPECT_EQ(byte_counts(EIin_form::full),
+              (Sent{{20106, 184}, {20109, 172}, {20106, 184}, {20109, 172}}));
+    EXPECT_EQ(byte_counts(EIin_form::short_form),
+              (Sent{{20106, 104}, {20109, 92}, {20106, 104}, {20109, 92}}));
 }
 
 TEST(KorusimTest, OneControllerAtATime)
@@ -401,7 +423,7 @@ TEST_F(FaultTest, BadChecksumsFailTheCheck)
 {
     const std::vector<SFound> frames =
         frames_in(first_datagrams([](SFault_options &f) { f.bad_checksum_every = 2; }));
-    ASSERT_EQ(frames.size(), 15u);
+    ASSERT_EQ(frames.size(), 19u);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         EXPECT_EQ(frames[i].status, i % 2 == 1 ? EFrame_status::bad_checksum : EFrame_status::ok);
     }
@@ -423,12 +445,12 @@ TEST_F(FaultTest, SplitFramesReassemble)
 {
     const std::vector<SDatagram> datagrams =
         first_datagrams([](SFault_options &f) { f.split_frames = true; });
-    ASSERT_EQ(datagrams.size(), 30u);
+    ASSERT_EQ(datagrams.size(), 38u);
     for (const SDatagram &datagram : datagrams) {
         EXPECT_TRUE(frames_in({datagram}).empty()) << "no datagram holds a whole frame";
     }
     const std::vector<SFound> frames = frames_in(datagrams);
-    ASSERT_EQ(frames.size(), 15u);
+    ASSERT_EQ(frames.size(), 19u);
     for (const SFound &frame : frames) {
         EXPECT_EQ(frame.status, EFrame_status::ok);
     }
@@ -444,7 +466,7 @@ TEST_F(FaultTest, GarbageComesBeforeEveryFrame)
         EXPECT_EQ(datagram.bytes[7], std::byte{'$'});
     }
     const std::vector<SFound> frames = frames_in(datagrams);
-    EXPECT_EQ(frames.size(), 15u);
+    EXPECT_EQ(frames.size(), 19u);
     EXPECT_TRUE(std::all_of(frames.begin(), frames.end(),
                             [](const SFound &f) { return f.status == EFrame_status::ok; }));
 }
@@ -471,7 +493,8 @@ TEST_F(FaultTest, SilenceStopsBroadcastsAndAnswers)
 
     harness.advance(0.2);
     EXPECT_EQ(group_numbers(frames_in(harness.display().take())),
-              (std::vector<std::uint16_t>{1, 2, 4, 5, 6, 7, 8, 99, 101, 20202, 1, 4}))
+              (std::vector<std::uint16_t>{1, 2, 4, 5, 6, 7, 8, 99, 101, 20106, 20107, 20108, 20109,
+                                          20202, 1, 4}))
         << "what is due at 3 s and 3.1 s";
     EXPECT_NE(harness.log().find("fault: silence over"), std::string::npos);
 }
