@@ -20,20 +20,14 @@ public:
     template <class TItem>
     CParameter_check &within(const TItem &item, double low, double high)
     {
-        const double value = item.get();
-        if (m_outside == nullptr && !(value >= low && value <= high)) {
-            m_outside = &item;
-        }
+        note(item, item.get(), low, high);
         return *this;
     }
     // Every component within ±limit; a failure names the vector.
     CParameter_check &within(const TXyz<float> &vector, double limit)
     {
         for (std::size_t i = 0; i < 3; ++i) {
-            const double value = vector.component(i).get();
-            if (m_outside == nullptr && !(value >= -limit && value <= limit)) {
-                m_outside = &vector;
-            }
+            note(vector, vector.component(i).get(), -limit, limit);
         }
         return *this;
     }
@@ -45,6 +39,13 @@ public:
     }
 
 private:
+    void note(const CItem &item, double value, double low, double high)
+    {
+        if (m_outside == nullptr && !(value >= low && value <= high)) {
+            m_outside = &item;
+        }
+    }
+
     const CItem *m_outside = nullptr;
 };
 
