@@ -175,6 +175,14 @@ void CMessage_record::open_layout()
     relayout();
 }
 
+void CMessage_record::refit_frame()
+{
+    const std::string footer_name = m_footer->name();
+    open_layout();
+    close_layout(footer_name);
+    m_header->byte_count().set(static_cast<std::uint16_t>(size() - frame::prefix_length));
+}
+
 void CMessage_record::seal(std::uint16_t transaction_number)
 {
     m_header->transaction_number().set(transaction_number);

@@ -191,6 +191,10 @@ public:
     void seal(std::uint16_t transaction_number);
     // The frame as laid out now.
     std::span<const std::byte> frame() const { return {buffer(), size()}; }
+    // Frames the body as laid out now: a new footer right after it, with the pad that needs, and
+    // the byte count to match. For a record whose variable part changed its count, or that took
+    // the bytes of another frame.
+    void refit_frame();
 
 protected:
     // `byte_count` is the largest this record's frame gets; the buffer is that plus the prefix.

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr std::string_view message2_footer = "Message 2 footer";
 // Bytes of a Message 2 frame besides its group list: prefix, transaction number, count,
 // reserved word, checksum and end marker.
 constexpr std::size_t message2_fixed_bytes = 18;
@@ -18,7 +17,7 @@ CMessage2::CMessage2()
                                                        std::uint16_t{0})),
       m_reserved(new TScalar<std::uint16_t>(this, "Reserved", 0))
 {
-    close_layout(message2_footer);
+    close_layout("Message 2 footer");
     set_group_count(4);
     const std::uint16_t initial_groups[] = {1, 2, 3, 101};
     for (std::size_t i = 0; i < std::size(initial_groups); ++i) {
@@ -28,12 +27,9 @@ CMessage2::CMessage2()
 
 std::size_t CMessage2::set_group_count(std::size_t count)
 {
-    open_layout();
     const std::size_t applied = m_groups->set_count(count);
-    relayout();
-    close_layout(message2_footer);
+    refit_frame();
     m_group_count->set(static_cast<std::uint16_t>(applied));
-    header().byte_count().set(static_cast<std::uint16_t>(size() - frame::prefix_length));
     m_reserved->set(0);
     return applied;
 }

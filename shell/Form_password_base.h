@@ -4,8 +4,8 @@
 // again. The computer checks the password; the controller never keeps or compares one.
 
 #include "protocol/acknowledgement.h"
+#include "protocol/password_message.h"
 #include "shell/Form_koru_settings.h"
-#include "shell/password_records.h"
 
 #include <cstdint>
 #include <optional>

@@ -5,6 +5,9 @@
 #include "protocol/command_messages.h"
 #include "protocol/navigation_groups.h"
 #include "protocol/navigation_messages.h"
+#include "protocol/password_message.h"
+#include "settings/installation_records.h"
+#include "views/iin_status_records.h"
 
 #include "frame_bytes.h"
 
@@ -46,6 +49,19 @@ std::vector<std::string> top_level_names(const CGroup_base &record)
     for (std::size_t i = 0; i < record.child_count(); ++i) {
         names.push_back(record.child(i).name());
     }
+    return names;
+}
+
+// The names of an integrated navigator task group: its own items between the file error in front
+// and the MPA status, the three errors and the ten "Data" values behind.
+std::vector<std::string> iin_task_names(std::uint16_t number, std::vector<std::string> own)
+{
+    const std::string group = "Group " + std::to_string(number);
+    std::vector<std::string> names = {group + " Header", "Error. of fopen"};
+    names.insert(names.end(), own.begin(), own.end());
+    names.insert(names.end(), {"MPA status", "Error 1", "Error 2", "Error 3"});
+    names.insert(names.end(), 10, "Data");
+    names.push_back(group + " Footer");
     return names;
 }
 
@@ -104,10 +120,39 @@ const std::vector<SLayout> &layouts()
           "Reserved Int 1",
           "Reserved Int 2",
           "Group 20202 footer"}},
+        {make_group<CGroup20106>, 184,
+         iin_task_names(
+             20106, {"No.of iin runs", "No. of restart iin", "SNV data status", "No. of SDNAV runs",
+                     "No. of closed loop error control runs", "No. of mgs from gps",
+                     "No. of mgs from imu", "No. of mgs from extrap", "No. of mgs from update",
+                     "No. of bad imu data", "No. of mgs from imgr", "No. of mgs from imgr",
+                     "No. of imu proxies queued", "No. of imu proxy exceptions"})},
+        {make_group<CGroup20107>, 156,
+         iin_task_names(20107,
+                        {"No.of iinupdate runs", "No. of msg from pf ", "No. of msg from extrap",
+                         "No. of pf proxies queued", "No. of extrap proxies queued",
+                         "No. of iin mode proxies ", " iin mode "})},
+        {make_group<CGroup20108>, 164,
+         iin_task_names(20108, {"No.of iinpref runs", "No.of msg from iin",
+                                "No. of msg from update", "No. of iin proxies queued",
+                                "No. of iin proxy exceptions", "No. of msg from imgr",
+                                "No. of msg from imgr rejected", "No. of msg from twan delayed",
+                                "No. of msg from aux gps delayed", "No. of iin mode proxies"})},
+        {make_group<CGroup20109>, 172,
+         iin_task_names(20109,
+                        {"No.of iinextrap runs", "No. of msg from pf ", "No. of msg from update",
+                         "No. of pf proxies queued", "No. of update proxies queued",
+                         "No. of iin mode proxies queued", " x_minus_time", "dx_time"})},
         {make_message<CMessage0>,
          44,
          {"Message 0 header", "Message ID Received", "Message Response Code",
           "New Parameters Accepted", "Parameter Error Name", "Message 0 footer"}},
+        {make_message<CMessage1>,
+         72,
+         {"Message 1 header", "Time Tag Type", "Distance Tag Type", "autoStart Enable/Disable",
+          "Reference to IMU Lever Arm", "Reference to Primary GPS Lever Arm",
+          "IMU to Reference Mounting Angle", "Reference to Vessel Lever Arm",
+          "Vessel to Reference Mounting Angle", "Multipath", "Message 1 footer"}},
         {make_message<CMessage2>,
          20, // built with four groups
          {"Message 2 header", "Number of Groups for Display", "Display Port Group", "Reserved",
@@ -127,7 +172,17 @@ const std::vector<SLayout> &layouts()
           "General Data Initial Altitude", "General Data Initial Heading", "RMS Position",
           "Message 13 footer"}},
         {make_message<CMessage14>, 8, {"Message 14 header", "Control", "Message 14 footer"}},
+        {make_message<CMessage101>,
+         92,
+         {"Message 101 header", "Sensor 1 to frame Mount Angles", "Sensor 2 to frame Mount Angles",
+          "Reference to Auxiliary GPS lever arms", "Reference to Sensor 1 lever arms",
+          "Reference to Sensor 2 lever arms", "Reference to Heave lever arms",
+          "Reference to 2nd Auxiliary GPS lever arms", "Message 101 footer"}},
         {make_message<CMessage109>, 8, {"Message 109 header", "twanControl", "Message 109 footer"}},
+        {make_message<CMessage111>,
+         48,
+         {"Message 111 header", "Password Control", "Password", "New Password",
+          "Message 111 footer"}},
         {make_message<CMessage20202>,
          12,
          {"Message 20202 header", "Mode Type", "Reserved", "Message 20202 footer"}},
@@ -354,6 +409,152 @@ TEST(GoldenFrames, Message2WithTwoGroupsIsEncodedByteForByte)
     EXPECT_EQ(std::memcmp(selection.frame().data(), expected.data(), expected.size()), 0);
 }
 
+// Three single-precision floats per vector, X, Y and Z.
+void put_vectors(Bytes &body, const std::vector<std::array<float, 3>> &vectors)
+{
+    for (const std::array<float, 3> &vector : vectors) {
+        for (const float component : vector) {
+            frame_bytes::put_f32(body, component);
+        }
+    }
+}
+
+TEST(GoldenFrames, Message1IsEncodedByteForByte)
+{
+    CMessage1 installation;
+    EXPECT_EQ(installation.time_tag_type().time_type_1().get(), CTime_tag_type::utc_time);
+    EXPECT_EQ(installation.time_tag_type().time_type_2().get(), CTime_tag_type::koru_time);
+    EXPECT_EQ(installation.distance_tag_type().distance_select().get(),
+              CDistance_tag_type::koru_distance);
+    EXPECT_FALSE(installation.auto_start_mode().auto_start().get());
+    EXPECT_EQ(installation.multipath().get(), CMessage1::high);
+    EXPECT_EQ(installation.time_tag_type().time_type_2().name(), "Time Type 2");
+    EXPECT_EQ(installation.distance_tag_type().distance_select().name(), "Distance Select");
+    EXPECT_EQ(installation.auto_start_mode().auto_start().name(), "Auto Start");
+    EXPECT_EQ(installation.ref_to_vessel_lever_arm().z().name(), "Z Component");
+
+    installation.time_tag_type().time_type_2().set(CTime_tag_type::user_time);
+    installation.distance_tag_type().distance_select().set(CDistance_tag_type::dmi_distance);
+    installation.auto_start_mode().auto_start().set(true);
+    installation.ref_to_imu_lever_arm().x().set(1.5f);
+    installation.ref_to_primary_gps_lever_arm().y().set(-0.25f);
+    installation.imu_to_ref_mount_angle().z().set(179.5f);
+    installation.ref_to_vessel_lever_arm().x().set(2.0f);
+    installation.vessel_to_ref_mount_angle().y().set(-90.0f);
+    installation.multipath().set(CMessage1::medium);
+    installation.seal(21);
+
+    Bytes body;
+    frame_bytes::put_u8(body, 0x32); // time type 2 = user time, time type 1 = UTC
+    frame_bytes::put_u8(body, 2);    // DMI distance
+    frame_bytes::put_u8(body, 1);    // auto start
+    put_vectors(body,
+                {{{1.5f, 0, 0}, {0, -0.25f, 0}, {0, 0, 179.5f}, {2.0f, 0, 0}, {0, -90.0f, 0}}});
+    frame_bytes::put_u8(body, 1); // medium multipath
+    const Bytes expected = frame_bytes::message(1, 21, body);
+    ASSERT_EQ(expected.size(), 80u);
+    EXPECT_EQ(Bytes(installation.frame().begin(), installation.frame().end()), expected);
+}
+
+TEST(GoldenFrames, Message101IsEncodedByteForByte)
+{
+    CMessage101 mounting;
+    mounting.sensor_1_mount_angles().x().set(10.0f);
+    mounting.sensor_2_mount_angles().y().set(-20.0f);
+    mounting.ref_to_aux_gps_lever_arm().z().set(0.5f);
+    mounting.ref_to_sensor_1_lever_arm().x().set(1.0f);
+    mounting.ref_to_sensor_2_lever_arm().y().set(2.0f);
+    mounting.ref_to_heave_lever_arm().z().set(3.0f);
+    mounting.ref_to_aux_2_gps_lever_arm().x().set(-4.0f);
+    mounting.seal(65534);
+
+    Bytes body;
+    put_vectors(body, {{{10.0f, 0, 0},
+                        {0, -20.0f, 0},
+                        {0, 0, 0.5f},
+                        {1.0f, 0, 0},
+                        {0, 2.0f, 0},
+                        {0, 0, 3.0f},
+                        {-4.0f, 0, 0}}});
+    const Bytes expected = frame_bytes::message(101, 65534, body);
+    ASSERT_EQ(expected.size(), 100u);
+    EXPECT_EQ(Bytes(mounting.frame().begin(), mounting.frame().end()), expected);
+}
+
+// Group 20106 without its "Data" values: file error, two counts, the SNV status, eleven counts,
+// MPA status and the three errors.
+Bytes group20106_without_data()
+{
+    Bytes body;
+    frame_bytes::put_u32(body, 0);   // fopen error
+    frame_bytes::put_u32(body, 900); // iin runs
+    frame_bytes::put_u32(body, 2);   // restarts
+    frame_bytes::put_u8(body, 254);  // SNV data status
+    for (std::uint32_t count = 5; count <= 15; ++count) {
+        frame_bytes::put_u32(body, count * 100);
+    }
+    frame_bytes::put_u32(body, static_cast<std::uint32_t>(-5)); // MPA status
+    frame_bytes::put_u32(body, 11);
+    frame_bytes::put_u32(body, 12);
+    frame_bytes::put_u32(body, 13);
+    return body;
+}
+
+TEST(GoldenFrames, Group20106WithItsDataValues)
+{
+    Bytes body = group20106_without_data();
+    for (int i = 0; i < 10; ++i) {
+        frame_bytes::put_f64(body, i == 3 ? 1e20 : 1.5 * i);
+    }
+    const Bytes frame = frame_bytes::group(20106, body);
+    ASSERT_EQ(frame.size(), 192u);
+    std::array<std::byte, 2048> buffer{};
+    CGroup20106 group(buffer.data(), buffer.size());
+    std::memcpy(buffer.data(), frame.data(), frame.size());
+
+    EXPECT_TRUE(group.is_current());
+    EXPECT_TRUE(group.carries_data());
+    EXPECT_EQ(group.iin_runs().get(), 900u);
+    EXPECT_EQ(group.iin_restarts().get(), 2u);
+    EXPECT_TRUE(group.has_value(group.snv_data_status())) << "254 is a value";
+    EXPECT_EQ(group.sdnav_runs().get(), 500u);
+    EXPECT_EQ(group.msgs_from_imgr().get(), 1200u);
+    EXPECT_EQ(group.imgr_msgs_rejected().get(), 1300u);
+    EXPECT_EQ(group.imu_proxy_exceptions().get(), 1500u);
+    EXPECT_EQ(group.mpa_status().get(), -5);
+    EXPECT_EQ(group.error_1().get(), 11u);
+    EXPECT_EQ(group.error_3().get(), 13u);
+    EXPECT_DOUBLE_EQ(group.data(0).get(), 0.0);
+    EXPECT_DOUBLE_EQ(group.data(9).get(), 13.5);
+    EXPECT_FALSE(group.has_value(group.data(3))) << "1e20 is no data";
+    EXPECT_TRUE(group.has_value(group.data(9)));
+}
+
+TEST(GoldenFrames, IinTaskGroupsSentWithoutTheirDataValues)
+{
+    const Bytes frame = frame_bytes::group(20106, group20106_without_data());
+    ASSERT_EQ(frame.size(), 112u);
+    std::array<std::byte, 2048> buffer{};
+    CGroup20106 group(buffer.data(), buffer.size());
+    std::memcpy(buffer.data(), frame.data(), frame.size());
+    EXPECT_FALSE(group.carries_data());
+    EXPECT_TRUE(group.has_value(group.error_3()));
+    EXPECT_FALSE(group.has_value(group.data(0))) << "past the short frame's body";
+
+    // The byte count of each group without its "Data" values: its own items, padded.
+    const std::array<std::pair<std::unique_ptr<CGroup_base>, std::uint16_t>, 4> short_forms = {{
+        {make_group<CGroup20106>(), 104},
+        {make_group<CGroup20107>(), 76},
+        {make_group<CGroup20108>(), 84},
+        {make_group<CGroup20109>(), 92},
+    }};
+    for (const auto &[record, byte_count] : short_forms) {
+        const auto &task = static_cast<const CIin_task_group &>(*record);
+        EXPECT_EQ(task.short_byte_count(), byte_count) << task.name();
+        EXPECT_LE(byte_count, CIin_task_group::largest_short_byte_count);
+    }
+}
+
 TEST(Message2, BuiltWithFourGroupsAndNeverMoreThanSixtyFour)
 {
     CMessage2 selection;
@@ -407,6 +608,28 @@ TEST(Message2, ReceivedCountIsClampedToRoomAndToTheFrame)
     EXPECT_EQ(echo.lay_out_received(), 1u);
     EXPECT_EQ(echo.groups()[0].get(), 101);
     EXPECT_EQ(echo.reserved().start(), echo.buffer() + 14);
+}
+
+// A record that took the bytes of a frame with another count keeps the pad of its old layout
+// until it is framed again.
+TEST(Message2, TakenBytesAreFramedAgainForSending)
+{
+    CMessage2 stored;
+    ASSERT_EQ(stored.frame().size(), 28u) << "four groups, two pad bytes";
+    Bytes body;
+    frame_bytes::put_u16(body, 3);
+    frame_bytes::put_u16(body, 101);
+    frame_bytes::put_u16(body, 1);
+    frame_bytes::put_u16(body, 2);
+    frame_bytes::put_u16(body, 0);
+    const Bytes three_groups = frame_bytes::message(2, 0, body);
+    ASSERT_EQ(three_groups.size(), 24u) << "no pad";
+    std::memcpy(stored.buffer(), three_groups.data(), three_groups.size());
+    EXPECT_EQ(stored.lay_out_received(), 3u);
+
+    stored.refit_frame();
+    stored.seal(0);
+    EXPECT_EQ(Bytes(stored.frame().begin(), stored.frame().end()), three_groups);
 }
 
 TEST(Commands, DefaultsAsTheComputerExpectsThem)

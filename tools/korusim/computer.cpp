@@ -43,26 +43,11 @@ void copy_frame(CMessage_record &record, std::span<const std::byte> frame)
     std::memcpy(record.buffer(), frame.data(), std::min(frame.size(), record.buffer_size()));
 }
 
-bool within(double value, double low, double high)
-{
-    return value >= low && value <= high;
-}
-
 // The length a frame needs to hold every item of `record` as laid out now.
 std::size_t needed_length(CMessage_record &record)
 {
     const auto body_end = static_cast<std::size_t>(record.footer().start() - record.buffer());
     return body_end + CFrame_footer::pad_for(body_end) + frame::trailer_length;
-}
-
-SAnswer rejected(std::uint16_t code, std::string_view parameter = {})
-{
-    return {code, false, parameter};
-}
-
-SAnswer applied(bool new_parameters = false, EAfter after = EAfter::nothing)
-{
-    return {response::accepted, new_parameters, {}, after};
 }
 
 std::uint16_t code_of(EFrame_status status)
@@ -91,37 +76,51 @@ void CMessage_envelope::take(std::span<const std::byte> frame)
 
 CComputer::CComputer(const SOptions &options)
     : m_options(options),
-      m_factory(options.display_groups, options.start, options.start_time),
-      m_saved(options.display_groups, options.start, options.start_time),
-      m_settings(options.display_groups, options.start, options.start_time),
+      m_factory(options),
+      m_saved(options),
+      m_settings(options),
       m_password(options.password),
+      m_pending_settings(setting_rows().size()),
       m_navigator(options.start, options.profile, options.align_seconds),
-      m_handlers{
-          {CMessage2::number_of_record, false, &m_received_display_groups,
-           [](CMessage_record &received) { static_cast<CMessage2 &>(received).lay_out_received(); },
-           &CComputer::apply_display_groups},
-          {CMessage7::number_of_record, false, &m_received_mode, nullptr, &CComputer::apply_mode},
-          {CMessage8::number_of_record, false, &m_received_save, nullptr, &CComputer::apply_save},
-          {CMessage9::number_of_record, true, &m_received_restore, nullptr,
-           &CComputer::apply_restore},
-          {CMessage10::number_of_record, false, &m_received_gnss_control, nullptr,
-           &CComputer::apply_gnss_control},
-          {CMessage13::number_of_record, false, &m_received_general_data, nullptr,
-           &CComputer::apply_general_data},
-          {CMessage14::number_of_record, false, &m_received_control, nullptr,
-           &CComputer::apply_control},
-          {CMessage109::number_of_record, true, &m_received_twan_calibration, nullptr,
-           &CComputer::apply_twan_calibration},
-          {CMessage111::number_of_record, false, &m_received_password, nullptr,
-           &CComputer::apply_password},
-          {CMessage20202::number_of_record, false, &m_received_free_inertial, nullptr,
-           &CComputer::apply_free_inertial},
-      }
+      m_received_settings(options),
+      m_handlers(make_handlers())
 {
     m_mode.mode_type().set(options.start_in_standby ? CMessage7::standby : CMessage7::navigate);
     if (!options.start_in_standby) {
         start_navigation(0);
     }
+}
+
+std::vector<CComputer::SHandler> CComputer::make_handlers()
+{
+    const auto apply = [this](SAnswer (CComputer::*handler)(double)) {
+        return std::bind_front(handler, this);
+    };
+    std::vector<SHandler> handlers = {
+        {CMessage7::number_of_record, false, &m_received_mode, nullptr,
+         apply(&CComputer::apply_mode)},
+        {CMessage8::number_of_record, false, &m_received_save, nullptr,
+         apply(&CComputer::apply_save)},
+        {CMessage9::number_of_record, true, &m_received_restore, nullptr,
+         apply(&CComputer::apply_restore)},
+        {CMessage10::number_of_record, false, &m_received_gnss_control, nullptr,
+         apply(&CComputer::apply_gnss_control)},
+        {CMessage14::number_of_record, false, &m_received_control, nullptr,
+         apply(&CComputer::apply_control)},
+        {CMessage109::number_of_record, true, &m_received_twan_calibration, nullptr,
+         apply(&CComputer::apply_twan_calibration)},
+        {CMessage111::number_of_record, false, &m_received_password, nullptr,
+         apply(&CComputer::apply_password)},
+        {CMessage20202::number_of_record, false, &m_received_free_inertial, nullptr,
+         apply(&CComputer::apply_free_inertial)},
+    };
+    const std::span<const SSetting_row> rows = setting_rows();
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        handlers.push_back({rows[index].number, rows[index].guarded,
+                            &m_received_settings.record(index), rows[index].lay_out,
+                            std::bind_front(&CComputer::apply_setting, this, index)});
+    }
+    return handlers;
 }
 
 SAnswer CComputer::answer(std::span<const std::byte> frame, EFrame_status status, double t)
@@ -162,7 +161,7 @@ SAnswer CComputer::answer_frame(std::span<const std::byte> frame, double t)
     if (handler->guarded && logged_out(t)) {
         return rejected(response::not_logged_in);
     }
-    SAnswer answer = (this->*handler->apply)(t);
+    SAnswer answer = handler->apply(t);
     if (answer.code == response::accepted) {
         if (frame.size() > needed) {
             answer.code = response::accepted_too_long;
@@ -224,22 +223,28 @@ void CComputer::restart(double t)
     request_echoes();
 }
 
-void CComputer::settings_changed(unsigned echoes)
+void CComputer::setting_changed(std::size_t index)
 {
     m_saved_successfully = false;
-    m_pending_echoes |= echoes;
+    m_pending_settings[index] = true;
 }
 
-SAnswer CComputer::apply_display_groups(double)
+void CComputer::settings_replaced()
 {
-    CMessage2 &received = m_received_display_groups;
-    if (received.group_count().get() != received.groups().count()) {
-        return rejected(response::parameter_error, received.group_count().name());
+    for (std::size_t index = 0; index < m_pending_settings.size(); ++index) {
+        setting_changed(index);
     }
-    copy_frame(m_settings.display_groups(), received.frame());
-    m_settings.display_groups().lay_out_received();
-    settings_changed(display_groups_echo);
-    return applied(true);
+}
+
+SAnswer CComputer::apply_setting(std::size_t index, double)
+{
+    CMessage_record &received = m_received_settings.record(index);
+    const SAnswer answer = setting_rows()[index].check(received);
+    if (answer.code == response::accepted) {
+        m_settings.take(index, received);
+        setting_changed(index);
+    }
+    return answer;
 }
 
 SAnswer CComputer::apply_mode(double t)
@@ -260,7 +265,7 @@ SAnswer CComputer::apply_mode(double t)
         return rejected(response::parameter_error, mode.name());
     }
     m_mode.mode_type().set(mode.get());
-    m_pending_echoes |= mode_echo;
+    m_pending_mode = true;
     return applied();
 }
 
@@ -277,7 +282,7 @@ SAnswer CComputer::apply_restore(double)
 {
     m_settings.copy_from(m_received_restore.control().load_parameters().get() ? m_saved
                                                                               : m_factory);
-    settings_changed(display_groups_echo | general_data_echo);
+    settings_replaced();
     return applied(true);
 }
 
@@ -288,25 +293,6 @@ SAnswer CComputer::apply_gnss_control(double)
         return rejected(response::parameter_error, command.name());
     }
     return applied();
-}
-
-SAnswer CComputer::apply_general_data(double)
-{
-    CMessage13 &received = m_received_general_data;
-    const std::array<std::pair<TScalar<double> *, std::array<double, 2>>, 4> ranges = {{
-        {&received.initial_latitude(), {-90, 90}},
-        {&received.initial_longitude(), {-180, 180}},
-        {&received.initial_altitude(), {-1000, 20000}},
-        {&received.initial_heading(), {0, 360}},
-    }};
-    for (const auto &[item, range] : ranges) {
-        if (!within(item->get(), range[0], range[1])) {
-            return rejected(response::parameter_error, item->name());
-        }
-    }
-    copy_frame(m_settings.general_data(), received.frame());
-    settings_changed(general_data_echo);
-    return applied(true);
 }
 
 SAnswer CComputer::apply_control(double)
@@ -427,28 +413,33 @@ SSnapshot CComputer::snapshot(double t)
     return snapshot;
 }
 
-std::vector<std::uint16_t> CComputer::display_groups()
+void CComputer::request_echoes()
 {
-    std::vector<std::uint16_t> groups;
-    auto &list = m_settings.display_groups().groups();
-    for (std::size_t i = 0; i < list.count(); ++i) {
-        groups.push_back(list[i].get());
-    }
-    return groups;
+    std::fill(m_pending_settings.begin(), m_pending_settings.end(), true);
+    m_pending_mode = true;
 }
 
 void CComputer::take_echoes(const std::function<void(std::span<const std::byte>)> &send)
 {
-    const std::array<std::pair<unsigned, CMessage_record *>, 3> echoes = {{
-        {display_groups_echo, &m_settings.display_groups()},
-        {mode_echo, &m_mode},
-        {general_data_echo, &m_settings.general_data()},
-    }};
-    for (const auto &[bit, record] : echoes) {
-        if ((m_pending_echoes & bit) != 0) {
-            record->seal(0);
-            send(record->frame());
+    const std::optional<std::size_t> closing = setting_row_of(closing_echo);
+    const auto send_sealed = [&send](CMessage_record &record) {
+        record.seal(0);
+        send(record.frame());
+    };
+    bool any = false;
+    for (std::size_t index = 0; index < m_pending_settings.size(); ++index) {
+        if (m_pending_settings[index] && index != closing) {
+            send_sealed(m_settings.record(index));
         }
+        any = any || m_pending_settings[index];
+        m_pending_settings[index] = false;
     }
-    m_pending_echoes = 0;
+    if (m_pending_mode) {
+        send_sealed(m_mode);
+        any = true;
+        m_pending_mode = false;
+    }
+    if (any) {
+        send_sealed(m_settings.record(*closing));
+    }
 }

@@ -4,6 +4,7 @@
 //
 // Times are seconds since the simulator started; they must not go backwards.
 
+#include "tools/korusim/answer.h"
 #include "tools/korusim/navigation.h"
 #include "tools/korusim/options.h"
 #include "tools/korusim/settings.h"
@@ -13,7 +14,7 @@
 #include "protocol/command_messages.h"
 #include "protocol/frame.h"
 #include "protocol/navigation_messages.h"
-#include "shell/password_records.h"
+#include "protocol/password_message.h"
 
 #include <cstdint>
 #include <functional>
@@ -22,31 +23,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-// What happens once the acknowledgement has been sent.
-enum class EAfter : std::uint8_t { nothing, disconnect, restart, shut_down };
-
-// The answer to one message: what its Message 0 carries and what follows it.
-struct SAnswer {
-    std::uint16_t code = 1;
-    bool new_parameters = false;
-    std::string_view parameter_name; // the rejected parameter's item name, if any
-    EAfter after = EAfter::nothing;
-    bool known = true; // false: the simulator has no layout for the message's number
-};
-
-// Response codes the computer uses itself.
-namespace response {
-constexpr std::uint16_t accepted = 1;
-constexpr std::uint16_t accepted_too_long = 2;
-constexpr std::uint16_t parameter_error = 4;
-constexpr std::uint16_t start_error = 7;
-constexpr std::uint16_t end_error = 8;
-constexpr std::uint16_t byte_count_error = 9;
-constexpr std::uint16_t checksum_error = 10;
-constexpr std::uint16_t not_logged_in = 11;
-constexpr std::uint16_t password_incorrect = 12;
-} // namespace response
 
 // Any message, read as far as its header: number and transaction number.
 class CMessage_envelope : public CMessage_record {
@@ -83,11 +59,12 @@ public:
     SSnapshot snapshot(double t);
     ENav_phase phase_at(double t) const { return m_navigator.phase_at(t).phase; }
     bool displays_group(std::uint16_t group) { return m_settings.displays_group(group); }
-    std::vector<std::uint16_t> display_groups();
+    std::vector<std::uint16_t> display_groups() { return m_settings.display_groups(); }
 
     // Marks every settings echo as due (a controller connected, or the echo period came round).
-    void request_echoes() { m_pending_echoes = all_echoes; }
-    // Hands every due echo, sealed, to `send` and clears them.
+    void request_echoes();
+    // Hands every due echo, sealed, to `send` and clears them. A burst of echoes ends with
+    // Message 1: a controller reads all its copies of the settings again when Message 1 comes.
     void take_echoes(const std::function<void(std::span<const std::byte>)> &send);
 
 private:
@@ -96,37 +73,36 @@ private:
         bool guarded; // refused until the controller logs in, when a password is set
         CMessage_record *received;
         void (*lay_out)(CMessage_record &received); // for variable layouts, else null
-        SAnswer (CComputer::*apply)(double t);
+        std::function<SAnswer(double t)> apply;
     };
 
+    // The commands the computer understands, then one handler per row of the settings table.
+    std::vector<SHandler> make_handlers();
     SAnswer answer_frame(std::span<const std::byte> frame, double t);
     const SHandler *handler_for(std::uint16_t number) const;
     // The response code the command line sets for a message number, if any.
     std::optional<std::uint16_t> configured_response(std::uint16_t number) const;
     bool logged_out(double t) const;
 
-    SAnswer apply_display_groups(double t);
+    // A received copy of the setting in row `index` of the settings table.
+    SAnswer apply_setting(std::size_t index, double t);
     SAnswer apply_mode(double t);
     SAnswer apply_save(double t);
     SAnswer apply_restore(double t);
     SAnswer apply_gnss_control(double t);
-    SAnswer apply_general_data(double t);
     SAnswer apply_control(double t);
     SAnswer apply_twan_calibration(double t);
     SAnswer apply_password(double t);
     SAnswer apply_free_inertial(double t);
 
-    void settings_changed(unsigned echoes);
+    // A setting in use changed: its row is echoed, and the last save no longer holds.
+    void setting_changed(std::size_t index);
+    // Every setting in use was replaced by another set.
+    void settings_replaced();
     void start_navigation(double t);
     void stop_navigation(double t);
     void set_logging(bool on, double t);
     SDisk_usage disk_usage(double t) const;
-
-    // Bits of the pending echoes, in the order take_echoes() sends them.
-    static constexpr unsigned display_groups_echo = 1;
-    static constexpr unsigned mode_echo = 2;
-    static constexpr unsigned general_data_echo = 4;
-    static constexpr unsigned all_echoes = 7;
 
     SOptions m_options;
     CSettings m_factory;
@@ -137,7 +113,9 @@ private:
     bool m_saved_successfully = false;
     std::string m_password;
     std::optional<double> m_logged_in_until;
-    unsigned m_pending_echoes = 0;
+    // Echoes due: one flag per row of the settings table, and the mode's.
+    std::vector<bool> m_pending_settings;
+    bool m_pending_mode = false;
 
     CNavigator m_navigator;
     double m_power_on = 0;
@@ -146,14 +124,13 @@ private:
     std::optional<double> m_logging_since;
 
     // Received copies: the header of every message, and one record per message the computer
-    // understands.
+    // understands; the settings are received into a set of their own.
     CMessage_envelope m_received_header;
-    CMessage2 m_received_display_groups;
+    CSettings m_received_settings;
     CMessage7 m_received_mode;
     CMessage8 m_received_save;
     CMessage9 m_received_restore;
     CMessage10 m_received_gnss_control;
-    CMessage13 m_received_general_data;
     CMessage14 m_received_control;
     CMessage109 m_received_twan_calibration;
     CMessage111 m_received_password;

@@ -1,8 +1,13 @@
 #include "tools/korusim/group_encoders.h"
 
-#include "protocol/navigation_groups.h"
+#include "tools/korusim/iin_tasks.h"
 
+#include "protocol/navigation_groups.h"
+#include "protocol/wire.h"
+
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace {
@@ -160,10 +165,24 @@ void fill_data_port(CGroup20202 &group, const SSnapshot &snapshot)
 }
 
 template <class TGroup>
-void add(Group_encoders &encoders, double default_rate,
-         typename TGroup_encoder<TGroup>::Fill fill_group)
+TGroup_encoder<TGroup> &add(Group_encoders &encoders, double default_rate,
+                            typename TGroup_encoder<TGroup>::Fill fill_group)
 {
-    encoders.push_back(std::make_unique<TGroup_encoder<TGroup>>(default_rate, fill_group));
+    auto encoder = std::make_unique<TGroup_encoder<TGroup>>(default_rate, fill_group);
+    TGroup_encoder<TGroup> &added = *encoder;
+    encoders.push_back(std::move(encoder));
+    return added;
+}
+
+// A task group of the integrated navigator, sent without its "Data" values in the short form.
+template <class TGroup>
+void add_iin_task(Group_encoders &encoders, EIin_form form,
+                  typename TGroup_encoder<TGroup>::Fill fill_group)
+{
+    TGroup_encoder<TGroup> &encoder = add<TGroup>(encoders, slow, fill_group);
+    if (form == EIin_form::short_form) {
+        encoder.leave_off_from(encoder.group().data(0));
+    }
 }
 
 } // namespace
@@ -179,10 +198,33 @@ std::span<const std::byte> CGroup_encoder::encode(const SSnapshot &snapshot)
     header.distance_types().distance_type().set(koru_distance);
     fill(snapshot);
     group.footer().compute_checksum();
-    return {group.buffer(), group.size()};
+    const std::span<const std::byte> whole{group.buffer(), group.size()};
+    return m_body_end == 0 ? whole : cut(whole);
 }
 
-Group_encoders make_group_encoders()
+void CGroup_encoder::leave_off_from(const CItem &first_left_off)
+{
+    CGroup_record &group = record();
+    m_body_end = static_cast<std::size_t>(first_left_off.start() - group.buffer());
+    m_cut.resize(group.size());
+}
+
+std::span<const std::byte> CGroup_encoder::cut(std::span<const std::byte> whole)
+{
+    const std::size_t pad = CFrame_footer::pad_for(m_body_end);
+    const std::size_t length = m_body_end + pad + frame::trailer_length;
+    std::copy_n(whole.begin(), m_body_end, m_cut.begin());
+    std::fill_n(m_cut.begin() + static_cast<std::ptrdiff_t>(m_body_end), pad, std::byte{0});
+    std::memcpy(m_cut.data() + length - frame::end_marker.size(), frame::end_marker.data(),
+                frame::end_marker.size());
+    wire::store(m_cut.data() + frame::byte_count_offset,
+                static_cast<std::uint16_t>(length - frame::prefix_length));
+    const std::span<std::byte> shortened{m_cut.data(), length};
+    frame::write_checksum(shortened);
+    return shortened;
+}
+
+Group_encoders make_group_encoders(EIin_form iin_form)
 {
     Group_encoders encoders;
     add<CGroup1>(encoders, fast, fill_navigation);
@@ -200,6 +242,10 @@ Group_encoders make_group_encoders()
     add<CGroup8>(encoders, slow, fill_disk);
     add<CGroup99>(encoders, slow, fill_versions);
     add<CGroup_fdir>(encoders, slow, fill_status);
+    add_iin_task<CGroup20106>(encoders, iin_form, fill_iin_status);
+    add_iin_task<CGroup20107>(encoders, iin_form, fill_update_status);
+    add_iin_task<CGroup20108>(encoders, iin_form, fill_prefilter_status);
+    add_iin_task<CGroup20109>(encoders, iin_form, fill_extrapolation_status);
     add<CGroup20202>(encoders, slow, fill_data_port);
     return encoders;
 }

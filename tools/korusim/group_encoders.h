@@ -27,6 +27,9 @@ public:
     // The group's frame at the moment of `snapshot`: header times, body and checksum. The bytes
     // stay valid until the next call.
     std::span<const std::byte> encode(const SSnapshot &snapshot);
+    // From now on the frames end before `first_left_off`, an item of this group's record: the
+    // items from it on are not sent, and the byte count says so.
+    void leave_off_from(const CItem &first_left_off);
 
 protected:
     CGroup_encoder(std::uint16_t number, double default_rate)
@@ -38,8 +41,13 @@ protected:
     virtual void fill(const SSnapshot &snapshot) = 0;
 
 private:
+    // The whole frame in `whole`, cut after m_body_end bytes and closed again.
+    std::span<const std::byte> cut(std::span<const std::byte> whole);
+
     std::uint16_t m_number;
     double m_default_rate;
+    std::size_t m_body_end = 0; // 0: the whole layout is sent
+    std::vector<std::byte> m_cut;
 };
 
 template <class TGroup>
@@ -53,6 +61,8 @@ public:
           m_fill(fill_group)
     {}
 
+    TGroup &group() { return m_record; }
+
 private:
     CGroup_record &record() override { return m_record; }
     void fill(const SSnapshot &snapshot) override { m_fill(m_record, snapshot); }
@@ -65,7 +75,7 @@ private:
 using Group_encoders = std::vector<std::unique_ptr<CGroup_encoder>>;
 
 // Every group the simulator can send, in the order they go out when due together.
-Group_encoders make_group_encoders();
+Group_encoders make_group_encoders(EIin_form iin_form = EIin_form::full);
 
 // Numbers and default rates of `encoders`.
 std::vector<SGroup_default> group_defaults(const Group_encoders &encoders);

@@ -340,10 +340,20 @@ const std::vector<SOption> &option_table()
              return take_group_list(o.logging_groups[1], v, c);
          }},
         {"--echo-seconds", "S",
-         "period of the settings echoes (Messages 2, 7 and 13) on the display port (default 5); "
-         "they are also sent when a setting changes and when a controller connects; 0: only then",
+         "period of the settings echoes on the display port: every setting the computer keeps "
+         "(Messages 1, 2, 13 and 101) and the mode (Message 7) (default 5); a setting is also "
+         "echoed when it changes, all of them when a controller connects; 0: only then. Every "
+         "burst of echoes ends with Message 1",
          [](SOptions &o, std::string_view v, const SContext &) {
              return take_double(o.echo_seconds, v, 0, 3600);
+         }},
+
+        {"--iin-short", "",
+         "send the integrated navigator's status groups 20106 to 20109 without their ten "
+         "\"Data\" values (byte counts 104, 76, 84 and 92 instead of 184, 156, 164 and 172)",
+         [](SOptions &o, std::string_view, const SContext &) {
+             o.iin_form = EIin_form::short_form;
+             return std::string();
          }},
 
         {"", "", "Flight:", nullptr},
@@ -377,9 +387,9 @@ const std::vector<SOption> &option_table()
 
         {"", "", "Control port:", nullptr},
         {"--password", "TEXT",
-         "the settings password (1 to 20 characters): Message 111 is checked, and Messages 9 "
-         "and 109 are refused with code 11 until the controller has logged in (for 10 minutes "
-         "or until it disconnects)",
+         "the settings password (1 to 20 characters): Message 111 is checked, and the guarded "
+         "messages (installation 1 and 101, restore 9, TWAN calibration 109) are refused with "
+         "code 11 until the controller has logged in (for 10 minutes or until it disconnects)",
          take_password},
         {"--watchdog", "S",
          "drop the controller when no message came for S seconds (default 30: three periods of "

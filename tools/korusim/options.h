@@ -32,6 +32,10 @@ struct SFault_options {
     std::map<std::uint16_t, std::uint16_t> responses; // message number → response code
 };
 
+// The form of the integrated navigator's task groups 20106 to 20109: with their ten "Data"
+// values, or without them.
+enum class EIin_form : std::uint8_t { full, short_form };
+
 struct SOptions {
     // Network. Addresses are IPv4 in host order.
     std::uint32_t local_address = 0x7F000001;   // sends from and listens on it
@@ -45,6 +49,7 @@ struct SOptions {
     std::map<std::uint16_t, double> rates; // group → Hz, over the defaults
     std::vector<std::uint16_t> logging_groups[2] = {{1, 2, 4, 5, 6, 101}, {1, 2, 4, 5, 6, 101}};
     double echo_seconds = 5; // period of the settings echoes; 0 = on change only
+    EIin_form iin_form = EIin_form::full;
 
     // The flight.
     SFlight_start start;

@@ -1,56 +1,258 @@
 #include "tools/korusim/settings.h"
 
-#include <cmath>
+#include "protocol/command_messages.h"
+#include "protocol/navigation_messages.h"
+#include "settings/installation_records.h"
+
+#include <algorithm>
 #include <cstring>
 
-CSettings::CSettings(std::span<const std::uint16_t> display_groups, const SFlight_start &start,
-                     const SStart_time &time)
-{
-    const std::size_t count = m_display_groups.set_group_count(display_groups.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        m_display_groups.groups()[i].set(display_groups[i]);
+namespace {
+
+// Lever arms are metres, mounting angles degrees: the ranges the installation dialog enters.
+constexpr double lever_arm_limit = 10000;
+constexpr double angle_limit = 180;
+
+// Collects the first parameter whose value lies outside the values the computer takes. A value
+// that is not a number lies outside every range.
+class CParameter_check {
+public:
+    template <class TItem>
+    CParameter_check &within(const TItem &item, double low, double high)
+    {
+        note(item, item.get(), low, high);
+        return *this;
     }
+    // Every component within ±limit; a failure names the vector.
+    CParameter_check &within(const TXyz<float> &vector, double limit)
+    {
+        for (std::size_t i = 0; i < 3; ++i) {
+            note(vector, vector.component(i).get(), -limit, limit);
+        }
+        return *this;
+    }
+
+    SAnswer answer() const
+    {
+        return m_outside == nullptr ? applied(true)
+                                    : rejected(response::parameter_error, m_outside->name());
+    }
+
+private:
+    void note(const CItem &item, double value, double low, double high)
+    {
+        if (m_outside == nullptr && !(value >= low && value <= high)) {
+            m_outside = &item;
+        }
+    }
+
+    const CItem *m_outside = nullptr;
+};
+
+SAnswer check_installation(CMessage1 &received)
+{
+    CTime_tag_type &time_tags = received.time_tag_type();
+    return CParameter_check()
+        .within(time_tags.time_type_1(), CTime_tag_type::koru_time, CTime_tag_type::utc_time)
+        .within(time_tags.time_type_2(), CTime_tag_type::koru_time, CTime_tag_type::user_time)
+        .within(received.distance_tag_type().distance_select(), CDistance_tag_type::koru_distance,
+                CDistance_tag_type::dmi_distance)
+        .within(received.ref_to_imu_lever_arm(), lever_arm_limit)
+        .within(received.ref_to_primary_gps_lever_arm(), lever_arm_limit)
+        .within(received.imu_to_ref_mount_angle(), angle_limit)
+        .within(received.ref_to_vessel_lever_arm(), lever_arm_limit)
+        .within(received.vessel_to_ref_mount_angle(), angle_limit)
+        .within(received.multipath(), CMessage1::low, CMessage1::high)
+        .answer();
+}
+
+// The list must hold as many groups as its count says.
+SAnswer check_display_groups(CMessage2 &received)
+{
+    if (received.group_count().get() != received.groups().count()) {
+        return rejected(response::parameter_error, received.group_count().name());
+    }
+    return applied(true);
+}
+
+SAnswer check_general_data(CMessage13 &received)
+{
+    return CParameter_check()
+        .within(received.initial_latitude(), -90, 90)
+        .within(received.initial_longitude(), -180, 180)
+        .within(received.initial_altitude(), -1000, 20000)
+        .within(received.initial_heading(), 0, 360)
+        .answer();
+}
+
+SAnswer check_sensor_mounting(CMessage101 &received)
+{
+    return CParameter_check()
+        .within(received.sensor_1_mount_angles(), angle_limit)
+        .within(received.sensor_2_mount_angles(), angle_limit)
+        .within(received.ref_to_aux_gps_lever_arm(), lever_arm_limit)
+        .within(received.ref_to_sensor_1_lever_arm(), lever_arm_limit)
+        .within(received.ref_to_sensor_2_lever_arm(), lever_arm_limit)
+        .within(received.ref_to_heave_lever_arm(), lever_arm_limit)
+        .within(received.ref_to_aux_2_gps_lever_arm(), lever_arm_limit)
+        .answer();
+}
+
+// The groups broadcast at power-on.
+void factory_display_groups(CMessage2 &message, const SOptions &options)
+{
+    const std::size_t count = message.set_group_count(options.display_groups.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        message.groups()[i].set(options.display_groups[i]);
+    }
+}
+
+// The start position and the date and time of power-on.
+void factory_general_data(CMessage13 &message, const SOptions &options)
+{
+    const SStart_time &time = options.start_time;
     const auto seconds = static_cast<unsigned>(time.seconds_of_day);
-    m_general_data.hours().set(static_cast<std::uint8_t>(seconds / 3600));
-    m_general_data.minutes().set(static_cast<std::uint8_t>(seconds / 60 % 60));
-    m_general_data.seconds().set(static_cast<std::uint8_t>(seconds % 60));
-    m_general_data.month().set(time.month);
-    m_general_data.day().set(time.day);
-    m_general_data.year().set(time.year);
-    m_general_data.initial_latitude().set(start.latitude);
-    m_general_data.initial_longitude().set(start.longitude);
-    m_general_data.initial_altitude().set(start.altitude);
-    m_general_data.initial_heading().set(start.heading);
+    message.hours().set(static_cast<std::uint8_t>(seconds / 3600));
+    message.minutes().set(static_cast<std::uint8_t>(seconds / 60 % 60));
+    message.seconds().set(static_cast<std::uint8_t>(seconds % 60));
+    message.month().set(time.month);
+    message.day().set(time.day);
+    message.year().set(time.year);
+    message.initial_latitude().set(options.start.latitude);
+    message.initial_longitude().set(options.start.longitude);
+    message.initial_altitude().set(options.start.altitude);
+    message.initial_heading().set(options.start.heading);
+}
+
+template <class TRecord>
+void record_defaults(TRecord &, const SOptions &)
+{}
+
+enum class EGuard : std::uint8_t { none, password };
+
+// A row for the settings message TRecord. Records with a variable part are laid out for the
+// count a copy carries.
+template <class TRecord, SAnswer (*Check)(TRecord &),
+          void (*Factory)(TRecord &, const SOptions &) = record_defaults<TRecord>>
+SSetting_row setting_row(EGuard guard)
+{
+    SSetting_row row{
+        TRecord::number_of_record,
+        guard == EGuard::password,
+        [](const SOptions &options) -> std::unique_ptr<CMessage_record> {
+            auto record = std::make_unique<TRecord>();
+            Factory(*record, options);
+            return record;
+        },
+        nullptr,
+        [](CMessage_record &received) { return Check(static_cast<TRecord &>(received)); },
+    };
+    if constexpr (requires(TRecord & record) { record.lay_out_received(); }) {
+        row.lay_out = [](CMessage_record &record) {
+            static_cast<TRecord &>(record).lay_out_received();
+        };
+    }
+    return row;
+}
+
+// The installation is changed through the password-guarded entries of the installation menu.
+const std::vector<SSetting_row> &table()
+{
+    static const std::vector<SSetting_row> rows = {
+        setting_row<CMessage1, check_installation>(EGuard::password),
+        setting_row<CMessage2, check_display_groups, factory_display_groups>(EGuard::none),
+        setting_row<CMessage13, check_general_data, factory_general_data>(EGuard::none),
+        setting_row<CMessage101, check_sensor_mounting>(EGuard::password),
+    };
+    return rows;
+}
+
+// Lays `record`, of the setting in row `index`, out for the frame it holds and frames it again.
+void lay_out_and_frame(std::size_t index, CMessage_record &record)
+{
+    if (table()[index].lay_out != nullptr) {
+        table()[index].lay_out(record);
+    }
+    record.refit_frame();
+}
+
+} // namespace
+
+std::span<const SSetting_row> setting_rows()
+{
+    return table();
+}
+
+std::optional<std::size_t> setting_row_of(std::uint16_t number)
+{
+    const std::vector<SSetting_row> &rows = table();
+    const auto found = std::find_if(rows.begin(), rows.end(),
+                                    [number](const SSetting_row &r) { return r.number == number; });
+    if (found == rows.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(found - rows.begin());
+}
+
+CSettings::CSettings(const SOptions &options)
+{
+    for (const SSetting_row &row : table()) {
+        m_records.push_back(row.make_factory(options));
+    }
+}
+
+// Header and body as laid out; the trailer of a received copy may be some other frame's bytes.
+void CSettings::take(std::size_t index, CMessage_record &received)
+{
+    CMessage_record &record = *m_records[index];
+    const auto body_end = static_cast<std::size_t>(received.footer().start() - received.buffer());
+    std::memcpy(record.buffer(), received.buffer(), body_end);
+    lay_out_and_frame(index, record);
+}
+
+void CSettings::copy_from(const CSettings &other)
+{
+    for (std::size_t index = 0; index < m_records.size(); ++index) {
+        CMessage_record &record = *m_records[index];
+        std::memcpy(record.buffer(), other.m_records[index]->buffer(), record.buffer_size());
+        lay_out_and_frame(index, record);
+    }
+}
+
+bool CSettings::same_as(const CSettings &other) const
+{
+    for (std::size_t index = 0; index < m_records.size(); ++index) {
+        if (!m_records[index]->same_content(*other.m_records[index])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CSettings::displays_group(std::uint16_t group)
 {
-    auto &groups = m_display_groups.groups();
-    for (std::size_t i = 0; i < groups.count(); ++i) {
-        if (groups[i].get() == group) {
+    auto &list = get<CMessage2>().groups();
+    for (std::size_t i = 0; i < list.count(); ++i) {
+        if (list[i].get() == group) {
             return true;
         }
     }
     return false;
 }
 
+std::vector<std::uint16_t> CSettings::display_groups()
+{
+    auto &list = get<CMessage2>().groups();
+    std::vector<std::uint16_t> groups;
+    for (std::size_t i = 0; i < list.count(); ++i) {
+        groups.push_back(list[i].get());
+    }
+    return groups;
+}
+
 SFlight_start CSettings::start()
 {
-    return {m_general_data.initial_latitude().get(), m_general_data.initial_longitude().get(),
-            m_general_data.initial_altitude().get(), m_general_data.initial_heading().get()};
-}
-
-void CSettings::copy_from(const CSettings &other)
-{
-    std::memcpy(m_display_groups.buffer(), other.m_display_groups.buffer(),
-                m_display_groups.buffer_size());
-    m_display_groups.lay_out_received();
-    std::memcpy(m_general_data.buffer(), other.m_general_data.buffer(),
-                m_general_data.buffer_size());
-}
-
-bool CSettings::same_as(const CSettings &other) const
-{
-    return m_display_groups.same_content(other.m_display_groups) &&
-           m_general_data.same_content(other.m_general_data);
+    CMessage13 &general_data = get<CMessage13>();
+    return {general_data.initial_latitude().get(), general_data.initial_longitude().get(),
+            general_data.initial_altitude().get(), general_data.initial_heading().get()};
 }

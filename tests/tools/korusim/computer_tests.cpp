@@ -7,10 +7,15 @@
 
 #include "frame_bytes.h"
 #include "sealed_messages.h"
+#include "settings_frames.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -62,6 +67,15 @@ Bytes acknowledgement_bytes(std::uint16_t transaction, std::uint16_t number, std
     return frame_bytes::message(0, transaction, body);
 }
 
+// Every echo due, sealed, in the order they go out.
+std::vector<Bytes> echoes_of(CComputer &computer)
+{
+    std::vector<Bytes> frames;
+    computer.take_echoes(
+        [&frames](std::span<const std::byte> frame) { frames.push_back(bytes_of(frame)); });
+    return frames;
+}
+
 SOptions options_with(std::vector<std::uint16_t> display_groups)
 {
     SOptions options;
@@ -79,13 +93,7 @@ protected:
     {
         return bytes_of(computer.acknowledgement(send(frame, t)));
     }
-    std::vector<Bytes> echoes()
-    {
-        std::vector<Bytes> frames;
-        computer.take_echoes(
-            [&frames](std::span<const std::byte> frame) { frames.push_back(bytes_of(frame)); });
-        return frames;
-    }
+    std::vector<Bytes> echoes() { return echoes_of(computer); }
 
     SOptions options = options_with({1, 2, 101});
     CComputer computer{options};
@@ -118,13 +126,16 @@ TEST_F(ComputerTest, ModeStartsAndStopsNavigationAndIsEchoed)
     EXPECT_EQ(computer.phase_at(0.5), ENav_phase::coarse_leveling);
     EXPECT_EQ(send(mode_message(1, CMessage7::standby), 2).code, 1);
     EXPECT_EQ(computer.phase_at(2), ENav_phase::standby);
-    EXPECT_EQ(echoes(), std::vector<Bytes>{mode_message(0, CMessage7::standby)});
+    EXPECT_EQ(echoes(),
+              (std::vector<Bytes>{mode_message(0, CMessage7::standby), installation_message(0)}))
+        << "a burst of echoes ends with Message 1";
     EXPECT_TRUE(echoes().empty()) << "an echo goes out once";
 
     EXPECT_EQ(send(mode_message(2, CMessage7::navigate), 100).code, 1);
     EXPECT_EQ(computer.phase_at(100), ENav_phase::coarse_leveling) << "alignment starts again";
     EXPECT_EQ(computer.phase_at(100 + options.align_seconds), ENav_phase::full_navigation);
-    EXPECT_EQ(echoes(), std::vector<Bytes>{mode_message(0, CMessage7::navigate)});
+    EXPECT_EQ(echoes(),
+              (std::vector<Bytes>{mode_message(0, CMessage7::navigate), installation_message(0)}));
 
     const SAnswer wrong = send(mode_message(3, 9), 200);
     EXPECT_EQ(wrong.code, response::parameter_error);
@@ -141,7 +152,7 @@ TEST_F(ComputerTest, DisplayGroupListChangesWhatIsBroadcast)
     EXPECT_EQ(computer.display_groups(), (std::vector<std::uint16_t>{1, 4, 3}));
     EXPECT_FALSE(computer.displays_group(2));
     EXPECT_TRUE(computer.displays_group(4));
-    EXPECT_EQ(echoes(), std::vector<Bytes>{message2(0, {1, 4, 3})});
+    EXPECT_EQ(echoes(), (std::vector<Bytes>{message2(0, {1, 4, 3}), installation_message(0)}));
 
     // A count larger than the frame holds is refused and changes nothing.
     Bytes overcounted = message2(6, {1, 2});
@@ -187,12 +198,12 @@ TEST_F(ComputerTest, GeneralDataOutOfRangeIsRefusedByName)
     general.initial_longitude().set(20.0);
     EXPECT_EQ(send(sealed(general, 3)).code, 1);
     general.seal(0);
-    EXPECT_EQ(echoes(), std::vector<Bytes>{bytes_of(general.frame())});
+    EXPECT_EQ(echoes(), (std::vector<Bytes>{bytes_of(general.frame()), installation_message(0)}));
 }
 
 TEST_F(ComputerTest, MessagesWithoutALayoutAreAcceptedWithoutEffect)
 {
-    const SAnswer answer = send(message_with(1, 77, 0));
+    const SAnswer answer = send(message_with(30000, 77, 0));
     EXPECT_EQ(answer.code, 1);
     EXPECT_FALSE(answer.known);
     EXPECT_TRUE(echoes().empty());
@@ -238,7 +249,132 @@ TEST_F(ComputerTest, SaveAndRestoreSettings)
     EXPECT_EQ(computer.display_groups(), (std::vector<std::uint16_t>{1, 101}));
     EXPECT_EQ(send(message_with(9, 5, 0), 6).code, 1);
     EXPECT_EQ(computer.display_groups(), (std::vector<std::uint16_t>{1, 2, 101}));
-    EXPECT_EQ(echoes().size(), 2u) << "display groups and general data, once each";
+    const std::vector<Bytes> burst = echoes();
+    ASSERT_EQ(burst.size(), 4u) << "every setting once, Message 1 last";
+    EXPECT_EQ(burst[0], display_groups_message(0, {1, 2, 101}));
+    EXPECT_EQ(frame::number_of(burst[1]), CMessage13::number_of_record);
+    EXPECT_EQ(burst[2], sensor_mounting_message(0));
+    EXPECT_EQ(burst[3], installation_message(0));
+}
+
+TEST_F(ComputerTest, AnAcceptedSettingIsEchoedAloneAndEndsItsBurst)
+{
+    SInstallation values;
+    values.time_types = 0x31; // time type 2 user time, time type 1 GPS time
+    values.distance_select = 2;
+    values.auto_start = 1;
+    values.vectors = {1.5f, -2.0f, 0.25f, 0, 0, 0, 0, 0, 179.0f, 3.0f, 0, 0, 0, -45.0f, 0};
+    values.multipath = 0;
+    EXPECT_EQ(acknowledged(installation_message(7, values)), acknowledgement_bytes(7, 1, 1, true));
+    EXPECT_EQ(echoes(), std::vector<Bytes>{installation_message(0, values)});
+
+    std::array<float, 21> mounting{};
+    mounting[0] = 90.0f;    // sensor 1 roll
+    mounting[17] = -1.25f;  // heave lever arm Z
+    mounting[18] = 9999.0f; // second auxiliary antenna X
+    EXPECT_EQ(acknowledged(sensor_mounting_message(8, mounting)),
+              acknowledgement_bytes(8, 101, 1, true));
+    EXPECT_EQ(echoes(), (std::vector<Bytes>{sensor_mounting_message(0, mounting),
+                                            installation_message(0, values)}));
+}
+
+TEST_F(ComputerTest, SettingsOutOfRangeAreRefusedByName)
+{
+    const auto installation_with = [](const std::function<void(SInstallation &)> &change) {
+        SInstallation values;
+        change(values);
+        return installation_message(3, values);
+    };
+    const auto mounting_with = [](std::size_t index, float value) {
+        std::array<float, 21> vectors{};
+        vectors[index] = value;
+        return sensor_mounting_message(3, vectors);
+    };
+    const std::vector<std::pair<Bytes, std::string_view>> cases = {
+        {installation_with([](SInstallation &v) { v.time_types = 0x03; }), "Time Type 1"},
+        {installation_with([](SInstallation &v) { v.time_types = 0x42; }), "Time Type 2"},
+        {installation_with([](SInstallation &v) { v.distance_select = 0; }), "Distance Select"},
+        {installation_with([](SInstallation &v) { v.distance_select = 3; }), "Distance Select"},
+        {installation_with([](SInstallation &v) { v.vectors[1] = 10000.5f; }),
+         "Reference to IMU Lever Arm"},
+        {installation_with([](SInstallation &v) { v.vectors[8] = std::nanf(""); }),
+         "IMU to Reference Mounting Angle"},
+        {installation_with([](SInstallation &v) { v.vectors[13] = -180.5f; }),
+         "Vessel to Reference Mounting Angle"},
+        {installation_with([](SInstallation &v) { v.multipath = 3; }), "Multipath"},
+        {mounting_with(2, 181.0f), "Sensor 1 to frame Mount Angles"},
+        {mounting_with(17, -10001.0f), "Reference to Heave lever arms"},
+    };
+    for (const auto &[frame, parameter] : cases) {
+        const SAnswer answer = send(frame);
+        EXPECT_EQ(answer.code, response::parameter_error) << parameter;
+        EXPECT_EQ(answer.parameter_name, parameter);
+    }
+    // The name field holds 32 characters: a longer name goes out cut.
+    EXPECT_EQ(acknowledged(installation_with([](SInstallation &v) { v.vectors[13] = 200.0f; })),
+              acknowledgement_bytes(3, 1, 4, false, "Vessel to Reference Mounting Ang"));
+    EXPECT_TRUE(echoes().empty()) << "nothing refused is applied";
+    computer.request_echoes();
+    const std::vector<Bytes> burst = echoes();
+    EXPECT_EQ(burst[burst.size() - 3], sensor_mounting_message(0));
+    EXPECT_EQ(burst.back(), installation_message(0));
+}
+
+TEST_F(ComputerTest, SaveThenChangeThenRestoreBringsTheSavedSettingsBack)
+{
+    SInstallation saved_values;
+    saved_values.vectors[0] = 1.0f;
+    std::array<float, 21> saved_mounting{};
+    saved_mounting[5] = 5.0f;
+    send(installation_message(1, saved_values));
+    send(sensor_mounting_message(2, saved_mounting));
+    EXPECT_EQ(send(message_with(8, 3, 1), 2).code, 1);
+
+    SInstallation changed;
+    changed.vectors[0] = 2.0f;
+    changed.multipath = 1;
+    send(installation_message(4, changed), 3);
+    send(sensor_mounting_message(5), 3);
+    send(display_groups_message(6, {1, 4}), 3);
+    echoes();
+
+    EXPECT_EQ(send(message_with(9, 7, 1), 4).code, 1) << "the user's saved settings";
+    std::vector<Bytes> burst = echoes();
+    ASSERT_EQ(burst.size(), 4u);
+    EXPECT_EQ(burst[0], display_groups_message(0, {1, 2, 101}));
+    EXPECT_EQ(burst[2], sensor_mounting_message(0, saved_mounting));
+    EXPECT_EQ(burst[3], installation_message(0, saved_values));
+
+    EXPECT_EQ(send(message_with(9, 8, 0), 5).code, 1) << "the factory settings";
+    burst = echoes();
+    ASSERT_EQ(burst.size(), 4u);
+    EXPECT_EQ(burst[2], sensor_mounting_message(0));
+    EXPECT_EQ(burst[3], installation_message(0));
+
+    computer.restart(10);
+    burst = echoes();
+    ASSERT_EQ(burst.size(), 5u) << "every setting and the mode";
+    EXPECT_EQ(burst[2], sensor_mounting_message(0, saved_mounting)) << "power-on loads the saved";
+    EXPECT_EQ(burst[4], installation_message(0, saved_values));
+}
+
+// The echo is framed by the record's own layout, whatever the received frame's length or count.
+TEST_F(ComputerTest, EchoesAreWholeFramesOfTheirLayout)
+{
+    SInstallation values;
+    values.vectors[14] = 0.5f;
+    Bytes longer_body = installation_body(values);
+    longer_body.insert(longer_body.end(), 6, std::byte{0xAA});
+    EXPECT_EQ(send(frame_bytes::message(1, 9, longer_body)).code, response::accepted_too_long);
+    EXPECT_EQ(echoes(), std::vector<Bytes>{installation_message(0, values)});
+
+    for (const std::vector<std::uint16_t> &groups :
+         {std::vector<std::uint16_t>{1, 101}, {1, 2, 4, 5, 101}, {7}}) {
+        EXPECT_EQ(send(display_groups_message(10, groups)).code, 1);
+        EXPECT_EQ(echoes().front(), display_groups_message(0, groups));
+    }
+    send(message_with(9, 11, 0));
+    EXPECT_EQ(echoes().front(), display_groups_message(0, {1, 2, 101}));
 }
 
 TEST_F(ComputerTest, ConfiguredResponsesOverrideTheAnswer)
@@ -290,6 +426,30 @@ TEST_F(PasswordTest, GuardedMessagesWaitForTheRightPassword)
     log_in("secret", 700);
     guarded.controller_disconnected();
     EXPECT_EQ(as_guarded(701).code, response::not_logged_in) << "or until the controller goes";
+}
+
+// The installation is guarded by the settings password; the display groups are not.
+TEST_F(PasswordTest, GuardedSettingsWaitForTheLogin)
+{
+    SInstallation values;
+    values.vectors[2] = 1.5f;
+    const auto acknowledged = [this](const Bytes &frame, double t) {
+        return bytes_of(guarded.acknowledgement(guarded.answer(frame, EFrame_status::ok, t)));
+    };
+    EXPECT_EQ(acknowledged(installation_message(4, values), 1),
+              acknowledgement_bytes(4, 1, 11, false));
+    EXPECT_EQ(acknowledged(sensor_mounting_message(5), 1),
+              acknowledgement_bytes(5, 101, 11, false));
+    EXPECT_EQ(acknowledged(display_groups_message(6, {1}), 1),
+              acknowledgement_bytes(6, 2, 1, true));
+    EXPECT_EQ(echoes_of(guarded),
+              (std::vector<Bytes>{display_groups_message(0, {1}), installation_message(0)}))
+        << "the refused installation is not applied";
+
+    EXPECT_EQ(log_in("secret", 2).code, 1);
+    EXPECT_EQ(acknowledged(installation_message(7, values), 3),
+              acknowledgement_bytes(7, 1, 1, true));
+    EXPECT_EQ(echoes_of(guarded), std::vector<Bytes>{installation_message(0, values)});
 }
 
 TEST_F(PasswordTest, ChangingThePasswordNeedsTheOldOne)

@@ -5,6 +5,9 @@
 #include "tools/korusim/group_encoders.h"
 
 #include "protocol/navigation_groups.h"
+#include "views/iin_status_records.h"
+
+#include "frame_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +18,8 @@
 #include <string>
 
 namespace {
+
+using frame_bytes::Bytes;
 
 // A group record over a copy of a frame.
 template <class TGroup>
@@ -66,9 +71,28 @@ protected:
     Group_encoders encoders = make_group_encoders();
 };
 
+// A group frame written out with the header korusim gives every group at `snapshot`: UTC time of
+// day, time since power-on, the distance, UTC and the computer's own time, its own distance.
+Bytes group_frame(std::uint16_t number, const SSnapshot &snapshot, const Bytes &body)
+{
+    Bytes full;
+    frame_bytes::put_f64(full, snapshot.utc_of(snapshot.time));
+    frame_bytes::put_f64(full, snapshot.time);
+    frame_bytes::put_f64(full, snapshot.nav.distance);
+    frame_bytes::put_u8(full, 0x02);
+    frame_bytes::put_u8(full, 0x01);
+    frame_bytes::append(full, body);
+    return frame_bytes::make_frame("$GRP", number, full);
+}
+
+Bytes bytes_of(std::span<const std::byte> frame)
+{
+    return Bytes(frame.begin(), frame.end());
+}
+
 TEST_F(EncoderTest, EveryGroupPassesTheFrameCheck)
 {
-    ASSERT_EQ(group_defaults(encoders).size(), 10u);
+    ASSERT_EQ(group_defaults(encoders).size(), 14u);
     const SSnapshot snapshot = computer.snapshot(100.05);
     for (const auto &group : encoders) {
         const std::span<const std::byte> frame = group->encode(snapshot);
@@ -170,6 +194,102 @@ TEST_F(EncoderTest, DiskFillsWhileNavigating)
               10u * 1024);
     EXPECT_EQ(at_20.record.kbytes_logged().get(), 20u * 1024);
     EXPECT_LT(at_20.record.time_remaining().get(), at_10.record.time_remaining().get());
+}
+
+// Group 20106 at 72.5 s, in full navigation: counts of 200 Hz, 10 Hz, 50 Hz and 1 Hz events,
+// then the navigation solution as its ten "Data" values.
+TEST_F(EncoderTest, IinStatusIsEncodedByteForByteWithAndWithoutItsData)
+{
+    const SSnapshot snapshot = computer.snapshot(72.5);
+    Bytes body;
+    for (const std::uint32_t value : {0u, 14500u, 0u}) { // file error, runs, restarts
+        frame_bytes::put_u32(body, value);
+    }
+    frame_bytes::put_u8(body, 0); // SNV data status: full navigation
+    // SDNAV runs, error control runs; messages from GPS, IMU, extrapolation, update; bad IMU
+    // data; messages from the input manager and rejected; proxies queued, exceptions; MPA
+    // status; errors.
+    for (const std::uint32_t value :
+         {14500u, 72u, 725u, 14500u, 3625u, 72u, 0u, 725u, 0u, 0u, 0u, 0u, 0u, 0u, 0u}) {
+        frame_bytes::put_u32(body, value);
+    }
+    const Bytes short_frame = group_frame(20106, snapshot, body);
+    const SNav_state &nav = snapshot.nav;
+    for (const double value :
+         {nav.latitude, nav.longitude, nav.altitude, nav.velocity[0], nav.velocity[1],
+          nav.velocity[2], nav.attitude[0], nav.attitude[1], nav.attitude[2], nav.speed}) {
+        frame_bytes::put_f64(body, value);
+    }
+    const Bytes long_frame = group_frame(20106, snapshot, body);
+    ASSERT_EQ(long_frame.size(), 192u);
+    ASSERT_EQ(short_frame.size(), 112u);
+
+    EXPECT_EQ(bytes_of(encoder(20106).encode(snapshot)), long_frame);
+    const Group_encoders short_encoders = make_group_encoders(EIin_form::short_form);
+    const auto short_20106 = std::find_if(short_encoders.begin(), short_encoders.end(),
+                                          [](const auto &e) { return e->number() == 20106; });
+    EXPECT_EQ(bytes_of((*short_20106)->encode(snapshot)), short_frame);
+}
+
+// The other three task groups: the short form is the long one without the "Data" values.
+TEST_F(EncoderTest, IinTaskGroupsShortAndLong)
+{
+    const SSnapshot snapshot = computer.snapshot(72.5);
+    const Group_encoders short_encoders = make_group_encoders(EIin_form::short_form);
+    struct SForms {
+        std::uint16_t number;
+        std::uint16_t long_byte_count;
+        std::uint16_t short_byte_count;
+        std::size_t body_end; // the 34-byte header and the group's own items
+    };
+    for (const SForms &forms : {SForms{20106, 184, 104, 34 + 73}, SForms{20107, 156, 76, 34 + 45},
+                                SForms{20108, 164, 84, 34 + 54}, SForms{20109, 172, 92, 34 + 60}}) {
+        const Bytes whole = bytes_of(encoder(forms.number).encode(snapshot));
+        const auto found =
+            std::find_if(short_encoders.begin(), short_encoders.end(),
+                         [&forms](const auto &e) { return e->number() == forms.number; });
+        const Bytes cut = bytes_of((*found)->encode(snapshot));
+        EXPECT_EQ(frame::check(whole, EFrame_kind::group), EFrame_status::ok) << forms.number;
+        EXPECT_EQ(frame::check(cut, EFrame_kind::group), EFrame_status::ok) << forms.number;
+        EXPECT_EQ(frame::byte_count_of(whole), forms.long_byte_count) << forms.number;
+        EXPECT_EQ(frame::byte_count_of(cut), forms.short_byte_count) << forms.number;
+        const auto body_end = static_cast<std::ptrdiff_t>(forms.body_end);
+        EXPECT_TRUE(std::equal(cut.begin() + 8, cut.begin() + body_end, whole.begin() + 8))
+            << forms.number << ": the body up to the \"Data\" values is the long frame's";
+        EXPECT_TRUE(std::all_of(cut.begin() + body_end, cut.end() - 4,
+                                [](std::byte b) { return b == std::byte{0}; }))
+            << forms.number << ": zero pad";
+    }
+}
+
+TEST_F(EncoderTest, IinTaskCountsMoveWithTheComputersTime)
+{
+    auto update = decoded<CGroup20107>(72.5);
+    EXPECT_EQ(update.record.update_runs().get(), 72u);
+    EXPECT_EQ(update.record.iin_mode().get(), 3) << "full navigation";
+    EXPECT_FLOAT_EQ(static_cast<float>(update.record.data(0).get()),
+                    static_cast<float>(computer.snapshot(72.5).status.rms_position[0]));
+
+    auto prefilter = decoded<CGroup20108>(72.5);
+    EXPECT_EQ(prefilter.record.prefilter_runs().get(), 725u);
+    EXPECT_EQ(prefilter.record.msgs_from_imgr().get(), 725 % 256) << "a single byte wraps";
+
+    auto early = decoded<CGroup20109>(72.5);
+    auto later = decoded<CGroup20109>(80.25);
+    EXPECT_DOUBLE_EQ(early.record.x_minus_time().get(), 72.0);
+    EXPECT_DOUBLE_EQ(early.record.dx_time().get(), 0.5);
+    EXPECT_EQ(early.record.extrap_runs().get(), 3625u);
+    EXPECT_EQ(later.record.extrap_runs().get(), 4012u);
+    EXPECT_LT(early.record.data(1).get(), later.record.data(1).get()) << "flying east";
+    EXPECT_EQ(later.record.mpa_status().get(), 0);
+
+    SOptions standing_by = options;
+    standing_by.start_in_standby = true;
+    CComputer idle(standing_by);
+    auto no_solution = TDecoded<CGroup20107>(encoder(20107).encode(idle.snapshot(5)));
+    EXPECT_FALSE(no_solution.record.data(0).is_valid()) << "no accuracy while standing by";
+    auto no_status = TDecoded<CGroup20106>(encoder(20106).encode(idle.snapshot(5)));
+    EXPECT_FALSE(no_status.record.snv_data_status().is_valid());
 }
 
 } // namespace

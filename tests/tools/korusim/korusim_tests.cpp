@@ -3,6 +3,7 @@
 
 #include "harness.h"
 #include "sealed_messages.h"
+#include "settings_frames.h"
 
 #include "protocol/acknowledgement.h"
 #include "protocol/command_messages.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <set>
 
@@ -95,7 +97,7 @@ TEST(KorusimTest, BroadcastsCheckedGroupsFromItsOwnAddressAtTheirRates)
         EXPECT_NEAR(times[1][i], 0.1 * static_cast<double>(i), 1e-9);
     }
     EXPECT_EQ(times[4].size(), 11u);
-    for (const std::uint16_t slow : {2, 5, 6, 7, 8, 99, 101, 20202}) {
+    for (const std::uint16_t slow : {2, 5, 6, 7, 8, 99, 101, 20106, 20107, 20108, 20109, 20202}) {
         EXPECT_EQ(times[slow].size(), 2u) << "1 Hz, group " << slow;
     }
     EXPECT_EQ(times[101], (std::vector<double>{0.0, 1.0}));
@@ -142,8 +144,10 @@ TEST(KorusimTest, AcknowledgesEveryMessageWithItsNumberAndTransaction)
               std::string::npos);
 
     const std::vector<SFound> echoed = frames_in(harness.display().take());
-    ASSERT_FALSE(echoed.empty());
-    EXPECT_EQ(echoed.back().bytes, mode_message(0, CMessage7::navigate)) << "the mode is echoed";
+    ASSERT_GE(echoed.size(), 2u);
+    EXPECT_EQ(echoed[echoed.size() - 2].bytes, mode_message(0, CMessage7::navigate))
+        << "the mode is echoed";
+    EXPECT_EQ(echoed.back().bytes, installation_message(0));
 }
 
 TEST(KorusimTest, ConnectingControllerGetsTheSettingsEchoed)
@@ -156,7 +160,64 @@ TEST(KorusimTest, ConnectingControllerGetsTheSettingsEchoed)
     for (const SFound &frame : frames_in(harness.display().take())) {
         numbers.push_back(frame.number);
     }
-    EXPECT_EQ(numbers, (std::vector<std::uint16_t>{2, 7, 13}));
+    EXPECT_EQ(numbers, (std::vector<std::uint16_t>{2, 13, 101, 7, 1}));
+}
+
+// A controller reads its copies of the settings again when Message 1 comes, so every burst of
+// echoes ends with it: at power-on, when a controller connects, after a change and every period.
+TEST(KorusimTest, EveryBurstOfEchoesEndsWithMessage1)
+{
+    SOptions options = test_options();
+    options.echo_seconds = 2;
+    CHarness harness(options);
+    CClient controller(harness, harness.korusim().control_port());
+    ASSERT_TRUE(connected(harness, "control port"));
+    controller.send(mode_message(5, CMessage7::navigate));
+    ASSERT_TRUE(controller.wait_for_bytes(52));
+    harness.advance(4.0);
+
+    std::vector<std::vector<std::uint16_t>> bursts(1);
+    for (const SFound &frame : frames_in(harness.display().take())) {
+        if (frame.kind != EFrame_kind::message) {
+            continue;
+        }
+        bursts.back().push_back(frame.number);
+        if (frame.number == 1) {
+            EXPECT_EQ(frame.bytes, installation_message(0));
+            bursts.emplace_back();
+        }
+    }
+    const std::vector<std::uint16_t> all = {2, 13, 101, 7, 1};
+    EXPECT_EQ(bursts, (std::vector<std::vector<std::uint16_t>>{all, all, {7, 1}, all, all, {}}))
+        << "power-on, connection, the mode, at 2 s and at 4 s";
+}
+
+TEST(KorusimTest, TheInstallationIsGuardedAppliedAndEchoed)
+{
+    SOptions options = test_options();
+    options.password = "secret";
+    CHarness harness(options);
+    CClient controller(harness, harness.korusim().control_port());
+    ASSERT_TRUE(connected(harness, "control port"));
+    harness.display().take();
+
+    std::array<float, 21> mounting{};
+    mounting[9] = 0.75f; // sensor 1 lever arm X
+    controller.send(sensor_mounting_message(30, mounting));
+    ASSERT_TRUE(controller.wait_for_bytes(52));
+    CMessage111 log_in;
+    log_in.password().set("secret");
+    log_in.new_password().set("secret");
+    controller.send(sealed(log_in, 31));
+    controller.send(sensor_mounting_message(32, mounting));
+    ASSERT_TRUE(controller.wait_for_bytes(3 * 52));
+    EXPECT_EQ(acknowledgements(controller.received()),
+              (std::vector<SAcknowledged>{{30, 101, 11}, {31, 111, 1}, {32, 101, 1}}));
+
+    const std::vector<SFound> echoed = frames_in(harness.display().take());
+    ASSERT_EQ(echoed.size(), 2u);
+    EXPECT_EQ(echoed[0].bytes, sensor_mounting_message(0, mounting));
+    EXPECT_EQ(echoed[1].bytes, installation_message(0));
 }
 
 TEST(KorusimTest, AChangedGroupListChangesWhatIsBroadcast)
@@ -177,6 +238,28 @@ TEST(KorusimTest, AChangedGroupListChangesWhatIsBroadcast)
     EXPECT_EQ(std::set<std::uint16_t>(sent.begin(), sent.end()), (std::set<std::uint16_t>{1, 101}));
     EXPECT_EQ(sent.size(), 11u);
     EXPECT_NE(harness.log().find("display port: broadcasting groups 101, 1\n"), std::string::npos);
+}
+
+TEST(KorusimTest, TheNavigatorTaskGroupsGoOutAsListedAndShortOnRequest)
+{
+    const auto byte_counts = [](EIin_form form) {
+        SOptions options = test_options();
+        options.display_groups = {20109, 20106};
+        options.iin_form = form;
+        CHarness harness(options);
+        harness.advance(1.0);
+        std::vector<std::pair<std::uint16_t, std::uint16_t>> sent;
+        for (const SFound &frame : groups_only(frames_in(harness.display().take()))) {
+            EXPECT_EQ(frame.status, EFrame_status::ok);
+            sent.emplace_back(frame.number, frame::byte_count_of(frame.bytes));
+        }
+        return sent;
+    };
+    using Sent = std::vector<std::pair<std::uint16_t, std::uint16_t>>;
+    EXPECT_EQ(byte_counts(EIin_form::full),
+              (Sent{{20106, 184}, {20109, 172}, {20106, 184}, {20109, 172}}));
+    EXPECT_EQ(byte_counts(EIin_form::short_form),
+              (Sent{{20106, 104}, {20109, 92}, {20106, 104}, {20109, 92}}));
 }
 
 TEST(KorusimTest, OneControllerAtATime)
@@ -340,7 +423,7 @@ TEST_F(FaultTest, BadChecksumsFailTheCheck)
 {
     const std::vector<SFound> frames =
         frames_in(first_datagrams([](SFault_options &f) { f.bad_checksum_every = 2; }));
-    ASSERT_EQ(frames.size(), 13u);
+    ASSERT_EQ(frames.size(), 19u);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         EXPECT_EQ(frames[i].status, i % 2 == 1 ? EFrame_status::bad_checksum : EFrame_status::ok);
     }
@@ -362,12 +445,12 @@ TEST_F(FaultTest, SplitFramesReassemble)
 {
     const std::vector<SDatagram> datagrams =
         first_datagrams([](SFault_options &f) { f.split_frames = true; });
-    ASSERT_EQ(datagrams.size(), 26u);
+    ASSERT_EQ(datagrams.size(), 38u);
     for (const SDatagram &datagram : datagrams) {
         EXPECT_TRUE(frames_in({datagram}).empty()) << "no datagram holds a whole frame";
     }
     const std::vector<SFound> frames = frames_in(datagrams);
-    ASSERT_EQ(frames.size(), 13u);
+    ASSERT_EQ(frames.size(), 19u);
     for (const SFound &frame : frames) {
         EXPECT_EQ(frame.status, EFrame_status::ok);
     }
@@ -383,7 +466,7 @@ TEST_F(FaultTest, GarbageComesBeforeEveryFrame)
         EXPECT_EQ(datagram.bytes[7], std::byte{'$'});
     }
     const std::vector<SFound> frames = frames_in(datagrams);
-    EXPECT_EQ(frames.size(), 13u);
+    EXPECT_EQ(frames.size(), 19u);
     EXPECT_TRUE(std::all_of(frames.begin(), frames.end(),
                             [](const SFound &f) { return f.status == EFrame_status::ok; }));
 }
@@ -410,7 +493,8 @@ TEST_F(FaultTest, SilenceStopsBroadcastsAndAnswers)
 
     harness.advance(0.2);
     EXPECT_EQ(group_numbers(frames_in(harness.display().take())),
-              (std::vector<std::uint16_t>{1, 2, 4, 5, 6, 7, 8, 99, 101, 20202, 1, 4}))
+              (std::vector<std::uint16_t>{1, 2, 4, 5, 6, 7, 8, 99, 101, 20106, 20107, 20108, 20109,
+                                          20202, 1, 4}))
         << "what is due at 3 s and 3.1 s";
     EXPECT_NE(harness.log().find("fault: silence over"), std::string::npos);
 }

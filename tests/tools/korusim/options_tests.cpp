@@ -44,6 +44,7 @@ TEST(OptionsTest, EveryOptionReachesItsSetting)
         "101",
         "--echo-seconds",
         "2.5",
+        "--iin-short",
         "--start",
         "-12.5,130.25,100,45",
         "--start-time",
@@ -97,6 +98,7 @@ TEST(OptionsTest, EveryOptionReachesItsSetting)
     EXPECT_EQ(o.logging_groups[0], (std::vector<std::uint16_t>{1, 2}));
     EXPECT_EQ(o.logging_groups[1], (std::vector<std::uint16_t>{101}));
     EXPECT_EQ(o.echo_seconds, 2.5);
+    EXPECT_EQ(o.iin_form, EIin_form::short_form);
     EXPECT_EQ(o.start.latitude, -12.5);
     EXPECT_EQ(o.start.longitude, 130.25);
     EXPECT_EQ(o.start.altitude, 100);
@@ -137,6 +139,7 @@ TEST(OptionsTest, NothingGivenMeansTheComputersDefaults)
     EXPECT_EQ(o.logging_ports[0], 5602);
     EXPECT_EQ(o.logging_ports[1], 5603);
     EXPECT_TRUE(o.display_groups.empty()) << "every simulated group";
+    EXPECT_EQ(o.iin_form, EIin_form::full);
     EXPECT_EQ(o.watchdog_seconds, 30);
     EXPECT_TRUE(o.faults.responses.empty());
     EXPECT_TRUE(parsed({"--help"}).help);
@@ -153,7 +156,8 @@ TEST(OptionsTest, MistakesAreNamed)
         {{"--local", "127.0.0"}, "--local: '127.0.0' is not an IPv4 address"},
         {{"--display-port", "0"}, "--display-port: '0' is not a whole number from 1 to 65535"},
         {{"--groups", "1,3"},
-         "--groups: group 3 is not simulated (simulated: 1, 2, 4, 5, 6, 7, 8, 99, 101, 20202)"},
+         "--groups: group 3 is not simulated (simulated: 1, 2, 4, 5, 6, 7, 8, 99, 101, 20106, "
+         "20107, 20108, 20109, 20202)"},
         {{"--groups", "1,,2"}, "--groups: '' is not a group number"},
         {{"--rate", "1:10"}, "--rate: '1:10' is not GROUP=HZ"},
         {{"--rate", "7=fast"}, "--rate: 'fast' is not a number from 0 to 1000"},
@@ -184,6 +188,7 @@ TEST(OptionsTest, HelpExplainsEveryOptionWithinEightyColumns)
                                           "--log-groups LIST",
                                           "--log-groups-2 LIST",
                                           "--echo-seconds S",
+                                          "--iin-short",
                                           "--start LAT,LON,ALT[,HEADING]",
                                           "--start-time YYYY-MM-DDTHH:MM:SS",
                                           "--align-seconds S",
@@ -215,7 +220,8 @@ TEST(OptionsTest, HelpExplainsEveryOptionWithinEightyColumns)
     for (std::string word; words >> word;) {
         flowing += word + " ";
     }
-    EXPECT_NE(flowing.find("Defaults: 10 Hz: 1, 4; 1 Hz: 2, 5, 6, 7, 8, 99, 101, 20202"),
+    EXPECT_NE(flowing.find("Defaults: 10 Hz: 1, 4; 1 Hz: 2, 5, 6, 7, 8, 99, 101, 20106, 20107, "
+                           "20108, 20109, 20202"),
               std::string::npos);
     std::istringstream lines(help);
     for (std::string line; std::getline(lines, line);) {

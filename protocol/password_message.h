@@ -1,6 +1,5 @@
 #pragma once
-// The password message of the password dialogs. Standard library and protocol only, so that the
-// simulator and the tests can use it without a widget.
+// The password message: the controller logs in with the settings password, or changes it.
 
 #include "protocol/group_base.h"
 
