@@ -194,7 +194,8 @@ TValueLabel *TFormTarvo::add_value(QGridLayout *grid, EValue which, int row, int
 {
     auto *label = new TValueLabel(grid->parentWidget());
     label->setObjectName(value_names[which]);
-    QFont font("Arial", 10);
+    // Bold, in the window's family and size, so that it scales with the window.
+    QFont font;
     font.setBold(true);
     label->setFont(font);
     const bool left_aligned =
@@ -271,7 +272,6 @@ void TFormTarvo::build_display()
     grid->addWidget(new QLabel(tr("Disk Usage")), 5, 0);
     m_disk_gauge = new TFloatGauge(status_box);
     m_disk_gauge->setObjectName("ScsiGauge");
-    m_disk_gauge->setMinimumHeight(18);
     grid->addWidget(m_disk_gauge, 5, 1);
     m_lidar_caption = new QLabel(tr("Lidar Status"));
     m_lidar_caption->setObjectName("LidarStatusCaption");
@@ -628,18 +628,26 @@ void TFormTarvo::SetDataStale(bool stale)
 
 // --- showing and closing ----------------------------------------------------------------
 
+// The main form is shown by the program, not through ShowView, and rescales all the same.
 void TFormTarvo::showEvent(QShowEvent *event)
 {
-    TFormMain::showEvent(event);
-    mark_shown_by_show_view();
-    // Never narrower than the tool bar up to the Monitor button, nor lower than nine tenths of
-    // the height it first had.
     if (m_first_height == 0) {
         m_first_height = height();
     }
-    const int minimum_width =
+    mark_shown_by_show_view();
+    TFormMain::showEvent(event);
+    setMinimumSize(readable_minimum_size());
+}
+
+// Never narrower than the tool bar up to the Monitor button, nor lower than nine tenths of the
+// height it first had, nor smaller than its content at the smallest font.
+QSize TFormTarvo::readable_minimum_size() const
+{
+    const QSize readable = TFormMain::readable_minimum_size();
+    const int tool_bar_width =
         tool_bar()->x() + monitor_button()->x() + monitor_button()->width() + 10;
-    setMinimumSize(minimum_width, m_first_height * 9 / 10);
+    return {std::max(readable.width(), tool_bar_width),
+            std::max(readable.height(), m_first_height * 9 / 10)};
 }
 
 bool TFormTarvo::FormCloseQuery()

@@ -78,6 +78,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    QSize readable_minimum_size() const override;
     bool FormCloseQuery() override;
 
 private:

@@ -8,6 +8,8 @@
 #include <QHeaderView>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 enum EColumn { transaction_column, message_column, response_column, new_column, parameter_column };
@@ -33,12 +35,14 @@ TFormCommandReply::TFormCommandReply(QWidget *parent)
     auto *body = new QWidget(BorderBevel());
     m_ui->setupUi(body);
     content()->addWidget(body);
-    for (const auto &[column, width] : column_widths) {
-        m_ui->ListView1->header()->resizeSection(column, width);
-    }
-    // The list and the Close button keep their sizes of text when the window is scaled.
+    // The list and the Close button keep their sizes of text when the window is scaled, so
+    // that the columns, as wide as designed or as their titles, stay so.
     exclude_from_scaling(m_ui->ListView1);
     exclude_from_scaling(buttonClose());
+    QHeaderView *header = m_ui->ListView1->header();
+    for (const auto &[column, width] : column_widths) {
+        header->resizeSection(column, std::max(width, header->sectionSizeHint(column)));
+    }
     Get(Program().messages, m_message0);
 }
 

@@ -8,8 +8,10 @@
 #include <QLayout>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -40,6 +42,15 @@ void TFormKoruView::showEvent(QShowEvent *event)
         // Set first, so that the geometry is saved at close even when reading it failed.
         m_geometry_restored = true;
         restore_geometry();
+    }
+    // The size the window first shows at, designed or restored, is what its fonts scale from:
+    // taken once the showing is over and the content is polished and laid out.
+    if (m_reference_size.isEmpty() && shown_by_show_view()) {
+        QTimer::singleShot(0, this, [this] {
+            if (m_reference_size.isEmpty() && isVisible()) {
+                record_reference();
+            }
+        });
     }
 }
 
@@ -81,9 +92,12 @@ void TFormKoruView::save_geometry() const
     settings.set_value(width_value, width());
 }
 
+// A font set on the widget itself, point size included, is not replaced by the window's.
 void TFormKoruView::exclude_from_scaling(QWidget *widget)
 {
-    m_excluded.emplace_back(widget);
+    QFont own = widget->font();
+    own.setPointSizeF(own.pointSizeF());
+    widget->setFont(own);
 }
 
 void TFormKoruView::show_values_stale(bool stale)
@@ -98,39 +112,32 @@ void TFormKoruView::show_values_stale(bool stale)
 void TFormKoruView::resizeEvent(QResizeEvent *event)
 {
     TFormKoruBase::resizeEvent(event);
-    if (m_reference_size.isEmpty()) {
-        if (shown_by_show_view() && isVisible()) {
-            record_reference();
-        }
-        return;
+    if (!m_reference_size.isEmpty()) {
+        scale_fonts();
     }
-    scale_fonts();
 }
 
-// Records the size and fonts that scaling starts from. On a screen larger than the design screen
-// a window shown at its design size first grows in proportion to the screen, within it; a window
-// the user left at a size of their choosing keeps that size (growing it again at every start
-// would make it creep larger run after run).
+// Records the size and font that scaling starts from, and the smallest readable size. On a
+// screen larger than the design screen a window shown at its design size first grows in
+// proportion to the screen, within it; a window the user left at a size of their choosing keeps
+// that size (growing it again at every start would make it creep larger run after run).
 void TFormKoruView::record_reference()
 {
+    // Any layout request still pending from the showing first, so that the size taken is the
+    // one the window settles at.
+    layout()->activate();
     m_reference_size = size();
-    // From here on the window's size decides the fonts, not the other way round: the content's
-    // minimum at the reference stays the window's minimum, and larger fonts never push the
-    // window to grow.
-    setMinimumSize(layout()->minimumSize());
+    m_reference_point_size = font().pointSizeF();
+    m_applied_point_size = m_reference_point_size;
+    // From here on the window's size decides the fonts, not the other way round.
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
-    for (QWidget *widget : findChildren<QWidget *>()) {
-        const bool excluded =
-            std::any_of(m_excluded.begin(), m_excluded.end(), [widget](const auto &e) {
-                return e == widget || (e != nullptr && e->isAncestorOf(widget));
-            });
-        if (!excluded) {
-            m_fonts.push_back({widget, widget->font().pointSizeF()});
-        }
-    }
-    m_fonts.push_back({this, font().pointSizeF()});
+    apply_point_size(std::min(smallest_point_size, m_reference_point_size));
+    m_readable_minimum = content_minimum_size();
+    apply_point_size(m_reference_point_size);
+    setMinimumSize(readable_minimum_size());
 
     if (m_geometry_from_store) {
+        scale_fonts();
         return;
     }
     const QRect screen = screen_area(*this);
@@ -148,20 +155,45 @@ void TFormKoruView::record_reference()
     }
 }
 
-// Fonts follow the smaller of the two ratios, so that text never outgrows its place.
+// Fonts follow the smaller of the two ratios to the reference size, both ways, never below the
+// smallest readable size; where a larger font would not fit (margins and spacings do not grow
+// with it) the largest that fits is taken.
 void TFormKoruView::scale_fonts()
 {
     const qreal ratio = std::min(static_cast<qreal>(width()) / m_reference_size.width(),
                                  static_cast<qreal>(height()) / m_reference_size.height());
-    if (std::abs(ratio - m_applied_ratio) < 0.01) {
+    const qreal smallest = std::min(smallest_point_size, m_reference_point_size);
+    // Quarter points: finer steps change nothing visible and cost a relayout each.
+    qreal point_size = std::max(smallest, std::floor(m_reference_point_size * ratio * 4) / 4);
+    apply_point_size(point_size);
+    while (point_size > smallest) {
+        const QSize needed = content_minimum_size();
+        if (needed.width() <= width() && needed.height() <= height()) {
+            break;
+        }
+        point_size = std::max(smallest, point_size - 0.25);
+        apply_point_size(point_size);
+    }
+}
+
+void TFormKoruView::apply_point_size(qreal point_size)
+{
+    if (point_size == m_applied_point_size) {
         return;
     }
-    m_applied_ratio = ratio;
-    for (const SFont_entry &entry : m_fonts) {
-        if (entry.widget != nullptr && entry.point_size > 0) {
-            QFont font = entry.widget->font();
-            font.setPointSizeF(entry.point_size * ratio);
-            entry.widget->setFont(font);
-        }
+    m_applied_point_size = point_size;
+    QFont scaled = font();
+    scaled.setPointSizeF(point_size);
+    setFont(scaled);
+}
+
+// What the content needs at the fonts applied now. Every layout's cache is dropped first: a font
+// change reaches the controls at once, but the layouts learn of it only later.
+QSize TFormKoruView::content_minimum_size() const
+{
+    for (QLayout *nested : findChildren<QLayout *>()) {
+        nested->invalidate();
     }
+    layout()->invalidate();
+    return layout()->totalMinimumSize();
 }

@@ -1,5 +1,6 @@
 #include "shell/Form_main.h"
 
+#include "controls/value_label.h"
 #include "display/formats.h"
 #include "display/record_status.h"
 #include "display/status_texts.h"
@@ -47,6 +48,10 @@ constexpr int mode_echoes_to_skip = 2;
 // The status bar's panels and their widths as designed.
 enum EPanel { date_panel, time1_panel, time2_panel, pc_card_panel, connection_panel };
 constexpr int panel_design_widths[] = {90, 125, 125, 125, 150};
+// The connection panel's texts, in the order of TFormMain::EConnection.
+constexpr int connection_texts[] = {string_id::state_waiting, string_id::state_monitor,
+                                    string_id::state_connecting, string_id::state_connected,
+                                    string_id::state_disconnecting};
 
 // Values the main window keeps per user, besides its geometry.
 constexpr char data_dir_value[] = "DataDir";
@@ -69,6 +74,36 @@ constexpr SStatus_alarm status_alarms[] = {
     {15, string_id::alarm_logging_full},
     {12, string_id::alarm_logging_error},
 };
+
+// What each panel may show at its widest: dates of every month, time tags of every type, the
+// PC-card states and the connection states.
+QStringList panel_widest_texts(EPanel panel)
+{
+    QStringList texts{LoadText(string_id::not_available)};
+    switch (panel) {
+    case date_panel:
+        for (int month = 1; month <= 12; ++month) {
+            texts.append(FormatShortDate(2088, month, 28));
+        }
+        break;
+    case time1_panel:
+    case time2_panel:
+        texts.append(FormatTimeTag(9999.0 * 3600.0 + 3599.0, 0, false));
+        for (int type = 1; type <= 3; ++type) {
+            texts.append(FormatTimeTag(86399.0, type, false));
+        }
+        break;
+    case pc_card_panel:
+        texts.append(PcCardStatusTexts());
+        break;
+    case connection_panel:
+        for (const int state : connection_texts) {
+            texts.append(LoadText(state));
+        }
+        break;
+    }
+    return texts;
+}
 
 QString time_tag(CGroup_record &record, TScalar<double> &time, std::uint8_t type)
 {
@@ -232,15 +267,29 @@ void TFormMain::build_status_bar()
     m_status_bar->setObjectName("StatusBar1");
     m_status_bar->setSizeGripEnabled(true);
     for (int panel = 0; panel < 5; ++panel) {
-        m_panels[panel] = new QLabel(m_status_bar);
+        m_panels[panel] = new TValueLabel(m_status_bar);
         m_panels[panel]->setObjectName(QString("StatusPanel%1").arg(panel));
         m_panels[panel]->setFrameShape(QFrame::Panel);
         m_panels[panel]->setFrameShadow(QFrame::Sunken);
-        m_panels[panel]->setFixedWidth(panel_design_widths[panel]);
+        m_panels[panel]->SetWidestTexts(panel_widest_texts(static_cast<EPanel>(panel)));
+        m_panels[panel]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         m_status_bar->addPermanentWidget(m_panels[panel]);
     }
     layout()->addWidget(m_status_bar);
     exclude_from_scaling(m_status_bar);
+    size_panels(1, 1);
+}
+
+// Each panel grows to its share of the bar (`bar_width` of `reference_width`) and is never
+// narrower than its widest text. The share is an upper bound, not a minimum, so that a bar made
+// wide once does not keep the window from being made small again.
+void TFormMain::size_panels(int bar_width, int reference_width)
+{
+    for (int panel = 0; panel < 5; ++panel) {
+        m_panels[panel]->setMaximumWidth(
+            std::max(panel_design_widths[panel] * bar_width / reference_width,
+                     m_panels[panel]->minimumSizeHint().width()));
+    }
 }
 
 // Each panel keeps its designed share of the bar. The share is taken once the bar has a width:
@@ -256,10 +305,7 @@ void TFormMain::resizeEvent(QResizeEvent *event)
         m_status_bar_reference = bar_width;
         return;
     }
-    for (int panel = 0; panel < 5; ++panel) {
-        m_panels[panel]->setFixedWidth(panel_design_widths[panel] * bar_width /
-                                       m_status_bar_reference);
-    }
+    size_panels(bar_width, m_status_bar_reference);
 }
 
 void TFormMain::showEvent(QShowEvent *event)
@@ -277,11 +323,8 @@ void TFormMain::showEvent(QShowEvent *event)
 
 void TFormMain::set_connection(EConnection state)
 {
-    static constexpr int texts[] = {string_id::state_waiting, string_id::state_monitor,
-                                    string_id::state_connecting, string_id::state_connected,
-                                    string_id::state_disconnecting};
     m_connection = state;
-    m_panels[connection_panel]->setText(LoadText(texts[static_cast<int>(state)]));
+    m_panels[connection_panel]->setText(LoadText(connection_texts[static_cast<int>(state)]));
     emit status_changed();
 }
 

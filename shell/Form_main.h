@@ -30,6 +30,7 @@ class QMenu;
 class QMenuBar;
 class QStatusBar;
 class QTimer;
+class TValueLabel;
 class QToolBar;
 class QToolButton;
 struct SLoad_result;
@@ -153,6 +154,7 @@ private:
     void build_menus();
     void build_tool_bar();
     void build_status_bar();
+    void size_panels(int bar_width, int reference_width);
     QMenu *add_menu(QMenuBar *bar, const QString &caption, const QString &name);
     QMenu *add_menu(QMenu *parent, const QString &caption, const QString &name);
     // An entry whose window is not there yet: shown, never enabled.
@@ -222,7 +224,7 @@ private:
     QToolButton *m_navigate_button = nullptr;
     QToolButton *m_diagnostics_button = nullptr;
     QStatusBar *m_status_bar = nullptr;
-    QLabel *m_panels[5] = {};
+    TValueLabel *m_panels[5] = {};
     int m_status_bar_reference = 0;
     QTimer *m_watchdog = nullptr;
     QTimer *m_start_wait = nullptr;

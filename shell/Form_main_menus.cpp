@@ -68,6 +68,7 @@ void TFormMain::build_menus()
     m_menu_bar = new QMenuBar(this);
     m_menu_bar->setObjectName("MainMenu");
     layout()->setMenuBar(m_menu_bar);
+    exclude_from_scaling(m_menu_bar);
     constexpr auto controller = EMenu_rule::controller;
 
     QMenu *file = add_menu(m_menu_bar, tr("&File"), "File1");

@@ -10,6 +10,11 @@ TFormSetPassword::TFormSetPassword(QWidget *parent)
 {
     auto *body = new QWidget(BorderBevel());
     m_ui->setupUi(body);
+    // Set before the dialog is first laid out, so that its size makes room for the wrapped notes
+    // and the entries keep their height.
+    m_ui->LabelNotes->setText(tr("The new password replaces the old password. The minimum "
+                                 "password length is %1 characters.")
+                                  .arg(shortest_password));
     content()->addWidget(body);
 }
 
@@ -38,9 +43,6 @@ QLabel *TFormSetPassword::LabelNotes() const
 void TFormSetPassword::showEvent(QShowEvent *event)
 {
     TFormPasswordBase::showEvent(event);
-    m_ui->LabelNotes->setText(tr("The new password replaces the old password. The minimum "
-                                 "password length is %1 characters.")
-                                  .arg(shortest_password));
     refused();
 }
 

@@ -8,8 +8,10 @@
 #include "frame_bytes.h"
 #include "navigation_frames.h"
 #include "qstring_printer.h"
+#include "clipped_controls.h"
 #include "recording_feedback.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -211,6 +213,39 @@ TEST_F(NavigationViewTest, ResetBlanksEveryValueAndTurnsTheLampsOff)
     EXPECT_FALSE(form->GaugeVesselSpeed()->HasValue());
     deliver(disk(240, 1000));
     EXPECT_TRUE(form->ScsiGauge()->HasValue());
+}
+
+} // namespace
+
+namespace {
+
+// Every value label reads whole at the size the window starts at, at the smallest it allows and
+// when made large; fonts follow the window both ways and come back to where they started.
+TEST_F(NavigationViewTest, EveryValueFitsItsWidestTextAtEverySize)
+{
+    form->show();
+    QCoreApplication::processEvents();
+    const QSize start_size = form->size();
+    const qreal start_points = form->font().pointSizeF();
+    EXPECT_TRUE(ClippedValueLabels(*form).isEmpty()) << ClippedValueLabels(*form).join("; ").toStdString();
+
+    form->resize(640, 380);
+    QCoreApplication::processEvents();
+    EXPECT_GE(form->width(), form->minimumWidth());
+    EXPECT_LT(form->font().pointSizeF(), start_points);
+    EXPECT_GE(form->font().pointSizeF(), TFormKoruView::smallest_point_size);
+    EXPECT_TRUE(ClippedValueLabels(*form).isEmpty()) << ClippedValueLabels(*form).join("; ").toStdString();
+    EXPECT_GE(form->ScsiGauge()->height(), form->ScsiGauge()->minimumSizeHint().height())
+        << "the disk gauge's text is not struck through by its border";
+
+    form->resize(1400, 900);
+    QCoreApplication::processEvents();
+    EXPECT_GT(form->font().pointSizeF(), start_points);
+    EXPECT_TRUE(ClippedValueLabels(*form).isEmpty()) << ClippedValueLabels(*form).join("; ").toStdString();
+
+    form->resize(start_size);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->font().pointSizeF(), start_points) << "small, then large: as at the start";
 }
 
 } // namespace

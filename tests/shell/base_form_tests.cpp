@@ -8,6 +8,7 @@
 #include "qstring_printer.h"
 #include "recording_feedback.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -23,7 +24,6 @@ public:
     CTest_view() : TFormKoruView("FormTestView"), label(new QLabel("Latitude", BorderBevel()))
     {
         content()->addWidget(label);
-        label->setFont(QFont("Arial", 10));
     }
     QLabel *label;
 };
@@ -103,16 +103,33 @@ TEST_F(BaseFormTest, FontsFollowTheSmallerOfTheTwoRatios)
 {
     CTest_view view;
     ShowView(view);
-    view.resize(200, 150);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    const qreal design = view.label->font().pointSizeF();
+    // Scaling starts from the size the window first showed at, before it grew with the screen.
+    const QSize design_size = view.reference_size();
+    const qreal design = view.reference_point_size();
 
-    view.resize(400, 150);
+    view.resize(design_size.width() * 2, design_size.height());
     EXPECT_DOUBLE_EQ(view.label->font().pointSizeF(), design) << "height did not grow";
-    view.resize(400, 300);
+    view.resize(design_size * 2);
     EXPECT_DOUBLE_EQ(view.label->font().pointSizeF(), design * 2);
-    view.resize(300, 300);
+    view.resize(design_size * 1.5);
     EXPECT_DOUBLE_EQ(view.label->font().pointSizeF(), design * 1.5);
+    view.resize(design_size);
+    EXPECT_DOUBLE_EQ(view.label->font().pointSizeF(), design) << "and back";
+}
+
+// However small the window is made, its text stays readable: the font stops at its smallest
+// size, and the window at the size its content needs in that font.
+TEST_F(BaseFormTest, FontsStopAtTheSmallestReadableSize)
+{
+    CTest_view view;
+    ShowView(view);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.resize(10, 10);
+    QCoreApplication::processEvents();
+    EXPECT_DOUBLE_EQ(view.label->font().pointSizeF(), TFormKoruView::smallest_point_size);
+    EXPECT_GE(view.label->height(), view.label->minimumSizeHint().height());
+    EXPECT_GE(view.label->width(), view.label->minimumSizeHint().width());
 }
 
 TEST_F(BaseFormTest, SettingsDialogSendsOnlyForTheController)

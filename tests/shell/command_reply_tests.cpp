@@ -7,6 +7,7 @@
 #include "shell/start_windows.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -105,6 +106,16 @@ TEST_F(CommandReplyTest, OptionsAreShownAndKeptWithoutAConnection)
     EXPECT_TRUE(program.options.advanced_menus);
     EXPECT_TRUE(program.options.system_menu);
     EXPECT_FALSE(options.isVisible());
+}
+
+// Every column title reads whole: "Transaction Number" is wider than the column as designed.
+TEST_F(CommandReplyTest, EveryColumnIsAsWideAsItsTitle)
+{
+    ShowView(windows.command_reply());
+    QHeaderView *header = list()->header();
+    for (int column = 0; column < header->count(); ++column) {
+        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << column;
+    }
 }
 
 } // namespace

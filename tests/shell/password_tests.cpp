@@ -161,4 +161,15 @@ TEST_F(PasswordTest, GuardedDialogAsksForThePasswordWhileTheSetupIsProtected)
     EXPECT_FALSE(dialog.Image1()->pixmap().isNull());
 }
 
+// The notes under the entries wrap over several lines; the entries keep their full height.
+TEST_F(PasswordTest, SetPasswordEntriesAreTallEnoughForTheirText)
+{
+    TFormSetPassword dialog;
+    dialog.show();
+    QCoreApplication::processEvents();
+    for (QLineEdit *entry : {dialog.OldPassword(), dialog.NewPassword1(), dialog.NewPassword2()}) {
+        EXPECT_GE(entry->height(), entry->minimumSizeHint().height()) << qPrintable(entry->objectName());
+    }
+}
+
 } // namespace
