@@ -1,11 +1,11 @@
 // Tarvo: the operator's controller for the KORU computer.
 
 #include "app/command_line.h"
+#include "app/window_rows.h"
 #include "automation/status_service.h"
 #include "display/Form_tarvo.h"
 #include "resources/images.h"
 #include "shell/program.h"
-#include "shell/start_windows.h"
 
 #include <QApplication>
 
@@ -41,7 +41,7 @@ int main(int argc, char **argv)
 
     CProgram program;
     TFormTarvo main_form(line.start);
-    const CStart_windows start_windows(main_form);
+    CWindow_table windows(main_form, WindowRows());
     main_form.show();
     main_form.apply_start_options();
     CStatus_service automation(main_form);

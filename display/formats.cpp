@@ -41,6 +41,31 @@ QString FormatCount(std::uint32_t value, bool valid)
     return valid ? QString::number(value) : not_available();
 }
 
+QString FormatInteger(long long value, bool valid)
+{
+    return valid ? QString::number(value) : not_available();
+}
+
+QString FormatHex(std::uint32_t value, int width, bool zero_padded, bool valid)
+{
+    if (!valid) {
+        return not_available();
+    }
+    return QString::number(value, 16).toUpper().rightJustified(width, zero_padded ? '0' : ' ');
+}
+
+QString FormatDotted(std::uint32_t value, bool valid)
+{
+    if (!valid) {
+        return not_available();
+    }
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(value >> 24)
+        .arg((value >> 16) & 0xFFu)
+        .arg((value >> 8) & 0xFFu)
+        .arg(value & 0xFFu);
+}
+
 QString FormatAngle360(double degrees, bool valid)
 {
     constexpr double largest_shown = 359.999;

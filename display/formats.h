@@ -11,8 +11,19 @@
 // when the value is not valid or not a finite number.
 QString FormatValue(std::string_view pattern, double value, bool valid);
 
-// An unsigned count in decimal, or "N/A" when not valid.
+// An unsigned count in decimal ("%u"), or "N/A" when not valid.
 QString FormatCount(std::uint32_t value, bool valid);
+
+// A signed number in decimal ("%d"), or "N/A" when not valid.
+QString FormatInteger(long long value, bool valid);
+
+// An unsigned number in upper-case hexadecimal with at least `width` digits, padded on the left
+// with blanks ("%4X") or with zeros ("%4.4X"), or "N/A" when not valid.
+QString FormatHex(std::uint32_t value, int width, bool zero_padded, bool valid);
+
+// The four bytes of `value`, most significant first, joined by dots ("192.168.1.20"), or "N/A"
+// when not valid.
+QString FormatDotted(std::uint32_t value, bool valid);
 
 // A heading or track angle with three decimals; above 359.999 it reads 0.000 (never 360.000).
 QString FormatAngle360(double degrees, bool valid);

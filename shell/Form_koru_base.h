@@ -5,6 +5,8 @@
 #include "net/data_windows.h"
 
 #include <QDialog>
+#include <QMap>
+#include <QString>
 
 class QFrame;
 class QHBoxLayout;
@@ -23,6 +25,12 @@ public:
     QVBoxLayout *content() const { return m_content; }
     QPushButton *buttonClose() const { return m_close; }
     bool shown_by_show_view() const { return m_shown_by_show_view; }
+
+    // Brings what the controls show up to date with the data taken in, for a window that fills
+    // its controls later than the data comes.
+    virtual void RefreshDisplay() {}
+    // What the window paints rather than puts in controls (a plot, a dial), by name, as text.
+    virtual QMap<QString, QString> PaintedValues() const { return {}; }
 
 protected:
     // The row of buttons under the frame, right-aligned.

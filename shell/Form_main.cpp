@@ -12,9 +12,6 @@
 #include "platform/window_message.h"
 #include "resources/string_ids.h"
 #include "resources/texts.h"
-#include "shell/Form_options.h"
-#include "shell/Form_password.h"
-#include "shell/Form_set_password.h"
 
 #include <QAbstractItemView>
 #include <QAction>

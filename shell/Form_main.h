@@ -11,7 +11,6 @@
 #include "shell/Form_koru_view.h"
 #include "shell/computer_list.h"
 #include "shell/program.h"
-#include "shell/vcl_auto_ptr.h"
 
 #include <QMessageBox>
 #include <QString>
@@ -34,9 +33,6 @@ class TValueLabel;
 class QToolBar;
 class QToolButton;
 struct SLoad_result;
-class TFormOptions;
-class TFormPassword;
-class TFormSetPassword;
 
 // How the program was started: the command line's choices.
 struct SStart_options {
@@ -99,8 +95,15 @@ public:
     QAction *menu_entry(const QString &name) const;
     // The mode entry that carries the check mark, as the status texts read it.
     EChecked_mode checked_mode() const;
-    // Makes the entry `name`, made before its window existed, run `action` while `window` lives.
-    void build_entry(const QString &name, QObject *window, std::function<void()> action);
+    // Makes the entry `name`, made before its window existed, run `action` while `context` lives.
+    void build_entry(const QString &name, QObject *context, std::function<void()> action);
+    // Whether the entry `name` may be used now: who may use it, and whether it was built.
+    bool entry_allowed(const QString &name) const;
+    // A settings dialog opened from a menu: the program's other windows are put in front of the
+    // main window first, then the dialog runs modally.
+    void OpenDialog(TFormKoruBase &dialog);
+    // Shows or hides the menus the options choose.
+    void apply_options();
 
     // The commands of the menus.
     void TwanCalibrationClick(CMessage109::ECommand command);
@@ -111,9 +114,6 @@ public:
     // Settings files on the PC.
     void SaveKoruConfig1Click();
     void LoadKoruConfig1Click();
-    // The dialogs of the main window.
-    void SetPassword1Click();
-    void Options1Click();
 
 signals:
     // The connection panel, or the list or choice of computers, changed. What the computer sends
@@ -161,7 +161,6 @@ private:
     void add_unbuilt(QMenu *menu, const QString &caption, const QString &name,
                      EMenu_rule rule = EMenu_rule::always, bool guarded = false);
     void enable_entries();
-    void apply_options();
 
     void set_connection(EConnection state);
     void set_mode_buttons_enabled(bool all);
@@ -230,9 +229,6 @@ private:
     QTimer *m_start_wait = nullptr;
     QActionGroup *m_mode_entries = nullptr;
     std::map<QString, SEntry> m_entries;
-    TVcl_auto_ptr<TFormPassword> m_password_dialog;
-    TVcl_auto_ptr<TFormSetPassword> m_set_password_dialog;
-    TVcl_auto_ptr<TFormOptions> m_options_dialog;
 
     EConnection m_connection = EConnection::waiting;
     int m_data_received = 0;

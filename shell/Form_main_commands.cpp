@@ -5,9 +5,6 @@
 #include "net/socket_control.h"
 #include "platform/user_feedback.h"
 #include "resources/string_ids.h"
-#include "shell/Form_options.h"
-#include "shell/Form_password.h"
-#include "shell/Form_set_password.h"
 #include "shell/settings_file.h"
 
 #include <QAction>
@@ -49,7 +46,9 @@ bool TFormMain::confirm(int question)
 
 bool TFormMain::ask_password()
 {
-    return RunDialog(m_password_dialog.get()) == QDialog::Accepted;
+    IWindow_directory *windows = Program().window_directory;
+    TFormKoruBase *password = windows != nullptr ? windows->window("FormPassword") : nullptr;
+    return password != nullptr && RunDialog(*password) == QDialog::Accepted;
 }
 
 bool TFormMain::EnsureLoggedIn()
@@ -226,15 +225,8 @@ void TFormMain::report_load(const SLoad_result &result, const QString &path)
 
 // --- dialogs -----------------------------------------------------------------------------
 
-void TFormMain::SetPassword1Click()
+void TFormMain::OpenDialog(TFormKoruBase &dialog)
 {
     send_to_back();
-    RunDialog(m_set_password_dialog.get());
-}
-
-void TFormMain::Options1Click()
-{
-    send_to_back();
-    RunDialog(m_options_dialog.get());
-    apply_options();
+    RunDialog(dialog);
 }

@@ -44,17 +44,35 @@ QAction *TFormMain::add_entry(QMenu *menu, const QString &caption, const QString
     return entry;
 }
 
-void TFormMain::build_entry(const QString &name, QObject *window, std::function<void()> action)
+void TFormMain::build_entry(const QString &name, QObject *context, std::function<void()> action)
 {
     SEntry &entry = m_entries.at(name);
-    connect(entry.action, &QAction::triggered, window, std::move(action));
+    connect(entry.action, &QAction::triggered, context, std::move(action));
     entry.built = true;
     entry.action->setEnabled(entry.rule == EMenu_rule::always);
-    connect(window, &QObject::destroyed, this, [this, name] {
+    connect(context, &QObject::destroyed, this, [this, name] {
         SEntry &gone = m_entries.at(name);
         gone.built = false;
         gone.action->setEnabled(false);
     });
+}
+
+bool TFormMain::entry_allowed(const QString &name) const
+{
+    const auto found = m_entries.find(name);
+    if (found == m_entries.end() || !found->second.built) {
+        return false;
+    }
+    switch (found->second.rule) {
+    case EMenu_rule::controller:
+        return is_controller();
+    case EMenu_rule::controller_save_hidden:
+        return is_controller() &&
+               (Program().save_progress == nullptr || !Program().save_progress->is_shown());
+    case EMenu_rule::always:
+        break;
+    }
+    return true;
 }
 
 void TFormMain::add_unbuilt(QMenu *menu, const QString &caption, const QString &name,
@@ -124,8 +142,7 @@ void TFormMain::build_menus()
     add_unbuilt(installation, tr("&User Accuracy..."), "UserAccuracy1");
     add_unbuilt(installation, tr("&KORU IP Address..."), "KoruIpAddress1", EMenu_rule::always,
                 true);
-    add_entry(installation, tr("&Set Password..."), "SetPassword1", controller,
-              [this] { SetPassword1Click(); });
+    add_unbuilt(installation, tr("&Set Password..."), "SetPassword1", controller);
     add_unbuilt(settings, tr("Display &Port..."), "DisplayPort1");
     add_entry(settings, tr("&Save Settings"), "SaveSettings1", EMenu_rule::controller_save_hidden,
               [this] { SaveSettings1Click(); });
@@ -168,8 +185,7 @@ void TFormMain::build_menus()
         ToolButtonMonitorClick();
     })->setCheckable(true);
     tools->addSeparator();
-    add_entry(tools, tr("&Options..."), "Options1", EMenu_rule::always,
-              [this] { Options1Click(); });
+    add_unbuilt(tools, tr("&Options..."), "Options1");
     add_unbuilt(tools, tr("Con&figuration..."), "Configuration1", EMenu_rule::always, true);
     add_entry(tools, tr("Configure &GNSS"), "ConfigureGnss1", controller,
               [this] { GnssControlClick(CMessage10::reconfigure); });
@@ -230,17 +246,9 @@ QAction *TFormMain::menu_entry(const QString &name) const
 // the padlock while the user is not logged in.
 void TFormMain::enable_entries()
 {
-    const bool save_hidden =
-        Program().save_progress == nullptr || !Program().save_progress->is_shown();
     const QIcon padlock(":/images/padlock_locked.png");
     for (auto &[name, entry] : m_entries) {
-        bool allowed = true;
-        if (entry.rule == EMenu_rule::controller) {
-            allowed = is_controller();
-        } else if (entry.rule == EMenu_rule::controller_save_hidden) {
-            allowed = is_controller() && save_hidden;
-        }
-        const bool enabled = entry.built && allowed;
+        const bool enabled = entry_allowed(name);
         entry.action->setEnabled(enabled);
         if (entry.guarded) {
             entry.action->setIcon(enabled && m_user_not_logged_in ? padlock : QIcon());

@@ -84,6 +84,22 @@ protected:
     ~IDde_server() = default;
 };
 
+class TFormKoruBase;
+
+// The table of windows' part: every window of the program by its object name.
+class IWindow_directory {
+public:
+    // The object names of the windows the table makes.
+    virtual QStringList names() const = 0;
+    // The window, made now if it is made on first use; null for an unknown name.
+    virtual TFormKoruBase *window(const QString &name) = 0;
+    // Opens the window as its menu entry does; false when it has none or the entry is disabled.
+    virtual bool open(const QString &name) = 0;
+
+protected:
+    ~IWindow_directory() = default;
+};
+
 class CProgram {
 public:
     // The program has one of these at a time; creating it makes it the current one.
@@ -103,6 +119,7 @@ public:
     IMessage_log *message_log = nullptr;
     ISave_progress *save_progress = nullptr;
     IDde_server *dde_server = nullptr;
+    IWindow_directory *window_directory = nullptr;
 };
 
 CProgram &Program();

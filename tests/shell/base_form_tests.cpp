@@ -3,7 +3,6 @@
 #include "platform/settings_store.h"
 #include "shell/Form_koru_settings.h"
 #include "shell/program.h"
-#include "shell/vcl_auto_ptr.h"
 
 #include "qstring_printer.h"
 #include "recording_feedback.h"
@@ -175,16 +174,6 @@ TEST_F(BaseFormTest, WindowsJoinTheProgramInCreationOrderAndLeaveAtTheEnd)
         EXPECT_EQ(program.windows.count(), before + 2);
     }
     EXPECT_EQ(program.windows.count(), before);
-}
-
-TEST_F(BaseFormTest, OnDemandViewIsBuiltOnceOnFirstUse)
-{
-    TVcl_auto_ptr<CTest_view> holder;
-    EXPECT_EQ(holder.created(), nullptr);
-    CTest_view &first = holder.get();
-    EXPECT_EQ(&holder.get(), &first);
-    EXPECT_EQ(holder.created(), &first);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone again";
 }
 
 } // namespace

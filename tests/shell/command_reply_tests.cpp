@@ -2,9 +2,9 @@
 // their texts, at most 100; the options read and written by the dialog.
 
 #include "controller_fixture.h"
+#include "app/window_rows.h"
 #include "shell/Form_command_reply.h"
 #include "shell/Form_options.h"
-#include "shell/start_windows.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -17,7 +17,7 @@ using namespace controller_test;
 
 class CommandReplyTest : public CController_fixture {
 protected:
-    QTreeWidget *list() { return windows.command_reply().ListView1(); }
+    QTreeWidget *list() { return windows.window_of<TFormCommandReply>("FormCommandReply").ListView1(); }
     QStringList row(int index)
     {
         QStringList texts;
@@ -27,7 +27,7 @@ protected:
         return texts;
     }
 
-    CStart_windows windows{*form};
+    CWindow_table windows{*form, WindowRows()};
 };
 
 Bytes acknowledgement_with(std::uint16_t transaction, std::uint16_t answered, std::uint16_t code,
@@ -111,7 +111,7 @@ TEST_F(CommandReplyTest, OptionsAreShownAndKeptWithoutAConnection)
 // Every column title reads whole: "Transaction Number" is wider than the column as designed.
 TEST_F(CommandReplyTest, EveryColumnIsAsWideAsItsTitle)
 {
-    ShowView(windows.command_reply());
+    ShowView(windows.window_of<TFormCommandReply>("FormCommandReply"));
     QHeaderView *header = list()->header();
     for (int column = 0; column < header->count(); ++column) {
         EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << column;

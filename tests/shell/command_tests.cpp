@@ -3,8 +3,8 @@
 // at all while only monitoring.
 
 #include "controller_fixture.h"
+#include "app/window_rows.h"
 #include "shell/Form_message_log.h"
-#include "shell/start_windows.h"
 
 #include <QAction>
 #include <QDialog>
@@ -34,7 +34,7 @@ protected:
         form->menu_entry(entry)->trigger();
     }
 
-    CStart_windows windows{*form};
+    CWindow_table windows{*form, WindowRows()};
     CAnswering_computer answers{computer};
 };
 
@@ -162,7 +162,7 @@ TEST_F(CommandTest, StartWindowsAndDialogsHaveTheirEntries)
         EXPECT_TRUE(form->menu_entry(entry)->isEnabled()) << entry;
     }
     form->menu_entry("MessageLog1")->trigger();
-    EXPECT_TRUE(windows.message_log().isVisible());
+    EXPECT_TRUE(windows.window_of<TFormMessageLog>("FormMessageLog").isVisible());
 
     program.options.system_menu = false;
     feedback.dialog_result = QDialog::Accepted;

@@ -3,9 +3,9 @@
 // saving, and the question at exit.
 
 #include "controller_fixture.h"
+#include "app/window_rows.h"
 #include "display/formats.h"
 #include "shell/Form_message_log.h"
-#include "shell/start_windows.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -76,10 +76,10 @@ protected:
     // The computer is selected by its first frame, which starts the log afresh.
     MessageLogTest() { hear(status_group(0)); }
 
-    TFormMessageLog &log() { return windows.message_log(); }
+    TFormMessageLog &log() { return windows.window_of<TFormMessageLog>("FormMessageLog"); }
     QStringList lines() { return log().newest_lines(TFormMessageLog::most_lines); }
 
-    CStart_windows windows{*form};
+    CWindow_table windows{*form, WindowRows()};
 };
 
 TEST_F(MessageLogTest, StatusChangesAreLoggedInTableOrderWithTheGroupsTime)

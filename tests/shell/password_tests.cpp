@@ -2,6 +2,7 @@
 // the computer's verdict on the very Message 111 sent decides, any other answer is ignored.
 
 #include "controller_fixture.h"
+#include "app/window_rows.h"
 #include "shell/Form_password.h"
 #include "shell/Form_protect_settings.h"
 #include "shell/Form_set_password.h"
@@ -43,6 +44,7 @@ protected:
         dialog_ok->click();
     }
 
+    CWindow_table windows{*form, WindowRows()};
     CAnswering_computer answers{computer};
     QPushButton *dialog_ok = nullptr;
 };

@@ -2,8 +2,8 @@
 // was sent, the time-out, and a failure or refusal that closes the window.
 
 #include "controller_fixture.h"
+#include "app/window_rows.h"
 #include "shell/Form_save_settings.h"
-#include "shell/start_windows.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,21 +23,23 @@ class SaveSettingsTest : public CController_fixture {
 protected:
     SaveSettingsTest() { connect_as_controller(); }
 
-    TFormSaveSettings &progress() { return windows.save_settings(); }
+    TFormSaveSettings &progress()
+    {
+        return windows.window_of<TFormSaveSettings>("FormSaveSettings");
+    }
     void tick(int count = 1)
     {
         for (int i = 0; i < count; ++i) {
             progress().Timer1Timer();
         }
     }
-    bool shows_success() const
+    bool shows_success()
     {
-        return windows.save_settings().LabelSavedOk()->isVisible() &&
-               !windows.save_settings().LabelTimeout()->isVisible() &&
-               windows.save_settings().buttonClose()->isEnabled();
+        return progress().LabelSavedOk()->isVisible() && !progress().LabelTimeout()->isVisible() &&
+               progress().buttonClose()->isEnabled();
     }
 
-    CStart_windows windows{*form};
+    CWindow_table windows{*form, WindowRows()};
     CAnswering_computer answers{computer};
 };
 

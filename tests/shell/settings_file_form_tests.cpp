@@ -2,7 +2,7 @@
 // what a load sends and with which transaction numbers, and what the user is told.
 
 #include "controller_fixture.h"
-#include "shell/start_windows.h"
+#include "app/window_rows.h"
 
 #include "test_records.h"
 
@@ -65,7 +65,7 @@ protected:
         Get(program.messages, list_record); // a settings message the program keeps a copy of
     }
 
-    CStart_windows windows{*form};
+    CWindow_table windows{*form, WindowRows()};
     CAnswering_computer answers{computer};
     CTest_list_message *list_record = nullptr;
 };
@@ -122,7 +122,7 @@ TEST_F(SettingsFileFormTest, StoringTellsHowManyFramesWentToWhichFile)
     form->SaveKoruConfig1Click();
     EXPECT_EQ(form->findChild<QStatusBar *>("StatusBar1")->currentMessage(),
               QString("1 settings stored in %1.").arg(feedback.chosen_file));
-    EXPECT_TRUE(windows.message_log().newest_lines(1).value(0).endsWith(
+    EXPECT_TRUE(windows.window_of<TFormMessageLog>("FormMessageLog").newest_lines(1).value(0).endsWith(
         QString("1 settings stored in %1.").arg(feedback.chosen_file)));
     EXPECT_TRUE(feedback.boxes.empty());
 }

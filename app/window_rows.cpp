@@ -1,0 +1,50 @@
+#include "app/window_rows.h"
+
+#include "shell/Form_command_reply.h"
+#include "shell/Form_main.h"
+#include "shell/Form_message_log.h"
+#include "shell/Form_options.h"
+#include "shell/Form_password.h"
+#include "shell/Form_save_settings.h"
+#include "shell/Form_set_password.h"
+#include "views/Form_iin_status.h"
+
+namespace {
+
+constexpr auto at_start = EWindow_start::at_start;
+constexpr auto on_demand = EWindow_start::on_demand;
+constexpr auto view = EWindow_opening::view;
+constexpr auto dialog = EWindow_opening::dialog;
+
+void save_message_log(TFormKoruBase &log, TFormMain &)
+{
+    static_cast<TFormMessageLog &>(log).save();
+}
+
+// The options change which menus the main window shows.
+void run_options(TFormKoruBase &options, TFormMain &main)
+{
+    main.OpenDialog(options);
+    main.apply_options();
+}
+
+} // namespace
+
+// The windows made at start come first, in the order they are made.
+std::vector<SWindow_row> WindowRows()
+{
+    return {
+        {"FormMessageLog", MakeWindow<TFormMessageLog>, at_start, view,
+         {{"MessageLog1"}, {"SaveMessageLog1", -1, save_message_log}}, {}},
+        {"FormSaveSettings", MakeWindow<TFormSaveSettings>, at_start, view, {}, {}},
+        {"FormCommandReply", MakeWindow<TFormCommandReply>, at_start, view, {{"CommandReply1"}},
+         {}},
+        {"FormIinStatus", MakeWindow<TFormIinStatus>, on_demand, view, {{"IntegratedNavigator1"}},
+         {20106, 20107, 20108, 20109}},
+        {"FormPassword", MakeWindow<TFormPassword>, on_demand, dialog, {}, {}},
+        {"FormSetPassword", MakeWindow<TFormSetPassword>, on_demand, dialog, {{"SetPassword1"}},
+         {}},
+        {"FormOptions", MakeWindow<TFormOptions>, on_demand, dialog,
+         {{"Options1", -1, run_options}}, {}},
+    };
+}

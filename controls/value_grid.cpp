@@ -1,0 +1,118 @@
+#include "controls/value_grid.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QHeaderView>
+
+#include <algorithm>
+
+namespace {
+
+const QColor stale_colour(0x90, 0x90, 0x90);
+// Room around a cell's text.
+constexpr int cell_padding = 8;
+
+} // namespace
+
+TValueGrid::TValueGrid(int rows, const QStringList &titles, int column_width, int row_height,
+                       QWidget *parent)
+    : QTableWidget(rows, static_cast<int>(titles.size()), parent),
+      m_column_width(column_width),
+      m_row_height(row_height),
+      m_widest(static_cast<std::size_t>(titles.size()))
+{
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::NoFocus);
+    for (int column = 0; column < columnCount(); ++column) {
+        auto *title = new QTableWidgetItem(titles[column]);
+        title->setFlags(Qt::ItemIsEnabled);
+        title->setBackground(palette().button());
+        setItem(0, column, title);
+        m_widest[static_cast<std::size_t>(column)].append(titles[column]);
+        for (int row = 1; row < rowCount(); ++row) {
+            auto *cell = new QTableWidgetItem;
+            cell->setFlags(Qt::ItemIsEnabled);
+            cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            setItem(row, column, cell);
+        }
+    }
+    fit_columns();
+}
+
+void TValueGrid::SetCell(int row, int column, const QString &text)
+{
+    QTableWidgetItem *cell = item(row, column);
+    if (cell != nullptr && row > 0 && cell->text() != text) {
+        cell->setText(text);
+    }
+}
+
+QString TValueGrid::Cell(int row, int column) const
+{
+    const QTableWidgetItem *cell = item(row, column);
+    return cell != nullptr ? cell->text() : QString();
+}
+
+void TValueGrid::AddWidestTexts(int column, const QStringList &texts)
+{
+    m_widest[static_cast<std::size_t>(column)].append(texts);
+    fit_columns();
+}
+
+void TValueGrid::ClearCells()
+{
+    for (int row = 1; row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column) {
+            SetCell(row, column, QString());
+        }
+    }
+}
+
+void TValueGrid::SetStale(bool stale)
+{
+    if (stale == m_stale) {
+        return;
+    }
+    m_stale = stale;
+    const QBrush brush = stale ? QBrush(stale_colour) : palette().text();
+    for (int row = 1; row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column) {
+            item(row, column)->setForeground(brush);
+        }
+    }
+}
+
+void TValueGrid::changeEvent(QEvent *event)
+{
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        fit_columns();
+    }
+}
+
+// Every column as designed, or wider where a text it may show needs it, every row as designed or
+// as high as the font; the grid is never smaller than all its cells, so that none is cut.
+void TValueGrid::fit_columns()
+{
+    const QFontMetrics metrics(font());
+    int total = 2 * frameWidth();
+    for (int column = 0; column < columnCount(); ++column) {
+        int width = m_column_width;
+        for (const QString &text : m_widest[static_cast<std::size_t>(column)]) {
+            width = std::max(width, metrics.horizontalAdvance(text) + cell_padding);
+        }
+        setColumnWidth(column, width);
+        total += width;
+    }
+    const int row_height = std::max(m_row_height, metrics.height() + 4);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(row_height);
+    for (int row = 0; row < rowCount(); ++row) {
+        setRowHeight(row, row_height);
+    }
+    setMinimumSize(total, row_height * rowCount() + 2 * frameWidth());
+}

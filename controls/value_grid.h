@@ -1,0 +1,41 @@
+#pragma once
+// A grid of values: fixed titles in its first row, cells the program fills, each column at least
+// as wide as the widest text its cells may show, and greyed while the values are stale.
+
+#include "controls/stale_control.h"
+
+#include <QStringList>
+#include <QTableWidget>
+
+#include <vector>
+
+class TValueGrid : public QTableWidget, public IStale_control {
+    Q_OBJECT
+
+public:
+    // `rows` includes the title row; `column_width` and `row_height` are the design sizes.
+    TValueGrid(int rows, const QStringList &titles, int column_width, int row_height,
+               QWidget *parent = nullptr);
+
+    // Sets the cell's text; the title row is not a cell.
+    void SetCell(int row, int column, const QString &text);
+    QString Cell(int row, int column) const;
+    // Texts the column may show that could be its widest.
+    void AddWidestTexts(int column, const QStringList &texts);
+    // Empties every cell below the titles.
+    void ClearCells();
+
+    void SetStale(bool stale) override;
+    bool Stale() const override { return m_stale; }
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void fit_columns();
+
+    int m_column_width;
+    int m_row_height;
+    std::vector<QStringList> m_widest;
+    bool m_stale = false;
+};

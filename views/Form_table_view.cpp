@@ -1,0 +1,230 @@
+#include "views/Form_table_view.h"
+
+#include "controls/image_list.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// "General Status", "File Open" gives "GeneralStatusFileOpen": the words of a caption, each
+// starting with a capital, without blanks or punctuation.
+QString camel_case(const QString &text)
+{
+    QString name;
+    bool word_start = true;
+    for (const QChar c : text) {
+        if (c.isLetterOrNumber()) {
+            name += word_start ? c.toUpper() : c;
+            word_start = false;
+        } else if (c != '&') {
+            word_start = true;
+        }
+    }
+    return name;
+}
+
+// Bold, in the window's family and size, so that it scales with the window.
+QFont value_font()
+{
+    QFont font;
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+// --- groups --------------------------------------------------------------------------------
+
+void CView_group::refresh()
+{
+    if (!m_changed) {
+        return;
+    }
+    m_changed = false;
+    for (const auto &row : m_rows) {
+        row->show();
+    }
+}
+
+void CView_group::blank()
+{
+    clear();
+    for (const auto &row : m_rows) {
+        row->blank();
+    }
+}
+
+// --- boxes and pages -----------------------------------------------------------------------
+
+CView_box::CView_box(QGroupBox *box, QString name_prefix, std::function<QString()> design_text)
+    : m_box(box),
+      m_grid(new QGridLayout(box)),
+      m_prefix(std::move(name_prefix)),
+      m_design_text(std::move(design_text))
+{
+    m_grid->setColumnStretch(0, 1);
+}
+
+QString CView_box::control_name(const QString &caption, const QString &name) const
+{
+    return name.isEmpty() ? m_prefix + camel_case(caption) : name;
+}
+
+TValueLabel *CView_box::add_label(const QString &caption, const QString &name,
+                                  const QStringList &widest)
+{
+    const int row = m_grid->rowCount();
+    m_grid->addWidget(new QLabel(caption, m_box), row, 0);
+    auto *label = new TValueLabel(m_box);
+    label->setObjectName(control_name(caption, name));
+    label->setFont(value_font());
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->SetWidestTexts(widest);
+    label->setText(m_design_text());
+    m_grid->addWidget(label, row, 1);
+    return label;
+}
+
+CLed_image *CView_box::add_lamp(const QString &caption, const QString &name)
+{
+    const int row = m_grid->rowCount();
+    m_grid->addWidget(new QLabel(caption, m_box), row, 0);
+    auto *lamp = new CLed_image(m_box);
+    lamp->setObjectName(control_name(caption, name));
+    lamp->Set_image_list(&GreenLampImages());
+    lamp->setFixedSize(16, 16);
+    m_grid->addWidget(lamp, row, 1, Qt::AlignRight);
+    return lamp;
+}
+
+CView_page::CView_page(QWidget *area, QString name_prefix, int columns,
+                       std::function<QString()> design_text)
+    : m_area(area),
+      m_layout(new QGridLayout(area)),
+      m_prefix(std::move(name_prefix)),
+      m_columns(columns),
+      m_design_text(std::move(design_text))
+{}
+
+CView_box &CView_page::box(const QString &title)
+{
+    const int index = static_cast<int>(m_boxes.size());
+    auto *group_box = new QGroupBox(title, m_area);
+    m_layout->addWidget(group_box, index / m_columns, index % m_columns);
+    m_boxes.push_back(
+        std::make_unique<CView_box>(group_box, m_prefix + camel_case(title), m_design_text));
+    return *m_boxes.back();
+}
+
+// --- the view ------------------------------------------------------------------------------
+
+TFormTableView::TFormTableView(const QString &name, QWidget *parent) : TFormKoruView(name, parent)
+{
+    m_pace.setSingleShot(true);
+    m_pace.setInterval(1000 / fills_per_second);
+    connect(&m_pace, &QTimer::timeout, this, &TFormTableView::RefreshDisplay);
+}
+
+TFormTableView::~TFormTableView() = default;
+
+QTabWidget *TFormTableView::pages()
+{
+    if (m_page_control == nullptr) {
+        m_page_control = new QTabWidget(BorderBevel());
+        m_page_control->setObjectName("PageControl1");
+        content()->insertWidget(0, m_page_control);
+    }
+    return m_page_control;
+}
+
+CView_page &TFormTableView::page(const QString &title, int columns)
+{
+    auto *area = new QWidget;
+    pages()->addTab(area, title);
+    m_pages.push_back(std::make_unique<CView_page>(area, camel_case(title), columns,
+                                                   [this] { return m_design_text; }));
+    return *m_pages.back();
+}
+
+CView_page &TFormTableView::area(int columns)
+{
+    auto *own = new QWidget(BorderBevel());
+    content()->addWidget(own);
+    m_pages.push_back(
+        std::make_unique<CView_page>(own, QString(), columns, [this] { return m_design_text; }));
+    return *m_pages.back();
+}
+
+TValueGrid &TFormTableView::grid(const QString &name, int rows, const QStringList &titles,
+                                 int column_width, int row_height)
+{
+    auto *grid = new TValueGrid(rows, titles, column_width, row_height, BorderBevel());
+    grid->setObjectName(name);
+    content()->addWidget(grid);
+    m_grids.push_back(grid);
+    return *grid;
+}
+
+bool TFormTableView::UpdateFromGroup(int)
+{
+    for (const auto &shown : m_groups) {
+        if (shown->take_if_current()) {
+            schedule_fill();
+            return true;
+        }
+    }
+    return false;
+}
+
+// Hidden views keep their copies current and fill their controls when shown.
+void TFormTableView::schedule_fill()
+{
+    if (isVisible() && !m_pace.isActive()) {
+        m_pace.start();
+    }
+}
+
+void TFormTableView::RefreshDisplay()
+{
+    m_pace.stop();
+    for (const auto &shown : m_groups) {
+        shown->refresh();
+    }
+}
+
+std::vector<SView_binding> TFormTableView::bindings() const
+{
+    std::vector<SView_binding> all;
+    for (const auto &shown : m_groups) {
+        for (const auto &row : shown->rows()) {
+            all.push_back(row->binding());
+        }
+    }
+    return all;
+}
+
+void TFormTableView::showEvent(QShowEvent *event)
+{
+    TFormKoruView::showEvent(event);
+    RefreshDisplay();
+}
+
+void TFormTableView::ResetDisplay(int)
+{
+    m_pace.stop();
+    for (const auto &shown : m_groups) {
+        shown->blank();
+    }
+    for (TValueGrid *grid : m_grids) {
+        grid->ClearCells();
+    }
+}
+
+void TFormTableView::SetDataStale(bool stale)
+{
+    show_values_stale(stale);
+}

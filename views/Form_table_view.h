@@ -1,0 +1,336 @@
+#pragma once
+// The base of the views built from rows. A view states the groups it shows, in the order they
+// are matched, and rows that bind one item of a group to one control with a rule; the kit builds
+// pages, group boxes, captions, value labels, lamps and grids from the rows, names each control,
+// fills them when their group arrives and blanks them when the computer changes.
+//
+// Every matched group is copied (by the frame's own length) into a private copy of the view's
+// own; the controls are filled from the copy at most at the screen's pace, and only while the
+// view is shown, so that the cost of showing does not grow with the rate of the computer.
+
+#include "controls/led_image.h"
+#include "controls/value_grid.h"
+#include "controls/value_label.h"
+#include "protocol/group_copy.h"
+#include "shell/Form_koru_view.h"
+#include "shell/program.h"
+#include "views/view_rules.h"
+
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QGridLayout;
+class QGroupBox;
+class QTabWidget;
+
+// What a row binds: a control (a label, a lamp, or a cell of a grid) and an item of a group's
+// private copy, with the rule that turns the item into what the control shows.
+struct SView_binding {
+    QWidget *control = nullptr;
+    int row = -1; // the cell of a grid
+    int column = -1;
+    std::uint16_t group = 0;
+    const CGroup_base *record = nullptr; // the private copy
+    const CItem *item = nullptr;
+    std::optional<CText_rule> rule; // none for a lamp
+    std::uint64_t mask = 0;         // a lamp's bits
+    bool inverted = false;
+};
+
+// One control bound to one item of a group's private copy.
+class CView_row {
+public:
+    explicit CView_row(SView_binding binding) : m_binding(std::move(binding)) {}
+    virtual ~CView_row() = default;
+    // Shows the copy's item now.
+    virtual void show() = 0;
+    // Back to "no data".
+    virtual void blank() = 0;
+    const SView_binding &binding() const { return m_binding; }
+
+private:
+    SView_binding m_binding;
+};
+
+// A group a view shows: the shared record, by which the view sees that the group just came, and
+// the private copy its rows read.
+class CView_group {
+public:
+    virtual ~CView_group() = default;
+    // Takes the group into the copy when it is the one just received; true when it was.
+    virtual bool take_if_current() = 0;
+    virtual void clear() = 0;
+    virtual std::uint16_t number() const = 0;
+
+    // Shows the copy on every row, when it changed since the last time.
+    void refresh();
+    void blank();
+    void add_row(std::unique_ptr<CView_row> row) { m_rows.push_back(std::move(row)); }
+    bool changed() const { return m_changed; }
+    const std::vector<std::unique_ptr<CView_row>> &rows() const { return m_rows; }
+
+protected:
+    bool m_changed = false;
+
+private:
+    std::vector<std::unique_ptr<CView_row>> m_rows;
+};
+
+template <class TRecord>
+class TView_group : public CView_group {
+public:
+    TView_group() { Get(Program().groups, m_shared); }
+
+    bool take_if_current() override
+    {
+        if (!m_shared->is_current()) {
+            return false;
+        }
+        m_copy.take(*m_shared);
+        m_changed = true;
+        return true;
+    }
+    void clear() override
+    {
+        m_copy.clear();
+        m_changed = false;
+    }
+    std::uint16_t number() const override { return TRecord::number_of_record; }
+    // The copy rows read.
+    TRecord &record() { return m_copy.record(); }
+
+private:
+    TRecord *m_shared = nullptr;
+    TGroup_copy<TRecord> m_copy;
+};
+
+// A row's item: the copy's record and the item of it, found once when the row is made.
+template <class TRecord, class TAccessor>
+auto &ItemOf(TView_group<TRecord> &group, TAccessor &&accessor)
+{
+    return std::invoke(std::forward<TAccessor>(accessor), group.record());
+}
+
+// A group box of caption and value pairs, one pair per row.
+class CView_box {
+public:
+    CView_box(QGroupBox *box, QString name_prefix, std::function<QString()> design_text);
+
+    // A value label captioned `caption`. `name` is the control's object name; by default the
+    // box's prefix followed by the caption in camel case. Returns the label.
+    template <class TRecord, class TAccessor>
+    TValueLabel &value(const QString &caption, TView_group<TRecord> &group, TAccessor accessor,
+                       const CText_rule &rule = CText_rule::natural(), const QString &name = {});
+
+    // A lamp captioned `caption`: on when any bit of `mask` is set in the item (or clear, when
+    // `inverted`); dark when the frame does not hold the item.
+    template <class TRecord, class TAccessor>
+    CLed_image &lamp(const QString &caption, TView_group<TRecord> &group, TAccessor accessor,
+                     std::uint64_t mask, bool inverted = false, const QString &name = {});
+
+    QGroupBox *box() const { return m_box; }
+
+private:
+    TValueLabel *add_label(const QString &caption, const QString &name, const QStringList &widest);
+    CLed_image *add_lamp(const QString &caption, const QString &name);
+    QString control_name(const QString &caption, const QString &name) const;
+
+    QGroupBox *m_box;
+    QGridLayout *m_grid;
+    QString m_prefix;
+    std::function<QString()> m_design_text;
+};
+
+// A page of the view's `PageControl1`, or the view's own area: group boxes in columns.
+class CView_page {
+public:
+    CView_page(QWidget *area, QString name_prefix, int columns,
+               std::function<QString()> design_text);
+    CView_box &box(const QString &title);
+    QWidget *area() const { return m_area; }
+
+private:
+    QWidget *m_area;
+    QGridLayout *m_layout;
+    QString m_prefix;
+    int m_columns;
+    std::function<QString()> m_design_text;
+    std::vector<std::unique_ptr<CView_box>> m_boxes;
+};
+
+class TFormTableView : public TFormKoruView {
+    Q_OBJECT
+public:
+    // The screen's pace: at most this many fillings of the controls a second.
+    static constexpr int fills_per_second = 30;
+
+    TFormTableView(const QString &name, QWidget *parent = nullptr);
+    ~TFormTableView() override;
+
+    // The first of the view's groups that the frame just received is takes it; the controls
+    // follow at the screen's pace.
+    bool UpdateFromGroup(int argument) override;
+    void ResetDisplay(int argument) override;
+    void SetDataStale(bool stale) override;
+    // Fills the controls from the copies now.
+    void RefreshDisplay() override;
+    // Every row of the view: which control shows which item, by which rule.
+    std::vector<SView_binding> bindings() const;
+
+protected:
+    // The groups the view shows, in the order they are matched.
+    template <class TRecord>
+    TView_group<TRecord> &group();
+    // A page of `PageControl1` (made with the first page), or the view's own area when the view
+    // has no pages; its group boxes are laid out in `columns` columns. The name prefix of the
+    // page's controls is its title in camel case.
+    CView_page &page(const QString &title, int columns = 2);
+    CView_page &area(int columns = 2);
+    // A grid below the pages: `rows` including the title row.
+    TValueGrid &grid(const QString &name, int rows, const QStringList &titles,
+                     int column_width = 80, int row_height = 20);
+    // A grid cell bound to an item. `shown` tells whether a received group carries the cell at
+    // all: when it does not, the cell keeps what it showed.
+    template <class TRecord, class TAccessor>
+    void cell(TValueGrid &grid, int row, int column, TView_group<TRecord> &group,
+              TAccessor accessor, const CText_rule &rule = CText_rule::natural(),
+              std::function<bool(TRecord &)> shown = {});
+    // The text of every value before its first group arrives (empty unless the view says).
+    void set_design_text(const QString &text) { m_design_text = text; }
+    const QString &design_text() const { return m_design_text; }
+
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void schedule_fill();
+    QTabWidget *pages();
+    QWidget *pages_and_grids();
+
+    std::vector<std::unique_ptr<CView_group>> m_groups;
+    std::vector<std::unique_ptr<CView_page>> m_pages;
+    std::vector<TValueGrid *> m_grids;
+    QTabWidget *m_page_control = nullptr;
+    QTimer m_pace;
+    QString m_design_text;
+};
+
+// --- templates -------------------------------------------------------------------------------
+
+namespace view_kit_detail {
+
+// A text row: a label or a grid cell, filled by a rule from one item.
+class CText_row : public CView_row {
+public:
+    CText_row(SView_binding binding, std::function<QString()> text,
+              std::function<void(const QString &)> set, std::function<bool()> shown)
+        : CView_row(std::move(binding)),
+          m_text(std::move(text)),
+          m_set(std::move(set)),
+          m_shown(std::move(shown))
+    {}
+    void show() override
+    {
+        if (!m_shown || m_shown()) {
+            m_set(m_text());
+        }
+    }
+    void blank() override { m_set(QString()); }
+
+private:
+    std::function<QString()> m_text;
+    std::function<void(const QString &)> m_set;
+    std::function<bool()> m_shown;
+};
+
+class CLamp_row : public CView_row {
+public:
+    CLamp_row(SView_binding binding, CLed_image *lamp, std::function<bool()> state)
+        : CView_row(std::move(binding)), m_lamp(lamp), m_state(std::move(state))
+    {}
+    void show() override { m_lamp->Set_state(m_state()); }
+    void blank() override { m_lamp->Set_state(false); }
+
+private:
+    CLed_image *m_lamp;
+    std::function<bool()> m_state;
+};
+
+} // namespace view_kit_detail
+
+template <class TRecord, class TAccessor>
+TValueLabel &CView_box::value(const QString &caption, TView_group<TRecord> &group,
+                              TAccessor accessor, const CText_rule &rule, const QString &name)
+{
+    auto &item = ItemOf(group, accessor);
+    using TItem = std::remove_reference_t<decltype(item)>;
+    TValueLabel *label = add_label(caption, name, WidestTexts<TItem>(rule));
+    TRecord &record = group.record();
+    SView_binding binding{label, -1, -1, TRecord::number_of_record, &record, &item, rule};
+    group.add_row(std::make_unique<view_kit_detail::CText_row>(
+        std::move(binding), [&record, &item, rule] { return FormatItem(rule, record, item); },
+        [label](const QString &text) {
+            if (label->text() != text) {
+                label->setText(text);
+            }
+        },
+        std::function<bool()>{}));
+    return *label;
+}
+
+template <class TRecord, class TAccessor>
+CLed_image &CView_box::lamp(const QString &caption, TView_group<TRecord> &group, TAccessor accessor,
+                            std::uint64_t mask, bool inverted, const QString &name)
+{
+    auto &item = ItemOf(group, accessor);
+    CLed_image *lamp = add_lamp(caption, name);
+    TRecord &record = group.record();
+    SView_binding binding{lamp, -1, -1, TRecord::number_of_record, &record, &item, std::nullopt,
+                          mask, inverted};
+    group.add_row(std::make_unique<view_kit_detail::CLamp_row>(
+        std::move(binding), lamp, [&record, &item, mask, inverted] {
+        if (!view_rule_detail::valid(record, item)) {
+            return false;
+        }
+        const bool any = (static_cast<std::uint64_t>(item.get()) & mask) != 0;
+        return any != inverted;
+    }));
+    return *lamp;
+}
+
+template <class TRecord>
+TView_group<TRecord> &TFormTableView::group()
+{
+    for (const auto &known : m_groups) {
+        if (auto *same = dynamic_cast<TView_group<TRecord> *>(known.get())) {
+            return *same;
+        }
+    }
+    auto added = std::make_unique<TView_group<TRecord>>();
+    TView_group<TRecord> &group = *added;
+    m_groups.push_back(std::move(added));
+    return group;
+}
+
+template <class TRecord, class TAccessor>
+void TFormTableView::cell(TValueGrid &grid, int row, int column, TView_group<TRecord> &group,
+                          TAccessor accessor, const CText_rule &rule,
+                          std::function<bool(TRecord &)> shown)
+{
+    auto &item = ItemOf(group, accessor);
+    using TItem = std::remove_reference_t<decltype(item)>;
+    grid.AddWidestTexts(column, WidestTexts<TItem>(rule));
+    TRecord &record = group.record();
+    std::function<bool()> carried;
+    if (shown) {
+        carried = [&record, shown] { return shown(record); };
+    }
+    SView_binding binding{&grid, row, column, TRecord::number_of_record, &record, &item, rule};
+    group.add_row(std::make_unique<view_kit_detail::CText_row>(
+        std::move(binding), [&record, &item, rule] { return FormatItem(rule, record, item); },
+        [&grid, row, column](const QString &text) { grid.SetCell(row, column, text); },
+        std::move(carried)));
+}

@@ -1,0 +1,43 @@
+#include "views/view_rules.h"
+
+#include <utility>
+
+CText_rule CText_rule::picture(const char *picture)
+{
+    CText_rule rule(EKind::picture);
+    rule.m_picture = picture;
+    return rule;
+}
+
+CText_rule CText_rule::hex(int width, bool zero_padded)
+{
+    CText_rule rule(EKind::hex);
+    rule.m_width = width;
+    rule.m_zero_padded = zero_padded;
+    return rule;
+}
+
+CText_rule CText_rule::fixed(const QString &text)
+{
+    CText_rule rule(EKind::fixed);
+    rule.m_fixed = text;
+    return rule;
+}
+
+CText_rule CText_rule::words(std::vector<SWord> words, const QString &other)
+{
+    CText_rule rule(EKind::words);
+    rule.m_words = std::move(words);
+    rule.m_other = other;
+    return rule;
+}
+
+QString CText_rule::word_of(long long code) const
+{
+    for (const SWord &word : m_words) {
+        if (word.code == code) {
+            return word.text;
+        }
+    }
+    return m_other.isEmpty() ? QString::number(code) : m_other;
+}
