@@ -10,9 +10,8 @@
 
 namespace {
 
-// General Status A: the computer's report on the save.
-constexpr std::uint32_t nvm_write_successful = 1u << 17;
-constexpr std::uint32_t nvm_write_fail = 1u << 18;
+using A = CGen_status_a::bits;
+
 constexpr int full = 100;
 
 std::uint32_t status_a_of(CGroup101 &status)
@@ -134,10 +133,11 @@ bool TFormSaveSettings::UpdateFromGroup(int)
     if (!isVisible()) {
         return true;
     }
-    if ((risen & nvm_write_fail) != 0) {
+    // General Status A: the computer's report on the save.
+    if (is_bit_set(risen, A::nvm_write_fail)) {
         m_timer->stop();
         hide();
-    } else if ((risen & nvm_write_successful) != 0) {
+    } else if (is_bit_set(risen, A::nvm_write_successful)) {
         m_ui->ProgressBar1->setValue(full); // the next tick shows the success
     }
     return true;
