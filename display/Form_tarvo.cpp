@@ -5,9 +5,9 @@
 #include "controls/led_image.h"
 #include "controls/value_label.h"
 #include "display/formats.h"
-#include "display/record_status.h"
 #include "display/status_texts.h"
 #include "platform/user_feedback.h"
+#include "protocol/status_words.h"
 #include "resources/string_ids.h"
 #include "resources/texts.h"
 
@@ -565,7 +565,7 @@ void TFormTarvo::show_status_words()
         }
     }
 
-    const SStatus_words words = StatusWordsOf(*m_status);
+    const SStatus_words words = status_words_of(*m_status);
     const EChecked_mode mode = checked_mode();
     set_text(KoruMode, ModeText(mode, words, ETextForm::words));
     m_values[KoruMode]->SetTextColour(ModeColour(words));

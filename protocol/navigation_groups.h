@@ -361,14 +361,22 @@ public:
     static constexpr std::uint16_t byte_count = 56;
 
     CGen_status_a &general_status_a() { return *m_general_status_a; }
+    const CGen_status_a &general_status_a() const { return *m_general_status_a; }
     CGen_status_b &general_status_b() { return *m_general_status_b; }
+    const CGen_status_b &general_status_b() const { return *m_general_status_b; }
     CGen_status_c &general_status_c() { return *m_general_status_c; }
+    const CGen_status_c &general_status_c() const { return *m_general_status_c; }
     CFdir_level_1 &fdir_level_1() { return *m_fdir_level_1; }
+    const CFdir_level_1 &fdir_level_1() const { return *m_fdir_level_1; }
     TScalar<std::uint16_t> &fdir_level_1_imu_failures() { return *m_fdir_level_1_imu_failures; }
     CFdir_level_2 &fdir_level_2() { return *m_fdir_level_2; }
+    const CFdir_level_2 &fdir_level_2() const { return *m_fdir_level_2; }
     CFdir_level_3 &fdir_level_3() { return *m_fdir_level_3; }
+    const CFdir_level_3 &fdir_level_3() const { return *m_fdir_level_3; }
     CFdir_level_4 &fdir_level_4() { return *m_fdir_level_4; }
+    const CFdir_level_4 &fdir_level_4() const { return *m_fdir_level_4; }
     CFdir_level_5 &fdir_level_5() { return *m_fdir_level_5; }
+    const CFdir_level_5 &fdir_level_5() const { return *m_fdir_level_5; }
 
 protected:
     CGroup101(std::byte *buffer, std::size_t buffer_size);

@@ -2,7 +2,6 @@
 
 #include "controls/value_label.h"
 #include "display/formats.h"
-#include "display/record_status.h"
 #include "display/status_texts.h"
 #include "net/host_lookup.h"
 #include "net/socket_control.h"
@@ -10,6 +9,7 @@
 #include "platform/settings_store.h"
 #include "platform/user_feedback.h"
 #include "platform/window_message.h"
+#include "protocol/status_words.h"
 #include "resources/string_ids.h"
 #include "resources/texts.h"
 #include "shell/Form_options.h"
@@ -679,7 +679,7 @@ bool TFormMain::UpdateFromGroup(int)
 void TFormMain::show_status(CGroup_fdir &status)
 {
     m_data_received = 1;
-    const SStatus_words words = StatusWordsOf(status);
+    const SStatus_words words = status_words_of(status);
     m_panels[pc_card_panel]->setText(PcCardStatusText(words, ETextForm::words));
     m_configuration_changed = is_bit_set(words.general_a, A::ram_config_differs) &&
                               !is_bit_set(words.general_a, A::log_port_logging_enabled);

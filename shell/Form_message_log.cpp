@@ -2,6 +2,7 @@
 
 #include "display/item_formats.h"
 #include "platform/user_feedback.h"
+#include "protocol/status_words.h"
 #include "resources/texts.h"
 #include "ui_Form_message_log.h"
 
@@ -21,12 +22,6 @@ constexpr int invalid_mode_text = 13305;
 QString time_prefix(double time, int type)
 {
     return FormatTimeTag(time, type, false) + "  ";
-}
-
-template <class TField>
-std::uint32_t word_of(const CGroup101 &record, const TField &field)
-{
-    return record.holds(field) ? field.get() : 0u;
 }
 
 // "manual ", "auto " or the number of an unknown processing mode, after the event's name.
@@ -70,7 +65,7 @@ TFormMessageLog::TFormMessageLog(QWidget *parent)
     Get(Program().groups, m_position_fix);
     Get(Program().messages, m_mode);
     Get(Program().messages, m_general_data);
-    m_change_texts.reserve(status_word_count * 32);
+    m_change_texts.reserve(CStatus_changes::most_lines());
     m_prefix = time_prefix(0.0, 0);
     Program().message_log = this;
 }
@@ -184,15 +179,8 @@ bool TFormMessageLog::UpdateFromGroup(int)
 // update of the list.
 void TFormMessageLog::log_status_changes()
 {
-    CGroup101 &status = *m_status;
-    set_prefix(status.header());
-    const Status_words words = {
-        word_of(status, status.general_status_a()), word_of(status, status.general_status_b()),
-        word_of(status, status.general_status_c()), word_of(status, status.fdir_level_1()),
-        word_of(status, status.fdir_level_2()),     word_of(status, status.fdir_level_3()),
-        word_of(status, status.fdir_level_4()),     word_of(status, status.fdir_level_5()),
-    };
-    m_status_changes.update(words, m_change_texts);
+    set_prefix(m_status->header());
+    m_status_changes.update(status_words_of(*m_status), m_change_texts);
     if (m_change_texts.empty()) {
         return;
     }

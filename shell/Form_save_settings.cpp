@@ -1,6 +1,7 @@
 #include "shell/Form_save_settings.h"
 
 #include "protocol/command_messages.h"
+#include "protocol/status_words.h"
 #include "ui_Form_save_settings.h"
 
 #include <QGuiApplication>
@@ -13,11 +14,6 @@ namespace {
 using A = CGen_status_a::bits;
 
 constexpr int full = 100;
-
-std::uint32_t status_a_of(CGroup101 &status)
-{
-    return status.holds(status.general_status_a()) ? status.general_status_a().get() : 0u;
-}
 
 } // namespace
 
@@ -68,7 +64,7 @@ QLabel *TFormSaveSettings::LabelTimeout() const
 // compares with is the one of that moment, never one left from an earlier save.
 void TFormSaveSettings::show_after_save()
 {
-    m_previous_status_a = status_a_of(*m_status);
+    m_previous_status_a = status_words_of(*m_status).general_a;
     adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -127,7 +123,7 @@ bool TFormSaveSettings::UpdateFromGroup(int)
     if (!m_status->is_current()) {
         return false;
     }
-    const std::uint32_t status_a = status_a_of(*m_status);
+    const std::uint32_t status_a = status_words_of(*m_status).general_a;
     const std::uint32_t risen = status_a & ~m_previous_status_a;
     m_previous_status_a = status_a;
     if (!isVisible()) {
