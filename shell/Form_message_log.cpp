@@ -197,9 +197,9 @@ void TFormMessageLog::log_zero_velocity()
     set_prefix(event.header());
     add_line(mode_part(tr("Zero Velocity"), event.processing_mode().get()) +
              flag_part(event.start_or_termination_flag().get()) + "H/V Threshold=(" +
-             FormatValue("0.000", event.horizontal_threshold()) + "," +
-             FormatValue("0.000", event.vertical_threshold()) +
-             ") count=" + FormatCount(event.counter()));
+             FormatValue("0.000", event, event.horizontal_threshold()) + "," +
+             FormatValue("0.000", event, event.vertical_threshold()) +
+             ") count=" + FormatCount(event, event.counter()));
 }
 
 void TFormMessageLog::log_position_fix()
@@ -210,13 +210,13 @@ void TFormMessageLog::log_position_fix()
     add_line(mode_part(tr("Position Fix"), event.processing_mode().get()) +
              flag_part(event.start_or_termination_flag().get()) +
              QString::fromLatin1(location.data(), static_cast<qsizetype>(location.size())) + ", " +
-             FormatLatitude(event.position().latitude(), 2) + ", " +
-             FormatLongitude(event.position().longitude(), 2) + ", " +
-             FormatValue("0.000", event.position().altitude()) + ", N/E/D RMS=(" +
-             FormatValue("0.000", event.rms_position().north()) + ", " +
-             FormatValue("0.000", event.rms_position().east()) + ", " +
-             FormatValue("0.000", event.rms_position().down()) +
-             ") count=" + FormatCount(event.counter()));
+             FormatLatitude(event, event.position().latitude(), 2) + ", " +
+             FormatLongitude(event, event.position().longitude(), 2) + ", " +
+             FormatValue("0.000", event, event.position().altitude()) + ", N/E/D RMS=(" +
+             FormatValue("0.000", event, event.rms_position().north()) + ", " +
+             FormatValue("0.000", event, event.rms_position().east()) + ", " +
+             FormatValue("0.000", event, event.rms_position().down()) +
+             ") count=" + FormatCount(event, event.counter()));
 }
 
 bool TFormMessageLog::UpdateFromMessage(int)
