@@ -5,9 +5,9 @@
 #include "controls/led_image.h"
 #include "controls/value_label.h"
 #include "display/formats.h"
-#include "display/record_status.h"
 #include "display/status_texts.h"
 #include "platform/user_feedback.h"
+#include "protocol/status_words.h"
 #include "resources/string_ids.h"
 #include "resources/texts.h"
 
@@ -67,6 +67,11 @@ constexpr const char *value_names[] = {
 static_assert(std::size(value_names) == TFormTarvo::value_count);
 
 constexpr const char *lamp_names[] = {"LedAttitude", "LedHeading", "LedPosition", "LedVelocity"};
+// The bit of General Status B each lamp shows: the user's accuracy is met.
+constexpr unsigned lamp_bits[] = {
+    CGen_status_b::bits::user_attitude_rms_perf, CGen_status_b::bits::user_heading_rms_perf,
+    CGen_status_b::bits::user_position_rms_perf, CGen_status_b::bits::user_velocity_rms_perf};
+static_assert(std::size(lamp_bits) == TFormTarvo::lamp_count);
 
 constexpr char three_decimals[] = "0.000";
 constexpr int seconds_decimals = 2;
@@ -83,7 +88,6 @@ constexpr char hotlink_sub_model_code[] = "2";
 // Groups switched on for the event, PPS and disk displays after connecting.
 constexpr std::uint16_t requested_after_connect[] = {5, 6, 7, 8};
 
-constexpr std::uint32_t free_inertial_mode = 1u << 10;
 // "PC Card: " before the state of PC-card logging, which the status box leaves out.
 constexpr int pc_card_prefix_length = 9;
 
@@ -561,7 +565,7 @@ void TFormTarvo::show_status_words()
         }
     }
 
-    const SStatus_words words = StatusWordsOf(*m_status);
+    const SStatus_words words = status_words_of(*m_status);
     const EChecked_mode mode = checked_mode();
     set_text(KoruMode, ModeText(mode, words, ETextForm::words));
     m_values[KoruMode]->SetTextColour(ModeColour(words));
@@ -577,9 +581,11 @@ void TFormTarvo::show_status_words()
     m_values[ScsiStatus]->SetTextColour(PcCardStatusColour(words));
 
     m_free_inertial->setVisible(Program().options.advanced_menus);
-    m_free_inertial->setChecked((words.general_a & free_inertial_mode) != 0);
+    m_free_inertial->setChecked(
+        is_bit_set(words.general_a, CGen_status_a::bits::free_inertial_mode));
     for (int lamp = 0; lamp < lamp_count; ++lamp) {
-        m_lamps[static_cast<std::size_t>(lamp)]->Set_state(((words.general_b >> lamp) & 1u) != 0);
+        m_lamps[static_cast<std::size_t>(lamp)]->Set_state(
+            is_bit_set(words.general_b, lamp_bits[lamp]));
     }
 }
 

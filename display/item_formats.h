@@ -1,7 +1,9 @@
 #pragma once
-// The display formats for items of received records: the item's value and its validity.
+// The display formats for items of received records: the item's value, or "N/A" when the frame the
+// record holds now does not carry the item (a short frame) or carries the computer's "no data".
 
 #include "display/formats.h"
+#include "protocol/group_base.h"
 #include "protocol/scalar.h"
 #include "resources/string_ids.h"
 #include "resources/texts.h"
@@ -13,33 +15,33 @@ template <class T>
 concept Numeric_item_value = std::is_arithmetic_v<T>;
 
 template <Numeric_item_value T>
-QString FormatValue(std::string_view pattern, const TScalar<T> &item)
+QString FormatValue(std::string_view pattern, const CGroup_base &record, const TScalar<T> &item)
 {
-    return FormatValue(pattern, static_cast<double>(item.get()), item.is_valid());
+    return FormatValue(pattern, static_cast<double>(item.get()), record.has_value(item));
 }
 
 template <std::unsigned_integral T>
-QString FormatCount(const TScalar<T> &item)
+QString FormatCount(const CGroup_base &record, const TScalar<T> &item)
 {
-    return FormatCount(static_cast<std::uint32_t>(item.get()), item.is_valid());
+    return FormatCount(static_cast<std::uint32_t>(item.get()), record.has_value(item));
 }
 
 template <Numeric_item_value T>
-QString FormatAngle360(const TScalar<T> &item)
+QString FormatAngle360(const CGroup_base &record, const TScalar<T> &item)
 {
-    return FormatAngle360(static_cast<double>(item.get()), item.is_valid());
+    return FormatAngle360(static_cast<double>(item.get()), record.has_value(item));
 }
 
 template <std::floating_point T>
-QString FormatLatitude(const TScalar<T> &item, int decimals)
+QString FormatLatitude(const CGroup_base &record, const TScalar<T> &item, int decimals)
 {
-    return item.is_valid() ? FormatLatitude(static_cast<double>(item.get()), decimals)
-                           : LoadText(string_id::not_available);
+    return record.has_value(item) ? FormatLatitude(static_cast<double>(item.get()), decimals)
+                                  : LoadText(string_id::not_available);
 }
 
 template <std::floating_point T>
-QString FormatLongitude(const TScalar<T> &item, int decimals)
+QString FormatLongitude(const CGroup_base &record, const TScalar<T> &item, int decimals)
 {
-    return item.is_valid() ? FormatLongitude(static_cast<double>(item.get()), decimals)
-                           : LoadText(string_id::not_available);
+    return record.has_value(item) ? FormatLongitude(static_cast<double>(item.get()), decimals)
+                                  : LoadText(string_id::not_available);
 }

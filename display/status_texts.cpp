@@ -1,20 +1,33 @@
 #include "display/status_texts.h"
 
+#include "protocol/navigation_groups.h"
 #include "resources/texts.h"
 
 #include <span>
 
 namespace {
 
-constexpr bool bit(std::uint32_t word, unsigned number)
-{
-    return ((word >> number) & 1u) != 0;
-}
+using A = CGen_status_a::bits;
+using B = CGen_status_b::bits;
+using C = CGen_status_c::bits;
+using F1 = CFdir_level_1::bits;
+using F2 = CFdir_level_2::bits;
+using F5 = CFdir_level_5::bits;
 
-constexpr bool any(std::uint32_t word, std::uint32_t mask)
-{
-    return (word & mask) != 0;
-}
+// IMU checksum error or status bit.
+constexpr std::uint32_t imu_faults = status_mask(F1::imu_checksum_error, F1::imu_status_bit);
+// Any accelerometer or gyro failure.
+constexpr std::uint32_t imu_sensor_failures =
+    status_mask(F5::imu_x_accel_failure, F5::imu_y_accel_failure, F5::imu_z_accel_failure,
+                F5::imu_x_gyro_failure, F5::imu_y_gyro_failure, F5::imu_z_gyro_failure);
+// The primary receiver's speed or position is rejected.
+constexpr std::uint32_t gnss_failures =
+    status_mask(F2::primary_gps_speed_over_35, F2::primary_gps_position_error_over_1000);
+// The primary receiver is not navigating or not configured yet.
+constexpr std::uint32_t gnss_not_ready =
+    status_mask(F1::primary_gps_not_in_nav_mode, F1::primary_gps_track_elev_limit_incorrect,
+                F1::primary_gps_datum_parameters_incorrect, F1::primary_gps_posvel_fix_error,
+                F1::primary_gps_sv_parameters_incorrect);
 
 // One row of a status table: the first row whose condition holds gives the text and the code.
 struct SStatus_row {
@@ -31,14 +44,14 @@ constexpr bool always(const S &)
 }
 
 constexpr SStatus_row navigation_rows[] = {
-    {[](const S &s) { return bit(s.general_a, 1); }, 14001, 14081},  // coarse levelling failed
-    {[](const S &s) { return bit(s.general_a, 0); }, 14002, 14082},  // coarse levelling active
-    {[](const S &s) { return bit(s.general_a, 9); }, 14007, 14087},  // GPS only mode
-    {[](const S &s) { return bit(s.general_a, 10); }, 14008, 14088}, // free inertial mode
-    {[](const S &s) { return bit(s.general_a, 6); }, 14003, 14083},  // degraded nav solution
-    {[](const S &s) { return bit(s.general_a, 7); }, 14004, 14084},  // full nav solution
-    {[](const S &s) { return bit(s.general_a, 3); }, 14005, 14085},  // fine align active
-    {[](const S &s) { return bit(s.general_a, 4); }, 14006, 14086},  // SDnav initialised
+    {[](const S &s) { return is_bit_set(s.general_a, A::coarse_leveling_failed); }, 14001, 14081},
+    {[](const S &s) { return is_bit_set(s.general_a, A::coarse_leveling_active); }, 14002, 14082},
+    {[](const S &s) { return is_bit_set(s.general_a, A::gps_only_mode); }, 14007, 14087},
+    {[](const S &s) { return is_bit_set(s.general_a, A::free_inertial_mode); }, 14008, 14088},
+    {[](const S &s) { return is_bit_set(s.general_a, A::degraded_nav_solution); }, 14003, 14083},
+    {[](const S &s) { return is_bit_set(s.general_a, A::full_nav_solution); }, 14004, 14084},
+    {[](const S &s) { return is_bit_set(s.general_a, A::fine_align_active); }, 14005, 14085},
+    {[](const S &s) { return is_bit_set(s.general_a, A::sdnav_initialized); }, 14006, 14086},
     {always, 14000, 14080},
 };
 
@@ -48,66 +61,84 @@ constexpr int imu_ok = 14012, imu_ok_code = 14092;
 
 constexpr SStatus_row imu_rows[] = {
     // In GPS-only mode only the IMU's own status bit counts.
-    {[](const S &s) { return bit(s.general_a, 9) && bit(s.fdir_level_1, 1); }, imu_failure,
-     imu_failure_code},
-    {[](const S &s) { return bit(s.general_a, 9); }, imu_ok, imu_ok_code},
+    {[](const S &s) {
+         return is_bit_set(s.general_a, A::gps_only_mode) &&
+                is_bit_set(s.fdir_level_1, F1::imu_status_bit);
+     },
+     imu_failure, imu_failure_code},
+    {[](const S &s) { return is_bit_set(s.general_a, A::gps_only_mode); }, imu_ok, imu_ok_code},
     // Checksum error or status bit; nav speed above 35.
-    {[](const S &s) { return any(s.fdir_level_1, 0x3); }, imu_failure, imu_failure_code},
-    {[](const S &s) { return bit(s.fdir_level_2, 0); }, imu_failure, imu_failure_code},
+    {[](const S &s) { return any_bit_set(s.fdir_level_1, imu_faults); }, imu_failure,
+     imu_failure_code},
+    {[](const S &s) { return is_bit_set(s.fdir_level_2, F2::imu_nav_speed_over_35); }, imu_failure,
+     imu_failure_code},
     // More than 20 failures; any accelerometer or gyro failure.
-    {[](const S &s) { return bit(s.fdir_level_1, 2) || any(s.fdir_level_5, 0x3F); }, imu_warning,
-     imu_warning_code},
+    {[](const S &s) {
+         return is_bit_set(s.fdir_level_1, F1::imu_more_than_20) ||
+                any_bit_set(s.fdir_level_5, imu_sensor_failures);
+     },
+     imu_warning, imu_warning_code},
     {always, imu_ok, imu_ok_code},
 };
 
 constexpr bool aux_in_use(const S &s)
 {
-    return bit(s.general_b, 25);
+    return is_bit_set(s.general_b, B::aux_gps_solution_in_use);
+}
+
+// The primary receiver's solution is in use, in mode `mode`.
+constexpr bool primary_in(const S &s, unsigned mode)
+{
+    return !aux_in_use(s) && is_bit_set(s.general_b, mode);
 }
 
 constexpr SStatus_row gnss_rows[] = {
-    {[](const S &s) { return bit(s.fdir_level_1, 6); }, 14033, 14113},      // not available
-    {[](const S &s) { return any(s.fdir_level_2, 0x6); }, 14031, 14111},    // speed, position
-    {[](const S &s) { return any(s.fdir_level_1, 0xF020); }, 14032, 14112}, // not ready
-    {[](const S &s) { return bit(s.fdir_level_1, 7); }, 14034, 14114},      // data gap
-    {[](const S &s) { return bit(s.fdir_level_1, 8); }, 14035, 14115},      // PPS time gap
+    {[](const S &s) { return is_bit_set(s.fdir_level_1, F1::primary_gps_not_available); }, 14033,
+     14113},
+    {[](const S &s) { return any_bit_set(s.fdir_level_2, gnss_failures); }, 14031, 14111},
+    {[](const S &s) { return any_bit_set(s.fdir_level_1, gnss_not_ready); }, 14032, 14112},
+    {[](const S &s) { return is_bit_set(s.fdir_level_1, F1::primary_gps_data_gap); }, 14034, 14114},
+    {[](const S &s) { return is_bit_set(s.fdir_level_1, F1::pps_time_gap); }, 14035, 14115},
     // Primary receiver's solution.
-    {[](const S &s) { return !aux_in_use(s) && bit(s.general_b, 31); }, 14049, 14128}, // P-code
-    {[](const S &s) { return !aux_in_use(s) && bit(s.general_b, 22); }, 14048, 14128}, // NL RTK
-    {[](const S &s) { return !aux_in_use(s) && bit(s.general_b, 21); }, 14047, 14127}, // WL RTK
-    {[](const S &s) { return !aux_in_use(s) && bit(s.general_b, 20); }, 14046, 14126}, // float
-    {[](const S &s) { return !aux_in_use(s) && bit(s.general_b, 19); }, 14036, 14116}, // DGPS
-    {[](const S &s) { return !aux_in_use(s) && bit(s.general_b, 18); }, 14037, 14117}, // C/A
-    {[](const S &s) { return !aux_in_use(s); }, 14030, 14110},                         // waiting
+    {[](const S &s) { return primary_in(s, B::primary_gps_p_code_mode); }, 14049, 14128},
+    {[](const S &s) { return primary_in(s, B::primary_gps_narrow_lane_rtk_mode); }, 14048, 14128},
+    {[](const S &s) { return primary_in(s, B::primary_gps_wide_lane_rtk_mode); }, 14047, 14127},
+    {[](const S &s) { return primary_in(s, B::primary_gps_float_rtk_mode); }, 14046, 14126},
+    {[](const S &s) { return primary_in(s, B::primary_gps_diff_mode); }, 14036, 14116},
+    {[](const S &s) { return primary_in(s, B::primary_gps_ca_mode); }, 14037, 14117},
+    {[](const S &s) { return !aux_in_use(s); }, 14030, 14110}, // waiting
     // Auxiliary receiver's solution.
-    {[](const S &s) { return bit(s.fdir_level_1, 25); }, 14041, 14121}, // aux data gap
-    {[](const S &s) { return bit(s.general_b, 30); }, 14042, 14122},    // aux NL RTK
-    {[](const S &s) { return bit(s.general_b, 29); }, 14043, 14123},    // aux WL RTK
-    {[](const S &s) { return bit(s.general_b, 28); }, 14040, 14120},    // aux float RTK
-    {[](const S &s) { return bit(s.general_b, 27); }, 14039, 14119},    // aux DGPS
-    {[](const S &s) { return bit(s.general_b, 26); }, 14045, 14125},    // aux P-code
-    {always, 14044, 14124},                                             // aux C/A
+    {[](const S &s) { return is_bit_set(s.fdir_level_1, F1::aux_gps_data_gap); }, 14041, 14121},
+    {[](const S &s) { return is_bit_set(s.general_b, B::aux_gps_narrow_lane_rtk_mode); }, 14042,
+     14122},
+    {[](const S &s) { return is_bit_set(s.general_b, B::aux_gps_wide_lane_rtk_mode); }, 14043,
+     14123},
+    {[](const S &s) { return is_bit_set(s.general_b, B::aux_gps_float_rtk_mode); }, 14040, 14120},
+    {[](const S &s) { return is_bit_set(s.general_b, B::aux_gps_diff_mode); }, 14039, 14119},
+    {[](const S &s) { return is_bit_set(s.general_b, B::aux_gps_p_code_mode); }, 14045, 14125},
+    {always, 14044, 14124}, // aux C/A
 };
 
 constexpr SStatus_row gimbal_rows[] = {
-    {[](const S &s) { return !bit(s.general_c, 0); }, 14073, 14133},    // input off
-    {[](const S &s) { return bit(s.fdir_level_1, 27); }, 14071, 14131}, // data gap
-    {[](const S &s) { return bit(s.general_c, 1); }, 14070, 14130},     // data in use
+    {[](const S &s) { return !is_bit_set(s.general_c, C::gimbal_input_on); }, 14073, 14133},
+    {[](const S &s) { return is_bit_set(s.fdir_level_1, F1::gimbal_data_gap); }, 14071, 14131},
+    {[](const S &s) { return is_bit_set(s.general_c, C::gimbal_data_in_use); }, 14070, 14130},
     {always, 14072, 14132},
 };
 
 constexpr bool log_enabled(const S &s)
 {
-    return bit(s.general_a, 14);
+    return is_bit_set(s.general_a, A::log_port_logging_enabled);
 }
 constexpr bool log_file_open(const S &s)
 {
-    return bit(s.general_a, 13);
+    return is_bit_set(s.general_a, A::log_port_file_open);
 }
 
 constexpr SStatus_row pc_card_rows[] = {
-    {[](const S &s) { return bit(s.general_a, 15); }, 14020, 14100}, // device full
-    {[](const S &s) { return bit(s.general_a, 12); }, 14021, 14101}, // file write error
+    {[](const S &s) { return is_bit_set(s.general_a, A::log_port_device_full); }, 14020, 14100},
+    {[](const S &s) { return is_bit_set(s.general_a, A::log_port_file_write_error); }, 14021,
+     14101},
     {[](const S &s) { return log_enabled(s) && log_file_open(s); }, 14022, 14102},  // writing
     {[](const S &s) { return log_enabled(s) && !log_file_open(s); }, 14023, 14103}, // buffering
     {[](const S &s) { return log_file_open(s) && !log_enabled(s); }, 14025, 14105}, // invalid
@@ -184,13 +215,13 @@ QString GnssStatusText(const SStatus_words &status, ETextForm form)
 
 QString OmniStarSuffix(const SStatus_words &status)
 {
-    if (bit(status.general_c, 9)) {
+    if (is_bit_set(status.general_c, C::omni_star_hp)) {
         return QStringLiteral(" HP");
     }
-    if (bit(status.general_c, 8)) {
+    if (is_bit_set(status.general_c, C::omni_star_xp)) {
         return QStringLiteral(" XP");
     }
-    if (bit(status.general_c, 7)) {
+    if (is_bit_set(status.general_c, C::omni_star_vbs)) {
         return QStringLiteral(" VBS");
     }
     return QStringLiteral(" ");
@@ -208,28 +239,31 @@ QString PcCardStatusText(const SStatus_words &status, ETextForm form)
 
 QColor ModeColour(const SStatus_words &status)
 {
-    return red_when(bit(status.general_a, 10));
+    return red_when(is_bit_set(status.general_a, A::free_inertial_mode));
 }
 
 QColor ImuStatusColour(const SStatus_words &status)
 {
-    return red_when(any(status.fdir_level_1, 0x3) || bit(status.fdir_level_2, 0));
+    return red_when(any_bit_set(status.fdir_level_1, imu_faults) ||
+                    is_bit_set(status.fdir_level_2, F2::imu_nav_speed_over_35));
 }
 
 QColor GnssStatusColour(const SStatus_words &status)
 {
-    return red_when(!bit(status.fdir_level_1, 6) && any(status.fdir_level_2, 0x6));
+    return red_when(!is_bit_set(status.fdir_level_1, F1::primary_gps_not_available) &&
+                    any_bit_set(status.fdir_level_2, gnss_failures));
 }
 
 QColor GimbalStatusColour(const SStatus_words &status)
 {
-    return red_when(bit(status.general_c, 0) &&
-                    (bit(status.fdir_level_1, 27) || !bit(status.general_c, 1)));
+    return red_when(is_bit_set(status.general_c, C::gimbal_input_on) &&
+                    (is_bit_set(status.fdir_level_1, F1::gimbal_data_gap) ||
+                     !is_bit_set(status.general_c, C::gimbal_data_in_use)));
 }
 
 QColor PcCardStatusColour(const SStatus_words &status)
 {
-    return red_when(bit(status.general_a, 12));
+    return red_when(is_bit_set(status.general_a, A::log_port_file_write_error));
 }
 
 QStringList ModeTexts()

@@ -2,21 +2,11 @@
 // The one-word status texts of the main window, the views and the published values, with their
 // numeric codes and their font colours, from the status words of Group 101.
 
+#include "protocol/status_words.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
-
-#include <cstdint>
-
-// The Group 101 status words the texts are taken from.
-struct SStatus_words {
-    std::uint32_t general_a = 0;
-    std::uint32_t general_b = 0;
-    std::uint32_t general_c = 0;
-    std::uint32_t fdir_level_1 = 0;
-    std::uint32_t fdir_level_2 = 0;
-    std::uint32_t fdir_level_5 = 0;
-};
 
 // The words the windows show, or the numeric code that is published to other programs.
 enum class ETextForm { words, code };

@@ -63,7 +63,9 @@ private:
         }
         CGroup_fdir &status = Get(m_groups, m_status);
         if (status.is_current() && status.holds(status.fdir_level_5())) {
-            checksum += status.general_status_a().bit(7)->get() + status.fdir_level_5().get();
+            checksum +=
+                status.general_status_a().bit(CGen_status_a::bits::full_nav_solution)->get() +
+                status.fdir_level_5().get();
         }
     }
 

@@ -4,6 +4,7 @@
 
 #include "protocol/group_base.h"
 
+#include <concepts>
 #include <cstdint>
 
 // "Bad Raw IMU Frame Status" of Group 4.
@@ -12,44 +13,189 @@ public:
     CStatus(CComposite_item *parent, std::string_view name);
 };
 
-// The status words of Group 101. Bits without a name are not listed.
+// Reading the status words of Group 101 by the bit numbers their classes below name.
+
+// The mask of the status bits numbered `numbers`.
+template <std::same_as<unsigned>... TNumber>
+constexpr std::uint32_t status_mask(TNumber... numbers)
+{
+    return ((std::uint32_t{1} << numbers) | ...);
+}
+
+// True when bit `number` of a status word is set.
+constexpr bool is_bit_set(std::uint32_t word, unsigned number)
+{
+    return ((word >> number) & 1u) != 0;
+}
+
+// True when any bit of `mask` is set in a status word.
+constexpr bool any_bit_set(std::uint32_t word, std::uint32_t mask)
+{
+    return (word & mask) != 0;
+}
+
+// The status words of Group 101. Bits without a name are not listed. Each class's `bits` numbers
+// its named bits, so that a reader of a word names the bit instead of writing its number.
 class CGen_status_a : public TBit_set<std::uint32_t> {
 public:
+    struct bits {
+        static constexpr unsigned coarse_leveling_active = 0;
+        static constexpr unsigned coarse_leveling_failed = 1;
+        static constexpr unsigned quadrant_resolved = 2;
+        static constexpr unsigned fine_align_active = 3;
+        static constexpr unsigned sdnav_initialized = 4;
+        static constexpr unsigned nav_alignment_active = 5;
+        static constexpr unsigned degraded_nav_solution = 6;
+        static constexpr unsigned full_nav_solution = 7;
+        static constexpr unsigned initial_position_valid = 8;
+        static constexpr unsigned gps_only_mode = 9;
+        static constexpr unsigned free_inertial_mode = 10;
+        static constexpr unsigned log_port_file_write_error = 12;
+        static constexpr unsigned log_port_file_open = 13;
+        static constexpr unsigned log_port_logging_enabled = 14;
+        static constexpr unsigned log_port_device_full = 15;
+        static constexpr unsigned ram_config_differs = 16;
+        static constexpr unsigned nvm_write_successful = 17;
+        static constexpr unsigned nvm_write_fail = 18;
+        static constexpr unsigned nvm_hardware_fail = 19;
+    };
+
     CGen_status_a(CComposite_item *parent, std::string_view name);
 };
 
 class CGen_status_b : public TBit_set<std::uint32_t> {
 public:
+    struct bits {
+        static constexpr unsigned user_attitude_rms_perf = 0;
+        static constexpr unsigned user_heading_rms_perf = 1;
+        static constexpr unsigned user_position_rms_perf = 2;
+        static constexpr unsigned user_velocity_rms_perf = 3;
+        static constexpr unsigned twan_cal_in_progress = 4;
+        static constexpr unsigned twan_cal_complete = 5;
+        static constexpr unsigned twan_cal_failed = 6;
+        static constexpr unsigned twan_cal_requested = 7;
+        static constexpr unsigned twan_inst_param_valid = 8;
+        static constexpr unsigned twan_solution_in_use = 9;
+        static constexpr unsigned twan_solution_ok = 10;
+        static constexpr unsigned twan_cal_suspended = 11;
+        static constexpr unsigned twan_cal_forced = 12;
+        static constexpr unsigned primary_gps_solution_in_use = 13;
+        static constexpr unsigned primary_gps_init_failed = 14;
+        static constexpr unsigned primary_gps_reset_command_sent = 15;
+        static constexpr unsigned primary_gps_conf_file_sent = 16;
+        static constexpr unsigned primary_gps_not_configured = 17;
+        static constexpr unsigned primary_gps_ca_mode = 18;
+        static constexpr unsigned primary_gps_diff_mode = 19;
+        static constexpr unsigned primary_gps_float_rtk_mode = 20;
+        static constexpr unsigned primary_gps_wide_lane_rtk_mode = 21;
+        static constexpr unsigned primary_gps_narrow_lane_rtk_mode = 22;
+        static constexpr unsigned primary_gps_solution_in_use_for_twan = 23;
+        static constexpr unsigned secondary_gps_solution_in_use = 24;
+        static constexpr unsigned aux_gps_solution_in_use = 25;
+        static constexpr unsigned aux_gps_p_code_mode = 26;
+        static constexpr unsigned aux_gps_diff_mode = 27;
+        static constexpr unsigned aux_gps_float_rtk_mode = 28;
+        static constexpr unsigned aux_gps_wide_lane_rtk_mode = 29;
+        static constexpr unsigned aux_gps_narrow_lane_rtk_mode = 30;
+        static constexpr unsigned primary_gps_p_code_mode = 31;
+    };
+
     CGen_status_b(CComposite_item *parent, std::string_view name);
 };
 
 class CGen_status_c : public TBit_set<std::uint32_t> {
 public:
+    struct bits {
+        static constexpr unsigned gimbal_input_on = 0;
+        static constexpr unsigned gimbal_data_in_use = 1;
+        static constexpr unsigned zero_velocity_on = 2;
+        static constexpr unsigned zero_velocity_auto = 3;
+        static constexpr unsigned position_fix_on = 4;
+        static constexpr unsigned position_fix_auto = 5;
+        static constexpr unsigned user_not_logged_in = 6;
+        static constexpr unsigned omni_star_vbs = 7;
+        static constexpr unsigned omni_star_xp = 8;
+        static constexpr unsigned omni_star_hp = 9;
+    };
+
     CGen_status_c(CComposite_item *parent, std::string_view name);
 };
 
 class CFdir_level_1 : public TBit_set<std::uint32_t> {
 public:
+    struct bits {
+        static constexpr unsigned imu_checksum_error = 0;
+        static constexpr unsigned imu_status_bit = 1;
+        static constexpr unsigned imu_more_than_20 = 2;
+        static constexpr unsigned primary_gps_not_in_nav_mode = 5;
+        static constexpr unsigned primary_gps_not_available = 6;
+        static constexpr unsigned primary_gps_data_gap = 7;
+        static constexpr unsigned pps_time_gap = 8;
+        static constexpr unsigned primary_gps_no_time_recovery = 9;
+        static constexpr unsigned primary_gps_raw_obs_data_gap = 10;
+        static constexpr unsigned primary_gps_ephemeris_data_gap = 11;
+        static constexpr unsigned primary_gps_track_elev_limit_incorrect = 12;
+        static constexpr unsigned primary_gps_datum_parameters_incorrect = 13;
+        static constexpr unsigned primary_gps_posvel_fix_error = 14;
+        static constexpr unsigned primary_gps_sv_parameters_incorrect = 15;
+        static constexpr unsigned secondary_gps_data_gap = 20;
+        static constexpr unsigned secondary_gps_raw_obs_data_gap = 21;
+        static constexpr unsigned aux_gps_data_gap = 25;
+        static constexpr unsigned twan_ambiguity_resolution_failed = 26;
+        static constexpr unsigned gimbal_data_gap = 27;
+    };
+
     CFdir_level_1(CComposite_item *parent, std::string_view name);
 };
 
 class CFdir_level_2 : public TBit_set<std::uint16_t> {
 public:
+    struct bits {
+        static constexpr unsigned imu_nav_speed_over_35 = 0;
+        static constexpr unsigned primary_gps_speed_over_35 = 1;
+        static constexpr unsigned primary_gps_position_error_over_1000 = 2;
+        static constexpr unsigned aux_gps_position_error_over_1000 = 3;
+        static constexpr unsigned dmi_speed_over_350 = 4;
+    };
+
     CFdir_level_2(CComposite_item *parent, std::string_view name);
 };
 
 class CFdir_level_3 : public TBit_set<std::uint16_t> {
 public:
+    struct bits {
+        static constexpr unsigned aux_gps_primary_distance_over_1000 = 0;
+    };
+
     CFdir_level_3(CComposite_item *parent, std::string_view name);
 };
 
 class CFdir_level_4 : public TBit_set<std::uint16_t> {
 public:
+    struct bits {
+        static constexpr unsigned primary_gps_position_failure = 0;
+        static constexpr unsigned primary_gps_velocity_failure = 1;
+        static constexpr unsigned twan_heading_failure = 2;
+        static constexpr unsigned aux_gps_position_failure = 3;
+        static constexpr unsigned dmi_position_failure = 4;
+    };
+
     CFdir_level_4(CComposite_item *parent, std::string_view name);
 };
 
 class CFdir_level_5 : public TBit_set<std::uint16_t> {
 public:
+    struct bits {
+        static constexpr unsigned imu_x_accel_failure = 0;
+        static constexpr unsigned imu_y_accel_failure = 1;
+        static constexpr unsigned imu_z_accel_failure = 2;
+        static constexpr unsigned imu_x_gyro_failure = 3;
+        static constexpr unsigned imu_y_gyro_failure = 4;
+        static constexpr unsigned imu_z_gyro_failure = 5;
+        static constexpr unsigned twan_failure = 6;
+        static constexpr unsigned gps_lever_arm_failure = 7;
+    };
+
     CFdir_level_5(CComposite_item *parent, std::string_view name);
 };
 
@@ -215,14 +361,22 @@ public:
     static constexpr std::uint16_t byte_count = 56;
 
     CGen_status_a &general_status_a() { return *m_general_status_a; }
+    const CGen_status_a &general_status_a() const { return *m_general_status_a; }
     CGen_status_b &general_status_b() { return *m_general_status_b; }
+    const CGen_status_b &general_status_b() const { return *m_general_status_b; }
     CGen_status_c &general_status_c() { return *m_general_status_c; }
+    const CGen_status_c &general_status_c() const { return *m_general_status_c; }
     CFdir_level_1 &fdir_level_1() { return *m_fdir_level_1; }
+    const CFdir_level_1 &fdir_level_1() const { return *m_fdir_level_1; }
     TScalar<std::uint16_t> &fdir_level_1_imu_failures() { return *m_fdir_level_1_imu_failures; }
     CFdir_level_2 &fdir_level_2() { return *m_fdir_level_2; }
+    const CFdir_level_2 &fdir_level_2() const { return *m_fdir_level_2; }
     CFdir_level_3 &fdir_level_3() { return *m_fdir_level_3; }
+    const CFdir_level_3 &fdir_level_3() const { return *m_fdir_level_3; }
     CFdir_level_4 &fdir_level_4() { return *m_fdir_level_4; }
+    const CFdir_level_4 &fdir_level_4() const { return *m_fdir_level_4; }
     CFdir_level_5 &fdir_level_5() { return *m_fdir_level_5; }
+    const CFdir_level_5 &fdir_level_5() const { return *m_fdir_level_5; }
 
 protected:
     CGroup101(std::byte *buffer, std::size_t buffer_size);

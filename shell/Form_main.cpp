@@ -2,7 +2,6 @@
 
 #include "controls/value_label.h"
 #include "display/formats.h"
-#include "display/record_status.h"
 #include "display/status_texts.h"
 #include "net/host_lookup.h"
 #include "net/socket_control.h"
@@ -10,6 +9,7 @@
 #include "platform/settings_store.h"
 #include "platform/user_feedback.h"
 #include "platform/window_message.h"
+#include "protocol/status_words.h"
 #include "resources/string_ids.h"
 #include "resources/texts.h"
 
@@ -56,20 +56,18 @@ constexpr char system_menu_value[] = "System Menu";
 constexpr char user_alarms_value[] = "UserAlarms";
 constexpr char save_log_value[] = "SaveMsgLog";
 
-// Bits of General Status A the main window watches.
-constexpr std::uint32_t log_port_loging_enabled = 1u << 14;
-constexpr std::uint32_t ram_config_differs = 1u << 16;
-constexpr unsigned user_not_logged_in_bit = 6;
+using A = CGen_status_a::bits;
 
+// A bit of General Status A that raises an alarm when it comes on.
 struct SStatus_alarm {
     unsigned bit;
     int text_id;
 };
 constexpr SStatus_alarm status_alarms[] = {
-    {18, string_id::alarm_memory_write},
-    {19, string_id::alarm_memory_read},
-    {15, string_id::alarm_logging_full},
-    {12, string_id::alarm_logging_error},
+    {A::nvm_write_fail, string_id::alarm_memory_write},
+    {A::nvm_hardware_fail, string_id::alarm_memory_read},
+    {A::log_port_device_full, string_id::alarm_logging_full},
+    {A::log_port_file_write_error, string_id::alarm_logging_error},
 };
 
 // What each panel may show at its widest: dates of every month, time tags of every type, the
@@ -678,11 +676,11 @@ bool TFormMain::UpdateFromGroup(int)
 void TFormMain::show_status(CGroup_fdir &status)
 {
     m_data_received = 1;
-    const SStatus_words words = StatusWordsOf(status);
+    const SStatus_words words = status_words_of(status);
     m_panels[pc_card_panel]->setText(PcCardStatusText(words, ETextForm::words));
-    m_configuration_changed = (words.general_a & ram_config_differs) != 0 &&
-                              (words.general_a & log_port_loging_enabled) == 0;
-    m_user_not_logged_in = ((words.general_c >> user_not_logged_in_bit) & 1u) != 0;
+    m_configuration_changed = is_bit_set(words.general_a, A::ram_config_differs) &&
+                              !is_bit_set(words.general_a, A::log_port_logging_enabled);
+    m_user_not_logged_in = is_bit_set(words.general_c, CGen_status_c::bits::user_not_logged_in);
     raise_status_alarms(words.general_a);
 
     CGroup_header &header = status.header();
@@ -711,7 +709,7 @@ void TFormMain::raise_status_alarms(std::uint32_t status_a)
     const std::uint32_t risen = status_a & ~m_previous_status_a;
     m_previous_status_a = status_a;
     for (const SStatus_alarm &alarm : status_alarms) {
-        if ((risen >> alarm.bit) & 1u) {
+        if (is_bit_set(risen, alarm.bit)) {
             PostWindowMessage(this, window_message::error_notice,
                               static_cast<std::uintptr_t>(alarm.text_id));
         }

@@ -2,6 +2,7 @@
 
 #include "display/item_formats.h"
 #include "platform/user_feedback.h"
+#include "protocol/status_words.h"
 #include "resources/texts.h"
 #include "ui_Form_message_log.h"
 
@@ -21,12 +22,6 @@ constexpr int invalid_mode_text = 13305;
 QString time_prefix(double time, int type)
 {
     return FormatTimeTag(time, type, false) + "  ";
-}
-
-template <class TField>
-std::uint32_t word_of(const CGroup101 &record, const TField &field)
-{
-    return record.holds(field) ? field.get() : 0u;
 }
 
 // "manual ", "auto " or the number of an unknown processing mode, after the event's name.
@@ -70,7 +65,7 @@ TFormMessageLog::TFormMessageLog(QWidget *parent)
     Get(Program().groups, m_position_fix);
     Get(Program().messages, m_mode);
     Get(Program().messages, m_general_data);
-    m_change_texts.reserve(status_word_count * 32);
+    m_change_texts.reserve(CStatus_changes::most_lines());
     m_prefix = time_prefix(0.0, 0);
     Program().message_log = this;
 }
@@ -184,15 +179,8 @@ bool TFormMessageLog::UpdateFromGroup(int)
 // update of the list.
 void TFormMessageLog::log_status_changes()
 {
-    CGroup101 &status = *m_status;
-    set_prefix(status.header());
-    const Status_words words = {
-        word_of(status, status.general_status_a()), word_of(status, status.general_status_b()),
-        word_of(status, status.general_status_c()), word_of(status, status.fdir_level_1()),
-        word_of(status, status.fdir_level_2()),     word_of(status, status.fdir_level_3()),
-        word_of(status, status.fdir_level_4()),     word_of(status, status.fdir_level_5()),
-    };
-    m_status_changes.update(words, m_change_texts);
+    set_prefix(m_status->header());
+    m_status_changes.update(status_words_of(*m_status), m_change_texts);
     if (m_change_texts.empty()) {
         return;
     }
@@ -209,9 +197,9 @@ void TFormMessageLog::log_zero_velocity()
     set_prefix(event.header());
     add_line(mode_part(tr("Zero Velocity"), event.processing_mode().get()) +
              flag_part(event.start_or_termination_flag().get()) + "H/V Threshold=(" +
-             FormatValue("0.000", event.horizontal_threshold()) + "," +
-             FormatValue("0.000", event.vertical_threshold()) +
-             ") count=" + FormatCount(event.counter()));
+             FormatValue("0.000", event, event.horizontal_threshold()) + "," +
+             FormatValue("0.000", event, event.vertical_threshold()) +
+             ") count=" + FormatCount(event, event.counter()));
 }
 
 void TFormMessageLog::log_position_fix()
@@ -222,13 +210,13 @@ void TFormMessageLog::log_position_fix()
     add_line(mode_part(tr("Position Fix"), event.processing_mode().get()) +
              flag_part(event.start_or_termination_flag().get()) +
              QString::fromLatin1(location.data(), static_cast<qsizetype>(location.size())) + ", " +
-             FormatLatitude(event.position().latitude(), 2) + ", " +
-             FormatLongitude(event.position().longitude(), 2) + ", " +
-             FormatValue("0.000", event.position().altitude()) + ", N/E/D RMS=(" +
-             FormatValue("0.000", event.rms_position().north()) + ", " +
-             FormatValue("0.000", event.rms_position().east()) + ", " +
-             FormatValue("0.000", event.rms_position().down()) +
-             ") count=" + FormatCount(event.counter()));
+             FormatLatitude(event, event.position().latitude(), 2) + ", " +
+             FormatLongitude(event, event.position().longitude(), 2) + ", " +
+             FormatValue("0.000", event, event.position().altitude()) + ", N/E/D RMS=(" +
+             FormatValue("0.000", event, event.rms_position().north()) + ", " +
+             FormatValue("0.000", event, event.rms_position().east()) + ", " +
+             FormatValue("0.000", event, event.rms_position().down()) +
+             ") count=" + FormatCount(event, event.counter()));
 }
 
 bool TFormMessageLog::UpdateFromMessage(int)

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr unsigned user_not_logged_in_bit = 6; // of General Status C
-
 bool protected_setup = true;
 
 } // namespace
@@ -46,7 +44,8 @@ bool TFormProtectSettings::UpdateFromGroup(int)
     if (!m_status->is_current() || !m_status->holds(m_status->general_status_c())) {
         return false;
     }
-    protected_setup = ((m_status->general_status_c().get() >> user_not_logged_in_bit) & 1u) != 0;
+    protected_setup =
+        is_bit_set(m_status->general_status_c().get(), CGen_status_c::bits::user_not_logged_in);
     show_padlock();
     return true;
 }

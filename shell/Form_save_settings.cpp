@@ -1,6 +1,7 @@
 #include "shell/Form_save_settings.h"
 
 #include "protocol/command_messages.h"
+#include "protocol/status_words.h"
 #include "ui_Form_save_settings.h"
 
 #include <QGuiApplication>
@@ -10,15 +11,9 @@
 
 namespace {
 
-// General Status A: the computer's report on the save.
-constexpr std::uint32_t nvm_write_successful = 1u << 17;
-constexpr std::uint32_t nvm_write_fail = 1u << 18;
-constexpr int full = 100;
+using A = CGen_status_a::bits;
 
-std::uint32_t status_a_of(CGroup101 &status)
-{
-    return status.holds(status.general_status_a()) ? status.general_status_a().get() : 0u;
-}
+constexpr int full = 100;
 
 } // namespace
 
@@ -69,7 +64,7 @@ QLabel *TFormSaveSettings::LabelTimeout() const
 // compares with is the one of that moment, never one left from an earlier save.
 void TFormSaveSettings::show_after_save()
 {
-    m_previous_status_a = status_a_of(*m_status);
+    m_previous_status_a = status_words_of(*m_status).general_a;
     adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -128,16 +123,17 @@ bool TFormSaveSettings::UpdateFromGroup(int)
     if (!m_status->is_current()) {
         return false;
     }
-    const std::uint32_t status_a = status_a_of(*m_status);
+    const std::uint32_t status_a = status_words_of(*m_status).general_a;
     const std::uint32_t risen = status_a & ~m_previous_status_a;
     m_previous_status_a = status_a;
     if (!isVisible()) {
         return true;
     }
-    if ((risen & nvm_write_fail) != 0) {
+    // General Status A: the computer's report on the save.
+    if (is_bit_set(risen, A::nvm_write_fail)) {
         m_timer->stop();
         hide();
-    } else if ((risen & nvm_write_successful) != 0) {
+    } else if (is_bit_set(risen, A::nvm_write_successful)) {
         m_ui->ProgressBar1->setValue(full); // the next tick shows the success
     }
     return true;

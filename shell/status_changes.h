@@ -1,25 +1,11 @@
 #pragma once
 // The message log's reading of the computer's status words: which line each change of a status
-// bit adds, in the order the lines are added. Standard library only.
+// bit adds, in the order the lines are added. Standard library and protocol only.
 
-#include <array>
-#include <cstdint>
+#include "protocol/status_words.h"
+
+#include <cstddef>
 #include <vector>
-
-// The status words of Group 101 that are logged, in the order their changes are logged.
-enum EStatus_word : std::uint8_t {
-    general_status_a,
-    general_status_b,
-    general_status_c,
-    fdir_level_1,
-    fdir_level_2,
-    fdir_level_3,
-    fdir_level_4,
-    fdir_level_5,
-    status_word_count
-};
-
-using Status_words = std::array<std::uint32_t, status_word_count>;
 
 class CStatus_changes {
 public:
@@ -27,15 +13,18 @@ public:
     // solution that drops out for a moment is not news.
     static constexpr int twan_loss_confirmations = 6;
 
+    // The most lines one update adds: one per row of the tables.
+    static std::size_t most_lines();
+
     // Replaces `texts` with the string numbers of the lines that the change from the previous
     // words to `words` adds, in table order, and keeps `words` as the previous ones.
-    void update(Status_words words, std::vector<int> &texts);
+    void update(SStatus_words words, std::vector<int> &texts);
     // Back to the start: all words 0.
     void reset();
 
 private:
-    void debounce_twan_solution(Status_words &words);
+    void debounce_twan_solution(SStatus_words &words);
 
-    Status_words m_previous{};
+    SStatus_words m_previous;
     int m_twan_loss_count = 0;
 };

@@ -139,21 +139,54 @@ TEST_F(Formats, ItemsFormatTheirValueOrNotAvailable)
     CTest_group group(buffer.data(), buffer.size());
     group.speed->set(12.25f);
     group.position->latitude().set(45.5042);
-    EXPECT_EQ(FormatValue("0.0", *group.speed), "12.3"); // halves round away from zero
-    EXPECT_EQ(FormatAngle360(*group.speed), "12.250");
-    EXPECT_EQ(FormatLatitude(group.position->latitude(), 2), QString::fromUtf8(" 45°30'15.12\" N"));
+    EXPECT_EQ(FormatValue("0.0", group, *group.speed), "12.3"); // halves round away from zero
+    EXPECT_EQ(FormatAngle360(group, *group.speed), "12.250");
+    EXPECT_EQ(FormatLatitude(group, group.position->latitude(), 2),
+              QString::fromUtf8(" 45°30'15.12\" N"));
 
     group.speed->set_invalid();
     group.position->latitude().set_invalid();
-    EXPECT_EQ(FormatValue("0.0", *group.speed), "N/A");
-    EXPECT_EQ(FormatLatitude(group.position->latitude(), 2), "N/A");
-    EXPECT_EQ(FormatLongitude(group.position->longitude(), 2), "N/A"); // never set
+    EXPECT_EQ(FormatValue("0.0", group, *group.speed), "N/A");
+    EXPECT_EQ(FormatLatitude(group, group.position->latitude(), 2), "N/A");
+    EXPECT_EQ(FormatLongitude(group, group.position->longitude(), 2), "N/A"); // never set
 
     CTest_counter_group counter(buffer.data(), buffer.size());
     counter.pulses->set(77u);
-    EXPECT_EQ(FormatCount(*counter.pulses), "77");
+    EXPECT_EQ(FormatCount(counter, *counter.pulses), "77");
     counter.pulses->set_invalid();
-    EXPECT_EQ(FormatCount(*counter.pulses), "N/A");
+    EXPECT_EQ(FormatCount(counter, *counter.pulses), "N/A");
+}
+
+// A frame from a computer whose group ends earlier: the bytes past its end are left from a longer
+// frame and must not be shown, however valid they look.
+TEST_F(Formats, ItemsBeyondAShortFrameAreNotAvailable)
+{
+    std::array<std::byte, 256> buffer{};
+    CTest_group group(buffer.data(), buffer.size());
+    group.position->latitude().set(45.5042);
+    group.position->longitude().set(-73.25);
+    group.position->altitude().set(120.0);
+    group.speed->set(12.25f);
+    // Prefix, header and position, then the trailer: 8 + 26 + 24 + 4 bytes.
+    group.header().byte_count().set(26 + 24 + 4);
+
+    EXPECT_EQ(FormatValue("0.0", group, group.position->altitude()), "120.0");
+    EXPECT_EQ(FormatValue("0.0", group, *group.speed), "N/A");
+    EXPECT_EQ(FormatAngle360(group, *group.speed), "N/A");
+
+    // The latitude and longitude of a frame that ends inside the position.
+    group.header().byte_count().set(26 + 8 + 4);
+    EXPECT_EQ(FormatLatitude(group, group.position->latitude(), 2),
+              QString::fromUtf8(" 45°30'15.12\" N"));
+    EXPECT_EQ(FormatLongitude(group, group.position->longitude(), 2), "N/A");
+
+    // A group that ends just before its count, then one that carries it.
+    CTest_counter_group counter(buffer.data(), buffer.size());
+    counter.pulses->set(77u);
+    counter.header().byte_count().set(26 + 4);
+    EXPECT_EQ(FormatCount(counter, *counter.pulses), "N/A");
+    counter.header().byte_count().set(26 + 4 + 4);
+    EXPECT_EQ(FormatCount(counter, *counter.pulses), "77");
 }
 
 } // namespace

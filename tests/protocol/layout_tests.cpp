@@ -6,6 +6,7 @@
 #include "protocol/navigation_groups.h"
 #include "protocol/navigation_messages.h"
 #include "protocol/password_message.h"
+#include "protocol/status_words.h"
 #include "settings/installation_records.h"
 #include "views/iin_status_records.h"
 
@@ -324,6 +325,46 @@ TEST(GoldenFrames, Group101ReadsItsStatusWords)
     EXPECT_TRUE(group.fdir_level_4().bit(2)->get());
     EXPECT_EQ(group.fdir_level_5().bit(7)->name(), "gps Lever Arm Failure");
     EXPECT_TRUE(group.fdir_level_5().bit(7)->get());
+}
+
+// The eight status words as one reader takes them: each from its own place, and a word a short
+// frame does not carry reads 0 even though the buffer still holds a longer frame's bytes there.
+TEST(GoldenFrames, StatusWordsOfGroup101ReadZeroPastAShortFrame)
+{
+    Bytes body;
+    frame_bytes::put_u32(body, 0x000A0001u);
+    frame_bytes::put_u32(body, 0x000B0002u);
+    frame_bytes::put_u32(body, 0x000C0003u);
+    frame_bytes::put_u32(body, 0x000D0004u);
+    frame_bytes::put_u16(body, 21); // IMU failures: not a status word
+    for (std::uint16_t level = 2; level <= 5; ++level) {
+        frame_bytes::put_u16(body, level);
+    }
+    std::array<std::byte, 2048> buffer{};
+    CGroup_fdir group(buffer.data(), buffer.size());
+    const Bytes full = frame_bytes::group(101, body);
+    std::memcpy(buffer.data(), full.data(), full.size());
+
+    const SStatus_words words = status_words_of(group);
+    EXPECT_EQ(words.general_a, 0x000A0001u);
+    EXPECT_EQ(words.general_b, 0x000B0002u);
+    EXPECT_EQ(words.general_c, 0x000C0003u);
+    EXPECT_EQ(words.fdir_level_1, 0x000D0004u);
+    EXPECT_EQ(words.fdir_level_2, 2u);
+    EXPECT_EQ(words.fdir_level_3, 3u);
+    EXPECT_EQ(words.fdir_level_4, 4u);
+    EXPECT_EQ(words.fdir_level_5, 5u);
+
+    body.resize(4 * 4); // an older computer's group: General Status A to FDIR Level 1
+    const Bytes shorter = frame_bytes::group(101, body);
+    std::memcpy(buffer.data(), shorter.data(), shorter.size());
+    const SStatus_words short_words = status_words_of(group);
+    EXPECT_EQ(short_words.general_a, 0x000A0001u);
+    EXPECT_EQ(short_words.fdir_level_1, 0x000D0004u);
+    EXPECT_EQ(short_words.fdir_level_2, 0u) << "not the word of the frame before";
+    EXPECT_EQ(short_words.fdir_level_3, 0u);
+    EXPECT_EQ(short_words.fdir_level_4, 0u);
+    EXPECT_EQ(short_words.fdir_level_5, 0u);
 }
 
 TEST(GoldenFrames, NamedBitsAreExactlyThoseOfTheComputer)

@@ -20,7 +20,7 @@ constexpr std::uint32_t bit(unsigned number)
 class StatusChangesTest : public ::testing::Test {
 protected:
     // The texts of the lines for `words`.
-    std::vector<std::string> lines(const Status_words &words)
+    std::vector<std::string> lines(const SStatus_words &words)
     {
         changes.update(words, texts);
         std::vector<std::string> out;
@@ -30,10 +30,10 @@ protected:
         return out;
     }
 
-    Status_words with(EStatus_word word, std::uint32_t value)
+    SStatus_words with(std::uint32_t SStatus_words::*word, std::uint32_t value)
     {
-        Status_words words{};
-        words[word] = value;
+        SStatus_words words;
+        words.*word = value;
         return words;
     }
 
@@ -45,12 +45,12 @@ using Lines = std::vector<std::string>;
 
 TEST_F(StatusChangesTest, SeveralBitsOfSeveralWordsGiveOneLineEachInTableOrder)
 {
-    Status_words words{};
-    words[general_status_a] = bit(0) | bit(7) | bit(17);
-    words[general_status_c] = bit(6);
-    words[fdir_level_1] = bit(9) | bit(8);
-    words[fdir_level_3] = bit(0);
-    words[fdir_level_5] = bit(7);
+    SStatus_words words;
+    words.general_a = bit(0) | bit(7) | bit(17);
+    words.general_c = bit(6);
+    words.fdir_level_1 = bit(9) | bit(8);
+    words.fdir_level_3 = bit(0);
+    words.fdir_level_5 = bit(7);
     EXPECT_EQ(
         lines(words),
         (Lines{"Coarse levelling active", "Full navigation set", "NVM write successful",
@@ -58,30 +58,32 @@ TEST_F(StatusChangesTest, SeveralBitsOfSeveralWordsGiveOneLineEachInTableOrder)
                "Pri-Aux GPS difference of position exceeds limits", "Bad GPS lever arm error"}));
     EXPECT_TRUE(lines(words).empty()) << "nothing changed";
 
-    words[general_status_a] = bit(7);
-    words[general_status_c] = 0;
+    words.general_a = bit(7);
+    words.general_c = 0;
     EXPECT_EQ(lines(words), (Lines{"Coarse levelling complete", "User login"}))
         << "bit 17 clearing adds nothing";
 }
 
 TEST_F(StatusChangesTest, TextsAreTheSystemsOwn)
 {
-    lines(with(general_status_a, bit(10)));
-    EXPECT_EQ(lines(with(general_status_a, 0)), Lines{"Fee Inertial cleared"});
-    EXPECT_EQ(lines(with(general_status_b, bit(8))), Lines{"TWAN installation parameters valid"});
-    EXPECT_EQ(lines(with(general_status_b, 0)), Lines{"TWAN installation parameters NOT valid"});
+    lines(with(&SStatus_words::general_a, bit(10)));
+    EXPECT_EQ(lines(with(&SStatus_words::general_a, 0)), Lines{"Fee Inertial cleared"});
+    EXPECT_EQ(lines(with(&SStatus_words::general_b, bit(8))),
+              Lines{"TWAN installation parameters valid"});
+    EXPECT_EQ(lines(with(&SStatus_words::general_b, 0)),
+              Lines{"TWAN installation parameters NOT valid"});
 }
 
 TEST_F(StatusChangesTest, EveryBitOfEveryWordHasTextsInTheTable)
 {
-    Status_words all{};
-    all.fill(0xFFFFFFFFu);
+    constexpr std::uint32_t ones = 0xFFFFFFFFu;
+    const SStatus_words all{ones, ones, ones, ones, ones, ones, ones, ones};
     changes.update(all, texts);
     const std::size_t set_lines = texts.size();
     for (const int text : texts) {
         EXPECT_FALSE(string_text(text).empty()) << text;
     }
-    changes.update(Status_words{}, texts);
+    changes.update(SStatus_words{}, texts);
     for (const int text : texts) {
         EXPECT_FALSE(string_text(text).empty()) << text;
     }
@@ -90,16 +92,17 @@ TEST_F(StatusChangesTest, EveryBitOfEveryWordHasTextsInTheTable)
 
 TEST_F(StatusChangesTest, PrimaryGnssModesSayWhenNoneIsLeft)
 {
-    lines(with(general_status_b, bit(18)));
-    EXPECT_EQ(lines(with(general_status_b, bit(19))), Lines{"Primary GPS mode: Differential"});
-    EXPECT_EQ(lines(with(general_status_b, bit(31))), Lines{"Primary GPS mode: P-Code"});
-    EXPECT_EQ(lines(with(general_status_b, 0)), Lines{"No Primary GPS Data"});
+    lines(with(&SStatus_words::general_b, bit(18)));
+    EXPECT_EQ(lines(with(&SStatus_words::general_b, bit(19))),
+              Lines{"Primary GPS mode: Differential"});
+    EXPECT_EQ(lines(with(&SStatus_words::general_b, bit(31))), Lines{"Primary GPS mode: P-Code"});
+    EXPECT_EQ(lines(with(&SStatus_words::general_b, 0)), Lines{"No Primary GPS Data"});
 }
 
 TEST_F(StatusChangesTest, LostTwanSolutionIsLoggedAfterSixGroupsWithoutIt)
 {
-    const Status_words in_use = with(general_status_b, bit(9));
-    const Status_words lost = with(general_status_b, 0);
+    const SStatus_words in_use = with(&SStatus_words::general_b, bit(9));
+    const SStatus_words lost = with(&SStatus_words::general_b, 0);
     EXPECT_EQ(lines(in_use), Lines{"TWAN solution in use"});
     for (int group = 1; group <= 5; ++group) {
         EXPECT_TRUE(lines(lost).empty()) << group;
@@ -116,9 +119,9 @@ TEST_F(StatusChangesTest, LostTwanSolutionIsLoggedAfterSixGroupsWithoutIt)
 
 TEST_F(StatusChangesTest, ResetForgetsThePreviousWords)
 {
-    lines(with(fdir_level_4, bit(2)));
+    lines(with(&SStatus_words::fdir_level_4, bit(2)));
     changes.reset();
-    EXPECT_EQ(lines(with(fdir_level_4, bit(2))), Lines{"TWAN heading rejected"});
+    EXPECT_EQ(lines(with(&SStatus_words::fdir_level_4, bit(2))), Lines{"TWAN heading rejected"});
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "tools/korusim/navigation.h"
 
+#include "protocol/navigation_groups.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,30 +14,9 @@ constexpr double highest_latitude = 89.9;
 // The primary receiver reaches a narrow-lane fix this long after full navigation began.
 constexpr double float_rtk_seconds = 30;
 
-// Bits of General Status A.
-constexpr unsigned coarse_leveling_active = 0;
-constexpr unsigned quadrant_resolved = 2;
-constexpr unsigned fine_align_active = 3;
-constexpr unsigned sdnav_initialized = 4;
-constexpr unsigned nav_alignment_active = 5;
-constexpr unsigned full_nav_solution = 7;
-constexpr unsigned initial_position_valid = 8;
-constexpr unsigned free_inertial_mode = 10;
-constexpr unsigned log_port_file_open = 13;
-constexpr unsigned log_port_logging_enabled = 14;
-constexpr unsigned ram_config_differs = 16;
-constexpr unsigned nvm_write_successful = 17;
-// Bits of General Status B.
-constexpr unsigned user_attitude_met = 0;
-constexpr unsigned user_heading_met = 1;
-constexpr unsigned user_position_met = 2;
-constexpr unsigned user_velocity_met = 3;
-constexpr unsigned primary_gps_in_use = 13;
-constexpr unsigned primary_gps_ca = 18;
-constexpr unsigned primary_gps_float_rtk = 20;
-constexpr unsigned primary_gps_narrow_lane_rtk = 22;
-// Bits of General Status C.
-constexpr unsigned user_not_logged_in = 6;
+using A = CGen_status_a::bits;
+using B = CGen_status_b::bits;
+using C = CGen_status_c::bits;
 
 // The accuracies the user asks for; the lamps light when they are met.
 constexpr double user_attitude_rms = 0.05; // degrees
@@ -43,14 +24,9 @@ constexpr double user_heading_rms = 0.2;   // degrees
 constexpr double user_position_rms = 1.0;  // m
 constexpr double user_velocity_rms = 0.1;  // m/s
 
-constexpr std::uint32_t bit(unsigned number)
-{
-    return std::uint32_t{1} << number;
-}
-
 constexpr std::uint32_t bit_if(bool condition, unsigned number)
 {
-    return condition ? bit(number) : 0;
+    return condition ? status_mask(number) : 0;
 }
 
 // An accuracy that improves from `from` towards `to` with time constant `tau` seconds.
@@ -105,12 +81,12 @@ std::uint32_t alignment_bits(ENav_phase phase)
 {
     switch (phase) {
     case ENav_phase::coarse_leveling:
-        return bit(coarse_leveling_active) | bit(nav_alignment_active);
+        return status_mask(A::coarse_leveling_active, A::nav_alignment_active);
     case ENav_phase::fine_align:
-        return bit(quadrant_resolved) | bit(fine_align_active) | bit(sdnav_initialized) |
-               bit(nav_alignment_active);
+        return status_mask(A::quadrant_resolved, A::fine_align_active, A::sdnav_initialized,
+                           A::nav_alignment_active);
     case ENav_phase::full_navigation:
-        return bit(quadrant_resolved) | bit(sdnav_initialized) | bit(full_nav_solution);
+        return status_mask(A::quadrant_resolved, A::sdnav_initialized, A::full_nav_solution);
     case ENav_phase::standby:
         break;
     }
@@ -123,11 +99,12 @@ std::uint32_t receiver_bits(const SNav_phase &phase)
 {
     switch (phase.phase) {
     case ENav_phase::fine_align:
-        return bit(primary_gps_in_use) | bit(primary_gps_ca);
+        return status_mask(B::primary_gps_solution_in_use, B::primary_gps_ca_mode);
     case ENav_phase::full_navigation:
-        return bit(primary_gps_in_use) |
-               (phase.seconds_in_phase < float_rtk_seconds ? bit(primary_gps_float_rtk)
-                                                           : bit(primary_gps_narrow_lane_rtk));
+        return status_mask(B::primary_gps_solution_in_use,
+                           phase.seconds_in_phase < float_rtk_seconds
+                               ? B::primary_gps_float_rtk_mode
+                               : B::primary_gps_narrow_lane_rtk_mode);
     case ENav_phase::standby:
     case ENav_phase::coarse_leveling:
         break;
@@ -140,10 +117,10 @@ std::uint32_t user_accuracy_bits(const SAccuracy &rms)
     const double position = std::max({rms.position[0], rms.position[1], rms.position[2]});
     const double velocity = std::max({rms.velocity[0], rms.velocity[1], rms.velocity[2]});
     return bit_if(std::max(rms.attitude[0], rms.attitude[1]) <= user_attitude_rms,
-                  user_attitude_met) |
-           bit_if(rms.attitude[2] <= user_heading_rms, user_heading_met) |
-           bit_if(position <= user_position_rms, user_position_met) |
-           bit_if(velocity <= user_velocity_rms, user_velocity_met);
+                  B::user_attitude_rms_perf) |
+           bit_if(rms.attitude[2] <= user_heading_rms, B::user_heading_rms_perf) |
+           bit_if(position <= user_position_rms, B::user_position_rms_perf) |
+           bit_if(velocity <= user_velocity_rms, B::user_velocity_rms_perf);
 }
 
 std::uint8_t solution_status(ENav_phase phase)
@@ -208,14 +185,14 @@ SNav_status navigation_status(const SStatus_inputs &inputs)
 {
     const ENav_phase phase = inputs.phase.phase;
     SNav_status status;
-    status.general_status_a = alignment_bits(phase) | bit(initial_position_valid) |
-                              bit_if(inputs.free_inertial, free_inertial_mode) |
-                              bit_if(inputs.logging, log_port_file_open) |
-                              bit_if(inputs.logging, log_port_logging_enabled) |
-                              bit_if(inputs.configuration_changed, ram_config_differs) |
-                              bit_if(inputs.saved, nvm_write_successful);
+    status.general_status_a = alignment_bits(phase) | status_mask(A::initial_position_valid) |
+                              bit_if(inputs.free_inertial, A::free_inertial_mode) |
+                              bit_if(inputs.logging, A::log_port_file_open) |
+                              bit_if(inputs.logging, A::log_port_logging_enabled) |
+                              bit_if(inputs.configuration_changed, A::ram_config_differs) |
+                              bit_if(inputs.saved, A::nvm_write_successful);
     status.general_status_b = receiver_bits(inputs.phase);
-    status.general_status_c = bit_if(inputs.logged_out, user_not_logged_in);
+    status.general_status_c = bit_if(inputs.logged_out, C::user_not_logged_in);
     status.solution_status = solution_status(phase);
     if (phase != ENav_phase::standby) {
         const SAccuracy rms = accuracy(inputs.phase);

@@ -1,18 +1,18 @@
-#include "display/record_status.h"
+#include "protocol/status_words.h"
 
 #include "protocol/navigation_groups.h"
 
 namespace {
 
-template <class TField>
-std::uint32_t word_of(const CGroup101 &record, const TField &field)
+template <class TWord>
+std::uint32_t word_of(const CGroup101 &status, const TWord &word)
 {
-    return record.holds(field) ? field.get() : 0u;
+    return status.holds(word) ? word.get() : 0u;
 }
 
 } // namespace
 
-SStatus_words StatusWordsOf(CGroup101 &status)
+SStatus_words status_words_of(const CGroup101 &status)
 {
     SStatus_words words;
     words.general_a = word_of(status, status.general_status_a());
@@ -20,6 +20,8 @@ SStatus_words StatusWordsOf(CGroup101 &status)
     words.general_c = word_of(status, status.general_status_c());
     words.fdir_level_1 = word_of(status, status.fdir_level_1());
     words.fdir_level_2 = word_of(status, status.fdir_level_2());
+    words.fdir_level_3 = word_of(status, status.fdir_level_3());
+    words.fdir_level_4 = word_of(status, status.fdir_level_4());
     words.fdir_level_5 = word_of(status, status.fdir_level_5());
     return words;
 }
