@@ -7,6 +7,7 @@
 #include "shell/Form_password.h"
 #include "shell/Form_save_settings.h"
 #include "shell/Form_set_password.h"
+#include "settings/Form_installation.h"
 #include "views/Form_iin_status.h"
 
 namespace {
@@ -37,6 +38,8 @@ std::vector<SWindow_row> WindowRows()
         {"FormMessageLog", MakeWindow<TFormMessageLog>, at_start, view,
          {{"MessageLog1"}, {"SaveMessageLog1", -1, save_message_log}}, {}},
         {"FormSaveSettings", MakeWindow<TFormSaveSettings>, at_start, view, {}, {}},
+        {"FormInstallation", MakeWindow<TFormInstallation>, at_start, dialog,
+         {{"LeverArms1", 0}, {"TagsMultipath1", 2}}, {}},
         {"FormCommandReply", MakeWindow<TFormCommandReply>, at_start, view, {{"CommandReply1"}},
          {}},
         {"FormIinStatus", MakeWindow<TFormIinStatus>, on_demand, view, {{"IntegratedNavigator1"}},

@@ -8,11 +8,13 @@
 #include "net/socket_display.h"
 #include "platform/window_message.h"
 #include "shell/program.h"
+#include "shell/window_values.h"
 
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QLabel>
 #include <QMetaProperty>
+#include <QPointer>
 
 #include <algorithm>
 #include <climits>
@@ -154,6 +156,12 @@ CLamp_map CStatus_service::lamps() const
     return states;
 }
 
+QStringList CStatus_service::windows() const
+{
+    const IWindow_directory *directory = Program().window_directory;
+    return directory != nullptr ? directory->names() : QStringList();
+}
+
 // Every property of the interface by name, read through the meta-object so that the list of
 // properties is written once, in the class.
 QVariantMap CStatus_service::property_values() const
@@ -236,4 +244,85 @@ QStringList CStatus_service::MessageLog(uint count)
         return {};
     }
     return log->newest_lines(static_cast<int>(std::min<uint>(count, INT_MAX)));
+}
+
+// --- windows -----------------------------------------------------------------------------
+
+TFormKoruBase *CStatus_service::window_named(const QString &name)
+{
+    TFormKoruBase *found = nullptr;
+    if (name == m_form.objectName()) {
+        found = &m_form;
+    } else if (Program().window_directory != nullptr) {
+        found = Program().window_directory->window(name);
+    }
+    if (found == nullptr) {
+        sendErrorReply(QDBusError::InvalidArgs, tr("There is no window \"%1\".").arg(name));
+    }
+    return found;
+}
+
+void CStatus_service::OpenWindow(const QString &window)
+{
+    if (window_named(window) == nullptr || window == m_form.objectName()) {
+        return;
+    }
+    if (!Program().window_directory->can_open(window)) {
+        sendErrorReply(QDBusError::AccessDenied,
+                       tr("The menu entry of %1 is disabled now.").arg(window));
+        return;
+    }
+    later([window] { Program().window_directory->open(window); });
+}
+
+CText_map CStatus_service::WindowValues(const QString &window)
+{
+    TFormKoruBase *found = window_named(window);
+    return found != nullptr ? ::WindowValues(*found) : CText_map();
+}
+
+void CStatus_service::SetWindowValue(const QString &window, const QString &control,
+                                     const QString &text)
+{
+    TFormKoruBase *found = window_named(window);
+    if (found == nullptr) {
+        return;
+    }
+    const QString problem = WindowValueProblem(*found, control, text);
+    if (!problem.isEmpty()) {
+        sendErrorReply(QDBusError::InvalidArgs, problem);
+        return;
+    }
+    QPointer<TFormKoruBase> target(found);
+    later([target, control, text] {
+        if (target != nullptr) {
+            ::SetWindowValue(*target, control, text);
+        }
+    });
+}
+
+void CStatus_service::PressButton(const QString &window, const QString &button)
+{
+    TFormKoruBase *found = window_named(window);
+    if (found == nullptr) {
+        return;
+    }
+    switch (ButtonState(*found, button)) {
+    case EButton_state::none:
+        sendErrorReply(QDBusError::InvalidArgs,
+                       tr("%1 has no button %2.").arg(window, button));
+        return;
+    case EButton_state::disabled:
+        sendErrorReply(QDBusError::AccessDenied,
+                       tr("The button %1 of %2 is disabled now.").arg(button, window));
+        return;
+    case EButton_state::enabled:
+        break;
+    }
+    QPointer<TFormKoruBase> target(found);
+    later([target, button] {
+        if (target != nullptr) {
+            ::PressButton(*target, button);
+        }
+    });
 }

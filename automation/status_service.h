@@ -17,6 +17,7 @@
 
 #include <optional>
 
+class TFormKoruBase;
 class TFormTarvo;
 
 namespace automation_bus {
@@ -40,6 +41,7 @@ class CStatus_service : public QObject, protected QDBusContext {
     Q_PROPERTY(CCount_map DisplayPortCounters READ display_port_counters)
     Q_PROPERTY(CText_map Navigation READ navigation)
     Q_PROPERTY(CLamp_map Lamps READ lamps)
+    Q_PROPERTY(QStringList Windows READ windows)
 
 public:
     explicit CStatus_service(TFormTarvo &form, QObject *parent = nullptr);
@@ -62,6 +64,8 @@ public:
     CText_map navigation() const;
     // The four accuracy lamps by control name: on or off.
     CLamp_map lamps() const;
+    // The object names of every window besides the main form, which is "FormTarvo".
+    QStringList windows() const;
 
 public slots:
     // The methods return at once; what they set going happens afterwards, as if the user had
@@ -76,6 +80,20 @@ public slots:
     // The newest `count` lines of the message log as shown, oldest first.
     QStringList MessageLog(uint count);
 
+    // Every window, read and driven as its user would. Unknown windows, controls and buttons are
+    // refused with InvalidArgs; a window whose menu entry is disabled now, or a disabled button,
+    // with AccessDenied. OpenWindow, SetWindowValue and PressButton act right after they return.
+
+    // Opens the window as its menu entry does.
+    void OpenWindow(const QString &window);
+    // Every named control of the window that shows a value, as shown.
+    CText_map WindowValues(const QString &window);
+    // Types `text` into an entry, or chooses it in a radio group, combo box or page control, or
+    // sets a check box "on" or "off".
+    void SetWindowValue(const QString &window, const QString &control, const QString &text);
+    // Presses the button.
+    void PressButton(const QString &window, const QString &button);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -85,6 +103,8 @@ private:
     void report_off(const QString &reason);
     template <class Action>
     void later(Action action);
+    // The window of that name, or null having refused the call.
+    TFormKoruBase *window_named(const QString &name);
 
     TFormTarvo &m_form;
     std::optional<QDBusConnection> m_bus;

@@ -58,7 +58,7 @@ bool TFormKoruSettings::focus_ok()
 
 void TFormKoruSettings::ButtonOkClick()
 {
-    if (!focus_ok()) {
+    if (!focus_ok() || !entries_ready()) {
         return;
     }
     SendSettings(0);
@@ -67,5 +67,8 @@ void TFormKoruSettings::ButtonOkClick()
 
 void TFormKoruSettings::ButtonApplyClick()
 {
+    if (!entries_ready()) {
+        return;
+    }
     SendSettings(0);
 }

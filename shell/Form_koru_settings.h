@@ -28,6 +28,9 @@ protected:
     virtual void ButtonApplyClick();
     // Moves the focus to Ok; false when an entry that refuses its value kept it.
     bool focus_ok();
+    // Checks the entries before anything is sent; false (having told the user what is wrong)
+    // keeps the dialog as it is.
+    virtual bool entries_ready() { return true; }
 
 private:
     QPushButton *m_cancel;

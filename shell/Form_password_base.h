@@ -22,8 +22,6 @@ protected:
 
     void showEvent(QShowEvent *event) override;
     void ButtonOkClick() override;
-    // Checks the entries before anything is sent; false keeps the dialog as it is.
-    virtual bool entries_ready() { return true; }
     // The computer refused: the entries are cleared for another try.
     virtual void refused() = 0;
     // Sends Message 111 on the control port; nothing is sent unless connected as controller.

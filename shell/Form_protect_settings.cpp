@@ -66,7 +66,7 @@ bool TFormProtectSettings::password_given()
 
 void TFormProtectSettings::ButtonOkClick()
 {
-    if (!focus_ok() || !password_given()) {
+    if (!focus_ok() || !entries_ready() || !password_given()) {
         return;
     }
     SendSettings(0);
@@ -76,7 +76,7 @@ void TFormProtectSettings::ButtonOkClick()
 // A password given here counts at once: the next Group 101 would only say so later.
 void TFormProtectSettings::ButtonApplyClick()
 {
-    if (!password_given()) {
+    if (!entries_ready() || !password_given()) {
         return;
     }
     protected_setup = false;

@@ -93,8 +93,10 @@ public:
     virtual QStringList names() const = 0;
     // The window, made now if it is made on first use; null for an unknown name.
     virtual TFormKoruBase *window(const QString &name) = 0;
-    // Opens the window as its menu entry does; false when it has none or the entry is disabled.
-    virtual bool open(const QString &name) = 0;
+    // Whether the window has a menu entry that may be used now.
+    virtual bool can_open(const QString &name) const = 0;
+    // Opens the window as that menu entry does.
+    virtual void open(const QString &name) = 0;
 
 protected:
     ~IWindow_directory() = default;

@@ -68,14 +68,18 @@ TFormKoruBase *CWindow_table::window(const QString &name)
     return m_windows.back().get();
 }
 
-bool CWindow_table::open(const QString &name)
+bool CWindow_table::can_open(const QString &name) const
 {
     const SWindow_row *row = row_of(name);
-    if (row == nullptr || row->entries.empty() || !m_main.entry_allowed(row->entries.front().name)) {
-        return false;
+    return row != nullptr && !row->entries.empty() &&
+           m_main.entry_allowed(row->entries.front().name);
+}
+
+void CWindow_table::open(const QString &name)
+{
+    if (can_open(name)) {
+        enter(*row_of(name), row_of(name)->entries.front());
     }
-    enter(*row, row->entries.front());
-    return true;
 }
 
 // A view asks the computer for its groups and shows; a dialog runs modally behind the send-to-back

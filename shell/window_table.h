@@ -53,9 +53,10 @@ public:
     QStringList names() const override;
     // The window of that name, made now if it is made on first use; null for an unknown name.
     TFormKoruBase *window(const QString &name) override;
-    // Opens the window as its first menu entry does: false when there is no such window or when
-    // that entry is disabled.
-    bool open(const QString &name) override;
+    // Whether the window's first menu entry may be used now.
+    bool can_open(const QString &name) const override;
+    // Opens the window as its first menu entry does, when it may be used.
+    void open(const QString &name) override;
 
     template <class TWindow>
     TWindow &window_of(const QString &name)

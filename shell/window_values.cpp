@@ -1,0 +1,243 @@
+#include "shell/window_values.h"
+
+#include "controls/float_gauge.h"
+#include "controls/led_image.h"
+#include "controls/radio_group.h"
+#include "display/number_text.h"
+#include "shell/Form_koru_base.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+namespace {
+
+const QString on = QStringLiteral("on");
+const QString off = QStringLiteral("off");
+
+bool own_name(const QWidget &widget)
+{
+    const QString name = widget.objectName();
+    return !name.isEmpty() && !name.startsWith(QStringLiteral("qt_"));
+}
+
+// Visible in `window`, or on a page of a page control that another page is in front of.
+bool takes_part(const QWidget &widget, const QWidget &window)
+{
+    for (const QWidget *w = &widget; w != &window && w != nullptr; w = w->parentWidget()) {
+        if (w->isHidden() && qobject_cast<const QStackedWidget *>(w->parentWidget()) == nullptr) {
+            return false;
+        }
+    }
+    return own_name(widget);
+}
+
+template <class TControl>
+QList<TControl *> taking_part(QWidget &window)
+{
+    QList<TControl *> found;
+    for (TControl *control : window.findChildren<TControl *>()) {
+        if (takes_part(*control, window)) {
+            found.append(control);
+        }
+    }
+    return found;
+}
+
+// The items a control offers for choosing, or nothing when it offers none.
+std::optional<QStringList> items_of(QWidget *control)
+{
+    if (auto *group = qobject_cast<TRadioGroup *>(control)) {
+        return group->Items();
+    }
+    if (auto *combo = qobject_cast<QComboBox *>(control)) {
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i) {
+            items.append(combo->itemText(i));
+        }
+        return items;
+    }
+    if (auto *pages = qobject_cast<QTabWidget *>(control)) {
+        QStringList items;
+        for (int i = 0; i < pages->count(); ++i) {
+            items.append(pages->tabText(i));
+        }
+        return items;
+    }
+    return std::nullopt;
+}
+
+QWidget *settable(QWidget &window, const QString &name)
+{
+    for (QWidget *control : taking_part<QWidget>(window)) {
+        if (control->objectName() == name &&
+            (qobject_cast<QLineEdit *>(control) != nullptr ||
+             qobject_cast<QCheckBox *>(control) != nullptr || items_of(control))) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+void add_table(QMap<QString, QString> &values, const QTableWidget &table)
+{
+    for (int row = 0; row < table.rowCount(); ++row) {
+        for (int column = 0; column < table.columnCount(); ++column) {
+            const QTableWidgetItem *cell = table.item(row, column);
+            values.insert(QStringLiteral("%1[%2,%3]").arg(table.objectName()).arg(row).arg(column),
+                          cell != nullptr ? cell->text() : QString());
+        }
+    }
+}
+
+void add_lines(QMap<QString, QString> &values, const QListWidget &list)
+{
+    for (int row = 0; row < list.count(); ++row) {
+        values.insert(QStringLiteral("%1[%2]").arg(list.objectName()).arg(row),
+                      list.item(row)->text());
+    }
+}
+
+void add_lines(QMap<QString, QString> &values, const QTreeWidget &tree)
+{
+    for (int row = 0; row < tree.topLevelItemCount(); ++row) {
+        QStringList columns;
+        for (int column = 0; column < tree.columnCount(); ++column) {
+            columns.append(tree.topLevelItem(row)->text(column));
+        }
+        values.insert(QStringLiteral("%1[%2]").arg(tree.objectName()).arg(row),
+                      columns.join('\t'));
+    }
+}
+
+QString chosen_text(QWidget *control)
+{
+    if (auto *group = qobject_cast<TRadioGroup *>(control)) {
+        return group->ItemIndex() >= 0 ? group->Items().value(group->ItemIndex()) : QString();
+    }
+    if (auto *combo = qobject_cast<QComboBox *>(control)) {
+        return combo->currentIndex() >= 0 ? combo->itemText(combo->currentIndex()) : QString();
+    }
+    auto *pages = qobject_cast<QTabWidget *>(control);
+    return pages->currentIndex() >= 0 ? pages->tabText(pages->currentIndex()) : QString();
+}
+
+} // namespace
+
+QMap<QString, QString> WindowValues(TFormKoruBase &window)
+{
+    window.RefreshDisplay();
+    QMap<QString, QString> values;
+    for (QWidget *control : taking_part<QWidget>(window)) {
+        const QString name = control->objectName();
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            values.insert(name, label->text());
+        } else if (auto *entry = qobject_cast<QLineEdit *>(control)) {
+            values.insert(name, entry->text());
+        } else if (auto *lamp = qobject_cast<CLed_image *>(control)) {
+            values.insert(name, lamp->State() ? on : off);
+        } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
+            values.insert(name, box->isChecked() ? on : off);
+        } else if (auto *radio = qobject_cast<QRadioButton *>(control)) {
+            values.insert(name, radio->isChecked() ? on : off);
+        } else if (items_of(control)) {
+            values.insert(name, chosen_text(control));
+        } else if (auto *gauge = qobject_cast<TFloatGauge *>(control)) {
+            values.insert(name, gauge->HasValue() ? FixedText(gauge->Position(), 3) : QString());
+        } else if (auto *bar = qobject_cast<QProgressBar *>(control)) {
+            values.insert(name, QString::number(bar->value()));
+        } else if (auto *table = qobject_cast<QTableWidget *>(control)) {
+            add_table(values, *table);
+        } else if (auto *list = qobject_cast<QListWidget *>(control)) {
+            add_lines(values, *list);
+        } else if (auto *tree = qobject_cast<QTreeWidget *>(control)) {
+            add_lines(values, *tree);
+        }
+    }
+    values.insert(window.PaintedValues());
+    return values;
+}
+
+QStringList ControlNames(QWidget &window)
+{
+    QStringList names;
+    for (QWidget *control : taking_part<QWidget>(window)) {
+        const bool value_or_button =
+            qobject_cast<QLabel *>(control) != nullptr ||
+            qobject_cast<QLineEdit *>(control) != nullptr ||
+            qobject_cast<CLed_image *>(control) != nullptr ||
+            qobject_cast<QAbstractButton *>(control) != nullptr || items_of(control) ||
+            qobject_cast<TFloatGauge *>(control) != nullptr ||
+            qobject_cast<QProgressBar *>(control) != nullptr ||
+            qobject_cast<QAbstractItemView *>(control) != nullptr;
+        if (value_or_button) {
+            names.append(control->objectName());
+        }
+    }
+    return names;
+}
+
+QString WindowValueProblem(QWidget &window, const QString &control, const QString &text)
+{
+    QWidget *target = settable(window, control);
+    if (target == nullptr) {
+        return QStringLiteral("%1 has no control %2 that takes a value")
+            .arg(window.objectName(), control);
+    }
+    if (const auto items = items_of(target); items && !items->contains(text)) {
+        return QStringLiteral("%1 offers no \"%2\"; it offers \"%3\"")
+            .arg(control, text, items->join("\", \""));
+    }
+    if (qobject_cast<QCheckBox *>(target) != nullptr && text != on && text != off) {
+        return QStringLiteral("%1 is \"on\" or \"off\"").arg(control);
+    }
+    return {};
+}
+
+void SetWindowValue(QWidget &window, const QString &control, const QString &text)
+{
+    QWidget *target = settable(window, control);
+    if (target == nullptr) {
+        return;
+    }
+    if (auto *entry = qobject_cast<QLineEdit *>(target)) {
+        entry->setText(text);
+    } else if (auto *box = qobject_cast<QCheckBox *>(target)) {
+        box->setChecked(text == on);
+    } else if (auto *group = qobject_cast<TRadioGroup *>(target)) {
+        group->setItemIndex(static_cast<int>(group->Items().indexOf(text)));
+    } else if (auto *combo = qobject_cast<QComboBox *>(target)) {
+        combo->setCurrentIndex(combo->findText(text));
+    } else if (auto *pages = qobject_cast<QTabWidget *>(target)) {
+        pages->setCurrentIndex(static_cast<int>(items_of(pages)->indexOf(text)));
+    }
+}
+
+EButton_state ButtonState(QWidget &window, const QString &button)
+{
+    for (QAbstractButton *candidate : taking_part<QAbstractButton>(window)) {
+        if (candidate->objectName() == button) {
+            return candidate->isEnabled() ? EButton_state::enabled : EButton_state::disabled;
+        }
+    }
+    return EButton_state::none;
+}
+
+void PressButton(QWidget &window, const QString &button)
+{
+    for (QAbstractButton *candidate : taking_part<QAbstractButton>(window)) {
+        if (candidate->objectName() == button) {
+            candidate->click();
+            return;
+        }
+    }
+}
