@@ -3,7 +3,7 @@
 #include "app/command_line.h"
 #include "app/window_rows.h"
 #include "automation/status_service.h"
-#include "display/Form_tarvo.h"
+#include "views/Form_tarvo.h"
 #include "resources/images.h"
 #include "shell/program.h"
 
