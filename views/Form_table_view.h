@@ -288,7 +288,7 @@ CLed_image &CView_box::lamp(const QString &caption, TView_group<TRecord> &group,
                           mask, inverted};
     group.add_row(std::make_unique<view_kit_detail::CLamp_row>(
         std::move(binding), lamp, [&record, &item, mask, inverted] {
-        if (!view_rule_detail::valid(record, item)) {
+        if (!record.has_value(item)) {
             return false;
         }
         const bool any = (static_cast<std::uint64_t>(item.get()) & mask) != 0;
