@@ -3,6 +3,7 @@
 // only while the window is shown: the cost of showing then does not grow with the rate at which
 // the computer sends.
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -15,7 +16,8 @@ public:
     // `fill` fills the controls of `window` from what it took in last.
     CDisplay_pace(QWidget &window, std::function<void()> fill);
 
-    // New data came: the controls are filled within a screen refresh, if the window is shown.
+    // New data came: the controls are filled, if the window is shown: at once after a quiet
+    // spell, else when a screen refresh has passed since the last filling.
     void request();
     // Fills now; a fill that was due is not made twice.
     void fill_now();
@@ -26,4 +28,5 @@ private:
     QWidget &m_window;
     std::function<void()> m_fill;
     QTimer m_timer;
+    QElapsedTimer m_since_fill;
 };

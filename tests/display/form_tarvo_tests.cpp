@@ -231,10 +231,12 @@ namespace {
 TEST_F(NavigationViewTest, ManyGroupsInARowShowTheNewestAtTheScreensPace)
 {
     form->show();
+    QTest::qWait(100); // a quiet spell after the filling that showing makes
     for (int group = 1; group <= 50; ++group) {
         take_in(navigation_group(45.0, 10.0 * group, 10.0, 3.0f));
     }
-    EXPECT_EQ(text(TFormTarvo::Altitude), "") << "nothing is formatted while the groups come";
+    EXPECT_EQ(text(TFormTarvo::Altitude), "10.000")
+        << "the first group after a quiet spell shows at once, the others wait for the screen";
     ASSERT_TRUE(WaitFor([&] { return text(TFormTarvo::Altitude) == "500.000"; }));
     take_in(navigation_group(45.0, 1.0, 10.0, 3.0f));
     form->ResetDisplay(0);
