@@ -3,10 +3,12 @@
 // nothing at all is sent while any entry is wrong.
 
 #include "app/window_rows.h"
-#include "controller_fixture.h"
 #include "controls/number_edit.h"
 #include "controls/radio_group.h"
 #include "settings/Form_installation.h"
+
+#include "controller_fixture.h"
+#include "installation_frames.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -17,74 +19,9 @@
 namespace {
 
 using namespace controller_test;
+using namespace installation_frames;
 
-constexpr std::uint16_t installation = 1;
-constexpr std::uint16_t mounting = 101;
 constexpr char axes[] = "XYZ";
-
-// The controls of the vectors of Message 1, in wire order.
-constexpr std::array<const char *, 5> installation_vectors = {
-    "ref2ImuLeverArm", "ref2PriGpsLeverArm", "imu2RefMountAngle", "ref2SecGpsLeverArm",
-    "vessel2RefMountAngle"};
-// Those of Message 101; the heave lever arm, sixth, has none.
-constexpr std::array<const char *, 7> mounting_vectors = {
-    "sensor1RefMountAngle", "sensor2RefMountAngle", "refAuxGpsLeverArm",
-    "refSensor1LeverArm",   "refSensor2LeverArm",   nullptr,
-    "refAux2GpsLeverArm"};
-constexpr std::size_t heave = 5;
-
-// What an echo of Message 1 holds.
-struct SInstallation {
-    std::uint8_t time_tags = 0x31; // time type 2 (user) in bits 4-7, time type 1 (GPS) in 0-3
-    std::uint8_t distance = 2;     // DMI
-    std::uint8_t auto_start = 1;
-    std::array<float, 15> components{};
-    std::uint8_t multipath = 1; // medium
-
-    SInstallation()
-    {
-        for (std::size_t i = 0; i < components.size(); ++i) {
-            components[i] = -87.125f + 12.5f * static_cast<float>(i);
-        }
-    }
-    Bytes body() const
-    {
-        Bytes out{std::byte{time_tags}, std::byte{distance}, std::byte{auto_start}};
-        for (const float component : components) {
-            frame_bytes::put_f32(out, component);
-        }
-        frame_bytes::put_u8(out, multipath);
-        return out;
-    }
-};
-
-// What an echo of Message 101 holds.
-struct SMounting {
-    std::array<float, 21> components{};
-
-    SMounting()
-    {
-        for (std::size_t i = 0; i < components.size(); ++i) {
-            components[i] = -30.25f + 3.375f * static_cast<float>(i);
-        }
-    }
-    Bytes body() const
-    {
-        Bytes out;
-        for (const float component : components) {
-            frame_bytes::put_f32(out, component);
-        }
-        return out;
-    }
-    SMounting without_heave() const
-    {
-        SMounting sent = *this;
-        for (std::size_t axis = 0; axis < 3; ++axis) {
-            sent.components[3 * heave + axis] = 0.0f;
-        }
-        return sent;
-    }
-};
 
 QString three_decimals(float value)
 {
@@ -112,11 +49,11 @@ protected:
         return dialog.findChild<TRadioGroup *>(radio_group)->ItemIndex();
     }
 
-    // The two echoes as the computer broadcasts them: Message 1 last, on which windows reload.
     void hear_echoes(const SInstallation &first, const SMounting &second)
     {
-        hear(frame_bytes::message(mounting, 0, second.body()));
-        hear(frame_bytes::message(installation, 0, first.body()));
+        for (const Bytes &echo : echoes(first, second)) {
+            hear(echo);
+        }
     }
 
     // Every float entry shows the echo's value with three decimals.
@@ -138,35 +75,19 @@ protected:
         }
     }
 
-    // The settings messages the computer received so far, in the order they came.
     std::vector<Bytes> settings_received()
     {
-        answers.read();
-        std::vector<Bytes> settings;
-        for (const Bytes &frame : answers.frames) {
-            const std::uint16_t number = u16_at(frame, frame::number_offset);
-            if (number == installation || number == mounting) {
-                settings.push_back(frame);
-            }
-        }
-        return settings;
-    }
-    bool wait_for_settings(std::size_t count)
-    {
-        return WaitFor([&] { return settings_received().size() >= count; });
+        return answers.frames_numbered({installation, mounting});
     }
 
-    // The two messages with new transaction numbers, one after the other, the bodies given, and
-    // pads, byte counts and checksums as frame_bytes makes them.
+    // The two messages, with new transaction numbers.
     void expect_sent(const SInstallation &first, const SMounting &second)
     {
-        ASSERT_TRUE(wait_for_settings(2));
+        ASSERT_TRUE(WaitFor([&] { return settings_received().size() >= 2; }));
         const std::vector<Bytes> sent = settings_received();
-        ASSERT_EQ(sent.size(), 2u);
         const std::uint16_t transaction = u16_at(sent[0], 8);
         EXPECT_NE(transaction, 0) << "the echo's transaction number is not sent back";
-        EXPECT_EQ(sent[0], frame_bytes::message(installation, transaction, first.body()));
-        EXPECT_EQ(sent[1], frame_bytes::message(mounting, transaction + 1, second.body()));
+        EXPECT_EQ(sent, settings_sent(first, second, transaction));
     }
 
     // What the last box said, having been a warning.
