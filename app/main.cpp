@@ -1,11 +1,7 @@
 // Tarvo: the operator's controller for the KORU computer.
 
 #include "app/command_line.h"
-#include "app/window_rows.h"
-#include "automation/status_service.h"
-#include "display/Form_tarvo.h"
-#include "resources/images.h"
-#include "shell/program.h"
+#include "app/running_program.h"
 
 #include <QApplication>
 
@@ -34,17 +30,7 @@ int main(int argc, char **argv)
     }
 
     QApplication application(argc, argv);
-    QApplication::setOrganizationName("Meridane");
-    QApplication::setApplicationName("Tarvo");
-    QApplication::setApplicationVersion(TARVO_VERSION);
-    RegisterImages();
-
-    CProgram program;
-    TFormTarvo main_form(line.start);
-    CWindow_table windows(main_form, WindowRows());
-    main_form.show();
-    main_form.apply_start_options();
-    CStatus_service automation(main_form);
-    automation.start(QDBusConnection::sessionBus());
+    PrepareApplication();
+    CRunning_program program(line.start);
     return QApplication::exec();
 }

@@ -2,7 +2,7 @@
 
 #include "controls/led_image.h"
 #include "controls/value_label.h"
-#include "display/Form_tarvo.h"
+#include "views/Form_tarvo.h"
 #include "net/a_socket.h"
 #include "net/socket_control.h"
 #include "net/socket_display.h"
@@ -138,6 +138,7 @@ CCount_map CStatus_service::display_port_counters() const
 
 CText_map CStatus_service::navigation() const
 {
+    m_form.RefreshDisplay();
     CText_map texts;
     for (int which = 0; which < TFormTarvo::value_count; ++which) {
         const QLabel *label = m_form.value(static_cast<TFormTarvo::EValue>(which));

@@ -125,11 +125,16 @@ public:
     // True when `item` lies inside the body of the frame the buffer holds now. Items past a short
     // frame's body hold bytes of some earlier frame and must be shown as no data.
     bool holds(const CItem &item) const;
-    // A value to show: inside the frame held now and not the computer's "no data".
+    // A value to show: inside the frame held now and not the computer's "no data" (items
+    // without a "no data" value, such as bit ranges, only need to be inside the frame).
     template <class TItem>
     bool has_value(const TItem &item) const
     {
-        return holds(item) && item.is_valid();
+        if constexpr (requires { item.is_valid(); }) {
+            return holds(item) && item.is_valid();
+        } else {
+            return holds(item);
+        }
     }
 
     // Equal byte counts and equal body and pad (number, transaction number and checksum aside).

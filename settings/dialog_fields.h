@@ -158,19 +158,6 @@ private:
 
 namespace dialog_field_detail {
 
-template <class TItem>
-bool holds_value(const CGroup_base &record, const TItem &item)
-{
-    if (!record.holds(item)) {
-        return false;
-    }
-    if constexpr (requires { item.is_valid(); }) {
-        return item.is_valid();
-    } else {
-        return true;
-    }
-}
-
 QString not_available();
 QString range_problem(double lowest, double highest);
 QString choice_problem();
@@ -194,7 +181,7 @@ public:
     void load(TMessage &echo) override
     {
         auto &item = std::invoke(m_accessor, echo);
-        m_edit->setText(holds_value(echo, item) ? FixedText(item.get(), m_decimals)
+        m_edit->setText(echo.has_value(item) ? FixedText(item.get(), m_decimals)
                                                 : not_available());
     }
     std::optional<QString> problem() const override
@@ -270,7 +257,7 @@ public:
     {
         auto &item = std::invoke(m_accessor, echo);
         int index = -1;
-        if (holds_value(echo, item)) {
+        if (echo.has_value(item)) {
             const long long code = static_cast<long long>(item.get());
             for (int i = 0; i < m_chosen.count() && index < 0; ++i) {
                 if (code_of(i) == code) {

@@ -122,12 +122,9 @@ CView_box &CView_page::box(const QString &title)
 
 // --- the view ------------------------------------------------------------------------------
 
-TFormTableView::TFormTableView(const QString &name, QWidget *parent) : TFormKoruView(name, parent)
-{
-    m_pace.setSingleShot(true);
-    m_pace.setInterval(1000 / fills_per_second);
-    connect(&m_pace, &QTimer::timeout, this, &TFormTableView::RefreshDisplay);
-}
+TFormTableView::TFormTableView(const QString &name, QWidget *parent)
+    : TFormKoruView(name, parent), m_pace(*this, [this] { fill(); })
+{}
 
 TFormTableView::~TFormTableView() = default;
 
@@ -173,7 +170,7 @@ bool TFormTableView::UpdateFromGroup(int)
 {
     for (const auto &shown : m_groups) {
         if (shown->take_if_current()) {
-            schedule_fill();
+            m_pace.request();
             return true;
         }
     }
@@ -181,16 +178,13 @@ bool TFormTableView::UpdateFromGroup(int)
 }
 
 // Hidden views keep their copies current and fill their controls when shown.
-void TFormTableView::schedule_fill()
-{
-    if (isVisible() && !m_pace.isActive()) {
-        m_pace.start();
-    }
-}
-
 void TFormTableView::RefreshDisplay()
 {
-    m_pace.stop();
+    m_pace.fill_now();
+}
+
+void TFormTableView::fill()
+{
     for (const auto &shown : m_groups) {
         shown->refresh();
     }
@@ -215,7 +209,7 @@ void TFormTableView::showEvent(QShowEvent *event)
 
 void TFormTableView::ResetDisplay(int)
 {
-    m_pace.stop();
+    m_pace.cancel();
     for (const auto &shown : m_groups) {
         shown->blank();
     }

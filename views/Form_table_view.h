@@ -14,9 +14,8 @@
 #include "protocol/group_copy.h"
 #include "shell/Form_koru_view.h"
 #include "shell/program.h"
+#include "views/display_pace.h"
 #include "views/view_rules.h"
-
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -165,9 +164,6 @@ private:
 class TFormTableView : public TFormKoruView {
     Q_OBJECT
 public:
-    // The screen's pace: at most this many fillings of the controls a second.
-    static constexpr int fills_per_second = 30;
-
     TFormTableView(const QString &name, QWidget *parent = nullptr);
     ~TFormTableView() override;
 
@@ -206,7 +202,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void schedule_fill();
+    void fill();
     QTabWidget *pages();
     QWidget *pages_and_grids();
 
@@ -214,7 +210,7 @@ private:
     std::vector<std::unique_ptr<CView_page>> m_pages;
     std::vector<TValueGrid *> m_grids;
     QTabWidget *m_page_control = nullptr;
-    QTimer m_pace;
+    CDisplay_pace m_pace;
     QString m_design_text;
 };
 
@@ -292,7 +288,7 @@ CLed_image &CView_box::lamp(const QString &caption, TView_group<TRecord> &group,
                           mask, inverted};
     group.add_row(std::make_unique<view_kit_detail::CLamp_row>(
         std::move(binding), lamp, [&record, &item, mask, inverted] {
-        if (!view_rule_detail::valid(record, item)) {
+        if (!record.has_value(item)) {
             return false;
         }
         const bool any = (static_cast<std::uint64_t>(item.get()) & mask) != 0;

@@ -82,19 +82,6 @@ struct SValue_type<TItem> {
 template <class TItem>
 using value_type = typename SValue_type<TItem>::type;
 
-template <class TItem>
-bool valid(const CGroup_base &record, const TItem &item)
-{
-    if (!record.holds(item)) {
-        return false;
-    }
-    if constexpr (requires { item.is_valid(); }) {
-        return item.is_valid();
-    } else {
-        return true;
-    }
-}
-
 // The natural rule: "%u" for unsigned words of 16 and 32 bits, "%d" for bytes and signed values,
 // the picture for floating values.
 template <class T>
@@ -145,7 +132,7 @@ QString FormatItem(const CText_rule &rule, const CGroup_base &record, const TIte
                    ? QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
                    : LoadText(string_id::not_available);
     } else {
-        const bool is_valid = valid(record, item);
+        const bool is_valid = record.has_value(item);
         const T value = item.get();
         switch (rule.kind()) {
         case CText_rule::EKind::picture:

@@ -5,7 +5,7 @@
 
 #include "automation/status_service.h"
 #include "controls/led_image.h"
-#include "display/Form_tarvo.h"
+#include "views/Form_tarvo.h"
 #include "net/socket_display.h"
 #include "platform/settings_store.h"
 

@@ -2,7 +2,7 @@
 
 #include "controls/float_gauge.h"
 #include "controls/led_image.h"
-#include "display/Form_tarvo.h"
+#include "views/Form_tarvo.h"
 #include "platform/settings_store.h"
 
 #include "frame_bytes.h"
@@ -10,6 +10,7 @@
 #include "qstring_printer.h"
 #include "clipped_controls.h"
 #include "recording_feedback.h"
+#include "test_windows.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -58,11 +59,17 @@ protected:
     }
 
     // The group as the receivers hand it on: in the receive buffer, then to every window.
-    void deliver(const Bytes &frame)
+    void take_in(const Bytes &frame)
     {
         CByte_cursor cursor(frame.data(), frame.size());
         ASSERT_EQ(program.groups.read(cursor), EFrame_status::ok);
         program.windows.update_from_group();
+    }
+    // Taken in and shown at once.
+    void deliver(const Bytes &frame)
+    {
+        take_in(frame);
+        form->RefreshDisplay();
     }
 
     QString text(TFormTarvo::EValue which) const { return form->value(which)->text(); }
@@ -218,6 +225,22 @@ TEST_F(NavigationViewTest, ResetBlanksEveryValueAndTurnsTheLampsOff)
 } // namespace
 
 namespace {
+
+// A flood of navigation groups is taken in whole but shown at the screen's pace: what shows is
+// the newest group, and the groups between cost no formatting.
+TEST_F(NavigationViewTest, ManyGroupsInARowShowTheNewestAtTheScreensPace)
+{
+    form->show();
+    for (int group = 1; group <= 50; ++group) {
+        take_in(navigation_group(45.0, 10.0 * group, 10.0, 3.0f));
+    }
+    EXPECT_EQ(text(TFormTarvo::Altitude), "") << "nothing is formatted while the groups come";
+    ASSERT_TRUE(WaitFor([&] { return text(TFormTarvo::Altitude) == "500.000"; }));
+    take_in(navigation_group(45.0, 1.0, 10.0, 3.0f));
+    form->ResetDisplay(0);
+    QTest::qWait(100);
+    EXPECT_EQ(text(TFormTarvo::Altitude), "") << "a group taken in before the reset never shows";
+}
 
 // Every value label reads whole at the size the window starts at, at the smallest it allows and
 // when made large; fonts follow the window both ways and come back to where they started.

@@ -2,7 +2,7 @@
 // The main window against a fake computer on loopback: its display port sends from 127.0.0.2,
 // its control port listens there too. Frames the computer sends and helpers to connect.
 
-#include "display/Form_tarvo.h"
+#include "views/Form_tarvo.h"
 #include "net/socket_display.h"
 #include "platform/settings_store.h"
 

@@ -4,7 +4,9 @@
 // four accuracy lamps, track and speed, disk usage and, when there is one, the lidar's state.
 
 #include "controls/value_label.h"
+#include "protocol/group_copy.h"
 #include "protocol/navigation_messages.h"
+#include "views/display_pace.h"
 #include "shell/Form_main.h"
 
 #include <array>
@@ -68,6 +70,7 @@ public:
     bool UpdateFromMessage(int argument) override;
     void ResetDisplay(int argument) override;
     void SetDataStale(bool stale) override;
+    void RefreshDisplay() override;
 
     TValueLabel *value(EValue which) const { return m_values[which]; }
     CLed_image *lamp(ELamp which) const { return m_lamps[which]; }
@@ -89,6 +92,7 @@ private:
     void show_lidar_entries(bool shown);
     void set_text(EValue which, const QString &text);
 
+    void fill();
     void show_navigation();
     void show_accuracy();
     bool show_pulses(CPulse_group &group, EValue time, EValue count);
@@ -99,6 +103,12 @@ private:
 
     CGroup1 *m_navigation = nullptr;
     CGroup2 *m_accuracy = nullptr;
+    // What the labels show, as taken in last; filled at the screen's pace.
+    TGroup_copy<CGroup1> m_navigation_copy;
+    TGroup_copy<CGroup2> m_accuracy_copy;
+    bool m_navigation_taken = false;
+    bool m_accuracy_taken = false;
+    CDisplay_pace m_pace;
     CGroup4 *m_imu = nullptr;
     CGroup5 *m_event1 = nullptr;
     CGroup6 *m_event2 = nullptr;

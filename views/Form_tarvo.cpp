@@ -1,4 +1,4 @@
-#include "display/Form_tarvo.h"
+#include "views/Form_tarvo.h"
 
 #include "controls/float_gauge.h"
 #include "controls/image_list.h"
@@ -165,7 +165,7 @@ QStringList widest_texts(TFormTarvo::EValue which)
 } // namespace
 
 TFormTarvo::TFormTarvo(const SStart_options &start, QWidget *parent)
-    : TFormMain("FormTarvo", start, parent)
+    : TFormMain("FormTarvo", start, parent), m_pace(*this, [this] { fill(); })
 {
     setWindowTitle(tr("TARVO Controller"));
     Get(Program().groups, m_navigation);
@@ -395,12 +395,18 @@ void TFormTarvo::FreeInertial1Click()
 bool TFormTarvo::UpdateFromGroup(int argument)
 {
     TFormMain::UpdateFromGroup(argument);
+    // The navigation solution and its accuracy come many times a second: they are taken in every
+    // time and shown at the screen's pace.
     if (m_navigation->is_current()) {
-        show_navigation();
+        m_navigation_copy.take(*m_navigation);
+        m_navigation_taken = true;
+        m_pace.request();
         return true;
     }
     if (m_accuracy->is_current()) {
-        show_accuracy();
+        m_accuracy_copy.take(*m_accuracy);
+        m_accuracy_taken = true;
+        m_pace.request();
         return true;
     }
     if (show_pulses(*m_event1, EventTime1, EventCount1) ||
@@ -435,7 +441,7 @@ bool TFormTarvo::UpdateFromGroup(int argument)
 
 void TFormTarvo::show_navigation()
 {
-    CGroup1 &group = *m_navigation;
+    CGroup1 &group = m_navigation_copy.record();
     auto value = [&group](auto &item) {
         return FormatValue(three_decimals, item.get(), group.has_value(item));
     };
@@ -468,7 +474,7 @@ void TFormTarvo::show_navigation()
 
 void TFormTarvo::show_accuracy()
 {
-    CGroup2 &group = *m_accuracy;
+    CGroup2 &group = m_accuracy_copy.record();
     auto show_triple = [&group, this](auto &triple, EValue first) {
         for (std::size_t axis = 0; axis < 3; ++axis) {
             auto &item = triple.component(axis);
@@ -615,6 +621,9 @@ bool TFormTarvo::UpdateFromMessage(int argument)
 void TFormTarvo::ResetDisplay(int argument)
 {
     TFormMain::ResetDisplay(argument);
+    m_pace.cancel();
+    m_navigation_taken = false;
+    m_accuracy_taken = false;
     m_group_request_countdown = 3;
     for (TValueLabel *label : m_values) {
         label->clear();
@@ -625,6 +634,24 @@ void TFormTarvo::ResetDisplay(int argument)
         lamp->Set_state(false);
     }
     Program().options.model_code.clear();
+}
+
+void TFormTarvo::RefreshDisplay()
+{
+    m_pace.fill_now();
+}
+
+// The newest navigation solution and accuracy taken in, each once.
+void TFormTarvo::fill()
+{
+    if (m_navigation_taken) {
+        m_navigation_taken = false;
+        show_navigation();
+    }
+    if (m_accuracy_taken) {
+        m_accuracy_taken = false;
+        show_accuracy();
+    }
 }
 
 void TFormTarvo::SetDataStale(bool stale)
@@ -643,6 +670,7 @@ void TFormTarvo::showEvent(QShowEvent *event)
     mark_shown_by_show_view();
     TFormMain::showEvent(event);
     setMinimumSize(readable_minimum_size());
+    RefreshDisplay();
 }
 
 // Never narrower than the tool bar up to the Monitor button, nor lower than nine tenths of the
