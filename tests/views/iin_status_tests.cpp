@@ -217,7 +217,7 @@ protected:
     }
 
     // Lets the time of a few fillings at the screen's pace go by.
-    static void wait_past_a_fill() { QTest::qWait(3 * 1000 / TFormTableView::fills_per_second); }
+    static void wait_past_a_fill() { QTest::qWait(3 * 1000 / CDisplay_pace::fills_per_second); }
 
     // Every label of the task's page shows `values`; its column shows `data` (empty: blank cells).
     void expect_page(const STask &task, const SValues &values, const std::vector<double> &data)

@@ -1,7 +1,8 @@
 // Every row of every table-built view of the window table, found through the table so that a view
 // is tested as soon as it has its row there: a group whose item holds a value shows the text the
 // row's rule gives for it, the item's "no data" and a frame that ends before the item show "N/A",
-// a reset empties the row. And no two controls of a window share a name.
+// a reset empties the row. And every row makes one window of its name, whose controls' names are
+// all different.
 //
 // The frames are written here byte by byte at the places the records give their items, and the
 // texts are worked out here from the value and the kind of rule.
@@ -226,7 +227,7 @@ Bytes cut(const Bytes &payload, std::size_t end)
                  payload.begin() + static_cast<std::ptrdiff_t>(end - prefix_length));
 }
 
-class TableViewTest : public CView_fixture {
+class WindowTableTest : public CView_fixture {
 protected:
     std::vector<TFormTableView *> table_views()
     {
@@ -250,8 +251,8 @@ protected:
                      const std::vector<SView_binding> &rows);
 };
 
-void TableViewTest::check_group(TFormTableView &view, std::uint16_t number,
-                                const std::vector<SView_binding> &rows)
+void WindowTableTest::check_group(TFormTableView &view, std::uint16_t number,
+                                  const std::vector<SView_binding> &rows)
 {
     const CGroup_base &record = *rows.front().record;
     ASSERT_EQ(record.size() % 4, 0u) << number;
@@ -304,7 +305,7 @@ void TableViewTest::check_group(TFormTableView &view, std::uint16_t number,
     }
 }
 
-TEST_F(TableViewTest, EveryRowOfEveryViewShowsItsItemByItsRule)
+TEST_F(WindowTableTest, EveryRowOfEveryViewShowsItsItemByItsRule)
 {
     const std::vector<TFormTableView *> views = table_views();
     ASSERT_FALSE(views.empty()) << "the window table has table-built views";
@@ -320,8 +321,21 @@ TEST_F(TableViewTest, EveryRowOfEveryViewShowsItsItemByItsRule)
     }
 }
 
+// The table finds a window by the name of its row: a window named otherwise would be made again
+// at every look-up.
+TEST_F(WindowTableTest, EveryRowMakesOneWindowOfItsName)
+{
+    for (const QString &name : windows.names()) {
+        TFormKoruBase *made = windows.window(name);
+        ASSERT_NE(made, nullptr) << name.toStdString();
+        EXPECT_EQ(made->objectName(), name);
+        EXPECT_EQ(windows.window(name), made) << name.toStdString();
+    }
+    EXPECT_EQ(windows.window("FormNowhere"), nullptr);
+}
+
 // Scripts and tests find controls by name: a name given twice in a window would reach only one.
-TEST_F(TableViewTest, NoTwoControlsOfAWindowShareAName)
+TEST_F(WindowTableTest, NoTwoControlsOfAWindowShareAName)
 {
     std::vector<QWidget *> all{form.get()};
     for (const QString &name : windows.names()) {

@@ -3,8 +3,8 @@
 // table, with groups handed to every window as the display receiver hands them on.
 
 #include "app/window_rows.h"
-#include "display/Form_tarvo.h"
 #include "platform/settings_store.h"
+#include "views/Form_tarvo.h"
 
 #include "frame_bytes.h"
 #include "qstring_printer.h"
