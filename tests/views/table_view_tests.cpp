@@ -9,12 +9,18 @@
 
 #include "view_fixture.h"
 
+#include "clipped_controls.h"
 #include "controls/led_image.h"
+#include "controls/value_label.h"
 #include "shell/window_values.h"
 #include "views/Form_table_view.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QTabWidget>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <map>
@@ -177,6 +183,21 @@ QString row_name(const SView_binding &row)
     return in_grid(row) ? QStringLiteral("%1[%2,%3]").arg(name).arg(row.row).arg(row.column) : name;
 }
 
+// True when a label has room for `text`: it is laid out for its widest texts, and one of those is
+// at least as wide.
+bool has_room_for(const SView_binding &row, const QString &text)
+{
+    const auto *label = qobject_cast<TValueLabel *>(row.control);
+    if (label == nullptr) {
+        return true;
+    }
+    const QFontMetrics metrics(label->font());
+    return std::any_of(
+        label->WidestTexts().begin(), label->WidestTexts().end(), [&](const QString &widest) {
+            return metrics.horizontalAdvance(widest) >= metrics.horizontalAdvance(text);
+        });
+}
+
 QString shown(const SView_binding &row)
 {
     if (auto *grid = qobject_cast<TValueGrid *>(row.control)) {
@@ -273,6 +294,8 @@ void WindowTableTest::check_group(TFormTableView &view, std::uint16_t number,
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(shown(rows[i]), samples[i].text)
             << where << ": " << row_name(rows[i]).toStdString();
+        EXPECT_TRUE(has_room_for(rows[i], samples[i].text) && has_room_for(rows[i], not_available))
+            << where << ": " << row_name(rows[i]).toStdString() << " is laid out too narrow";
     }
     show_group(view, number, without_data);
     for (const SView_binding &row : rows) {
@@ -318,6 +341,29 @@ TEST_F(WindowTableTest, EveryRowOfEveryViewShowsItsItemByItsRule)
         for (const auto &[number, rows] : by_group) {
             check_group(*view, number, rows);
         }
+    }
+}
+
+// Every value label of every page reads whole, whatever its rule may give, at the size the view
+// opens at and at the smallest it allows.
+TEST_F(WindowTableTest, EveryValueOfEveryViewFitsItsWidestText)
+{
+    for (TFormTableView *view : table_views()) {
+        ShowView(*view);
+        for (const QSize size : {view->size(), view->minimumSize()}) {
+            view->resize(size);
+            auto *pages = view->findChild<QTabWidget *>("PageControl1");
+            for (int page = 0; page < (pages != nullptr ? pages->count() : 1); ++page) {
+                if (pages != nullptr) {
+                    pages->setCurrentIndex(page);
+                }
+                QCoreApplication::processEvents();
+                EXPECT_EQ(ClippedValueLabels(*view), QStringList())
+                    << view->objectName().toStdString() << " at " << size.width() << "x"
+                    << size.height() << ", page " << page;
+            }
+        }
+        view->hide();
     }
 }
 
