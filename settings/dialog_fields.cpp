@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTabWidget>
 
 namespace dialog_field_detail {
 
@@ -43,6 +44,25 @@ QString FieldCaption(QWidget *control, const QString &own)
     return control->objectName();
 }
 
+namespace {
+
+// Brings every page the control lies on to the front, so that it can take the focus.
+void bring_to_front(QWidget *control)
+{
+    for (QWidget *widget = control->parentWidget(); widget != nullptr;
+         widget = widget->parentWidget()) {
+        if (auto *pages = qobject_cast<QTabWidget *>(widget)) {
+            for (int page = 0; page < pages->count(); ++page) {
+                if (pages->widget(page)->isAncestorOf(control)) {
+                    pages->setCurrentIndex(page);
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+
 void CDialog_fields::load()
 {
     for (const auto &[key, fields] : m_messages) {
@@ -54,6 +74,7 @@ bool CDialog_fields::check()
 {
     for (const auto &[key, fields] : m_messages) {
         if (const auto problem = fields->first_problem()) {
+            bring_to_front(problem->first);
             problem->first->setFocus();
             SMessage_box box;
             box.parent = &m_dialog;
