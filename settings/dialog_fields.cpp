@@ -7,7 +7,10 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTabWidget>
+
+#include <algorithm>
 
 namespace dialog_field_detail {
 
@@ -74,15 +77,20 @@ bool CDialog_fields::check()
 {
     for (const auto &[key, fields] : m_messages) {
         if (const auto problem = fields->first_problem()) {
-            bring_to_front(problem->first);
-            problem->first->setFocus();
+            // A radio group takes the focus on its chosen button, or its first.
+            QWidget *focus = problem->first;
+            if (auto *group = qobject_cast<TRadioGroup *>(focus)) {
+                focus = group->button(std::max(group->ItemIndex(), 0));
+            }
+            bring_to_front(focus);
+            focus->setFocus();
             SMessage_box box;
             box.parent = &m_dialog;
             box.icon = QMessageBox::Warning;
             box.caption = BoxCaption(ECaption::warning);
             box.text = problem->second;
             ShowMessageBox(box);
-            problem->first->setFocus();
+            focus->setFocus();
             return false;
         }
     }

@@ -12,6 +12,7 @@
 #include "display/number_text.h"
 #include "protocol/group_buffer.h"
 #include "shell/program.h"
+#include "shell/window_values.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,6 +45,11 @@ public:
     virtual std::optional<QString> problem() const = 0;
     // Writes the entry into `message`, once every field passed its check.
     virtual void store(TMessage &message) const = 0;
+    // Writes what the echo holds into `message` instead: for a field the user cannot see, whose
+    // entry the user cannot mend. A field that never refuses its entry keeps nothing.
+    virtual void keep(TMessage &, TMessage &) const {}
+    // Shown to the user (a page not in front counts as shown): only such fields are checked.
+    bool shown() const { return ShownInWindow(*m_control); }
 
 private:
     QWidget *m_control;
@@ -104,7 +110,7 @@ public:
     std::optional<std::pair<QWidget *, QString>> first_problem() const override
     {
         for (const auto &field : m_fields) {
-            if (const auto problem = field->problem()) {
+            if (const auto problem = field->problem(); problem && field->shown()) {
                 return std::pair{field->control(), field->caption() + ": " + *problem};
             }
         }
@@ -115,7 +121,11 @@ public:
     {
         TMessage message;
         for (const auto &field : m_fields) {
-            field->store(message);
+            if (field->problem()) {
+                field->keep(message, *m_echo);
+            } else {
+                field->store(message);
+            }
         }
         return Program().controller != nullptr ? Program().controller->send_message(message) : 0;
     }
@@ -158,6 +168,21 @@ private:
 
 namespace dialog_field_detail {
 
+// The item of `echo` copied into `message`, when the echo holds it.
+template <class TMessage, class TAccessor>
+void copy_item(const TAccessor &accessor, TMessage &message, TMessage &echo)
+{
+    auto &kept = std::invoke(accessor, echo);
+    if (!echo.holds(kept)) {
+        return;
+    }
+    if constexpr (requires { kept.text(); }) {
+        std::invoke(accessor, message).set(kept.text());
+    } else {
+        std::invoke(accessor, message).set(kept.get());
+    }
+}
+
 QString not_available();
 QString range_problem(double lowest, double highest);
 QString choice_problem();
@@ -195,6 +220,10 @@ public:
     void store(TMessage &message) const override
     {
         std::invoke(m_accessor, message).set(*ParseNumber(m_edit->text()));
+    }
+    void keep(TMessage &message, TMessage &echo) const override
+    {
+        copy_item(m_accessor, message, echo);
     }
 
 protected:
@@ -282,6 +311,10 @@ public:
         auto &item = std::invoke(m_accessor, message);
         using T = std::remove_cvref_t<decltype(item.get())>;
         item.set(static_cast<T>(code_of(m_chosen.index())));
+    }
+    void keep(TMessage &message, TMessage &echo) const override
+    {
+        copy_item(m_accessor, message, echo);
     }
 
 private:

@@ -30,15 +30,9 @@ bool own_name(const QWidget &widget)
     return !name.isEmpty() && !name.startsWith(QStringLiteral("qt_"));
 }
 
-// Visible in `window`, or on a page of a page control that another page is in front of.
 bool takes_part(const QWidget &widget, const QWidget &window)
 {
-    for (const QWidget *w = &widget; w != &window && w != nullptr; w = w->parentWidget()) {
-        if (w->isHidden() && qobject_cast<const QStackedWidget *>(w->parentWidget()) == nullptr) {
-            return false;
-        }
-    }
-    return own_name(widget);
+    return own_name(widget) && widget.window() == &window && ShownInWindow(widget);
 }
 
 template <class TControl>
@@ -132,6 +126,17 @@ QString chosen_text(QWidget *control)
 }
 
 } // namespace
+
+// Visible in its window, or on a page of a page control that another page is in front of.
+bool ShownInWindow(const QWidget &control)
+{
+    for (const QWidget *w = &control; w != nullptr && !w->isWindow(); w = w->parentWidget()) {
+        if (w->isHidden() && qobject_cast<const QStackedWidget *>(w->parentWidget()) == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
 
 QMap<QString, QString> WindowValues(TFormKoruBase &window)
 {
