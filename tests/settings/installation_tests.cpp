@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include <array>
@@ -233,7 +234,8 @@ TEST_F(InstallationTest, CodesWithoutAnItem)
     dialog.show();
     dialog.buttonApply()->click();
     EXPECT_EQ(warning(), "Time Tag 1: choose one.");
-    EXPECT_EQ(dialog.focusWidget(), dialog.findChild<TRadioGroup *>("timeTag1")->button(0))
+    EXPECT_EQ(dialog.focusWidget(),
+              static_cast<QWidget *>(dialog.findChild<TRadioGroup *>("timeTag1")->button(0)))
         << "a radio group without a choice takes the focus on its first item";
 
     dialog.findChild<TRadioGroup *>("timeTag1")->setItemIndex(1);
