@@ -47,6 +47,19 @@ QList<TControl *> taking_part(QWidget &window)
     return found;
 }
 
+// A page's title as the user reads it: "&&" is an ampersand, a single "&" marks the shortcut.
+QString shown_title(const QString &title)
+{
+    QString shown;
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        if (title[i] == '&' && i + 1 < title.size()) {
+            ++i;
+        }
+        shown += title[i];
+    }
+    return shown;
+}
+
 // The items a control offers for choosing, or nothing when it offers none.
 std::optional<QStringList> items_of(QWidget *control)
 {
@@ -63,7 +76,7 @@ std::optional<QStringList> items_of(QWidget *control)
     if (auto *pages = qobject_cast<QTabWidget *>(control)) {
         QStringList items;
         for (int i = 0; i < pages->count(); ++i) {
-            items.append(pages->tabText(i));
+            items.append(shown_title(pages->tabText(i)));
         }
         return items;
     }
@@ -122,7 +135,8 @@ QString chosen_text(QWidget *control)
         return combo->currentIndex() >= 0 ? combo->itemText(combo->currentIndex()) : QString();
     }
     auto *pages = qobject_cast<QTabWidget *>(control);
-    return pages->currentIndex() >= 0 ? pages->tabText(pages->currentIndex()) : QString();
+    return pages->currentIndex() >= 0 ? shown_title(pages->tabText(pages->currentIndex()))
+                                      : QString();
 }
 
 } // namespace
