@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -123,9 +124,12 @@ void WindowTableTest::check_group(TFormTableView &view, std::uint16_t number,
     view.select_group(number);
 
     show_group(view, number, sampled.valued);
+    const QMap<QString, QString> read_from_outside = WindowValues(view);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(shown(rows[i]), samples[i].text)
             << where << ": " << row_name(rows[i]).toStdString();
+        EXPECT_EQ(read_from_outside.value(row_name(rows[i]), "(not read)"), samples[i].text)
+            << where << ", read from outside: " << row_name(rows[i]).toStdString();
         EXPECT_TRUE(has_room_for(rows[i], samples[i].text) && has_room_for(rows[i], not_available))
             << where << ": " << row_name(rows[i]).toStdString() << " is laid out too narrow";
     }
@@ -173,6 +177,22 @@ TEST_F(WindowTableTest, EveryRowOfEveryViewShowsItsItemByItsRule)
         for (const auto &[number, rows] : by_group) {
             check_group(*view, number, rows);
         }
+    }
+}
+
+// A view asks the computer for the groups it shows when it opens, and for no others.
+TEST_F(WindowTableTest, EveryViewAsksForTheGroupsItShows)
+{
+    for (const SWindow_row &row : WindowRows()) {
+        auto *view = dynamic_cast<TFormTableView *>(windows.window(row.name));
+        if (view == nullptr) {
+            continue;
+        }
+        std::set<std::uint16_t> shown;
+        for (const SView_binding &binding : view->bindings()) {
+            shown.insert(binding.group);
+        }
+        EXPECT_EQ(std::set<std::uint16_t>(row.groups.begin(), row.groups.end()), shown) << row.name;
     }
 }
 
