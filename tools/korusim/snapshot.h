@@ -46,3 +46,6 @@ struct SSnapshot {
     // UTC time of day at `koru_time` seconds since power-on.
     double utc_of(double koru_time) const;
 };
+
+// How many times something happening `rate` times a second has happened by `seconds`.
+std::uint32_t occurrences(double seconds, double rate);
