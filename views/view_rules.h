@@ -51,6 +51,7 @@ public:
     bool zero_padded() const { return m_zero_padded; }
     const QString &fixed_text() const { return m_fixed; }
     const std::vector<SWord> &word_list() const { return m_words; }
+    const QString &other_text() const { return m_other; }
 
     // The same rule for an item of an optional tail: only frames whose byte count is above
     // `short_byte_count` carry it. Shorter frames, and frames that end before the item, show

@@ -105,7 +105,9 @@ QString text_by_rule(const CText_rule &rule, T value)
                     return word_of_code.text;
                 }
             }
-            break;
+            return rule.other_text().isEmpty()
+                       ? QString::asprintf("%lld", static_cast<long long>(value))
+                       : rule.other_text();
         default:
             return std::is_unsigned_v<T> && sizeof(T) > 1
                        ? QString::asprintf("%u", word)
@@ -216,6 +218,97 @@ inline std::optional<SSample> sample_of(const SView_binding &row)
         }
     }
     return std::nullopt;
+}
+
+// --- what a row shows for a frame ----------------------------------------------------------
+
+template <class T>
+T read_at(const Bytes &frame, std::size_t place)
+{
+    std::uint64_t bits = 0;
+    for (std::size_t i = 0; i < sizeof(T); ++i) {
+        bits |= std::to_integer<std::uint64_t>(frame[place + i]) << (8 * i);
+    }
+    if constexpr (std::is_floating_point_v<T>) {
+        using TBits = std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>;
+        const auto narrow = static_cast<TBits>(bits);
+        T value;
+        std::memcpy(&value, &narrow, sizeof value);
+        return value;
+    } else {
+        return static_cast<T>(bits);
+    }
+}
+
+// What a row shows for the item of type T at `place` of `frame`; nothing when the item has
+// another type.
+template <class T>
+std::optional<QString> frame_text_as(const SView_binding &row, const Bytes &frame,
+                                     std::size_t place)
+{
+    bool bit_field = false;
+    if constexpr (std::is_unsigned_v<T> && std::is_integral_v<T>) {
+        bit_field = dynamic_cast<const TBit_field<T> *>(row.item) != nullptr;
+    }
+    if (!bit_field && dynamic_cast<const TScalar<T> *>(row.item) == nullptr) {
+        return std::nullopt;
+    }
+    const T value = read_at<T>(frame, place);
+    if (value == no_data<T>()) {
+        return without_value(row);
+    }
+    if (!row.rule) {
+        const bool any = (static_cast<std::uint64_t>(value) & row.mask) != 0;
+        return any != row.inverted ? on : off;
+    }
+    return text_by_rule(*row.rule, value);
+}
+
+// The characters of a text field, control bytes as "?".
+inline std::optional<QString> frame_text_of_field(const SView_binding &row, const Bytes &frame,
+                                                  std::size_t place)
+{
+    if (dynamic_cast<const TScalar<char *> *>(row.item) == nullptr) {
+        return std::nullopt;
+    }
+    QString text;
+    for (std::size_t i = 0; i < row.item->size(); ++i) {
+        const auto c = std::to_integer<std::uint8_t>(frame[place + i]);
+        text += c < 0x20 || (c >= 0x7F && c <= 0x9F) ? QChar('?') : QChar(c);
+    }
+    return text;
+}
+
+// What `row` shows after `frame`, a whole frame of its group: nothing for an item of an optional
+// tail the frame does not carry, the row's text for no value where the frame ends before the
+// item or holds "no data" in it, else the rule's text of the item's value.
+inline QString frame_text(const SView_binding &row, const Bytes &frame)
+{
+    const std::size_t place = place_of(row);
+    const std::size_t byte_count = read_at<std::uint16_t>(frame, 6);
+    const bool held = place + row.item->size() <= frame.size() - trailer_length;
+    if (row.rule && row.rule->is_tail() && (byte_count <= row.rule->short_byte_count() || !held)) {
+        return QString();
+    }
+    if (!held) {
+        return without_value(row);
+    }
+    if (row.rule && row.rule->kind() == EKind::fixed) {
+        return row.rule->fixed_text();
+    }
+    for (const auto &text :
+         {frame_text_as<std::uint8_t>(row, frame, place),
+          frame_text_as<std::int8_t>(row, frame, place),
+          frame_text_as<std::uint16_t>(row, frame, place),
+          frame_text_as<std::int16_t>(row, frame, place),
+          frame_text_as<std::uint32_t>(row, frame, place),
+          frame_text_as<std::int32_t>(row, frame, place), frame_text_as<float>(row, frame, place),
+          frame_text_as<double>(row, frame, place), frame_text_of_field(row, frame, place)}) {
+        if (text) {
+            return *text;
+        }
+    }
+    return QStringLiteral("(no text for this item's type)");
 }
 
 // --- frames --------------------------------------------------------------------------------
