@@ -13,6 +13,10 @@ const CText_rule dotted = CText_rule::dotted();
 // A text field the computer has not reported reads this until it does.
 const char *const unknown = "Unknown";
 
+// The primary and secondary receivers' boxes in three columns: their sixteen message counts stand
+// beside the other boxes, so that the window fits a low screen.
+constexpr int receiver_columns = 3;
+
 // The processor status of the primary or secondary GNSS receiver; `receiver_message` captions
 // the proxy exceptions of the receiver's own message.
 template <class G>
@@ -229,13 +233,13 @@ TFormRtStatus::TFormRtStatus(QWidget *parent)
 TFormPriGpsStatus::TFormPriGpsStatus(QWidget *parent)
     : TFormStatusWindow("FormPriGpsStatus", tr("Primary GPS Processor Status"), parent)
 {
-    show_table(gps_processor_table<CGroup20112>("Message 5"));
+    show_table(gps_processor_table<CGroup20112>("Message 5"), receiver_columns);
 }
 
 TFormSecGpsStatus::TFormSecGpsStatus(QWidget *parent)
     : TFormStatusWindow("FormSecGpsStatus", tr("Secondary GPS Processor Status"), parent)
 {
-    show_table(gps_processor_table<CGroup20113>("Message 110"));
+    show_table(gps_processor_table<CGroup20113>("Message 110"), receiver_columns);
 }
 
 TFormAuxGpsStatus::TFormAuxGpsStatus(QWidget *parent)
