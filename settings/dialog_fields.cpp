@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QStackedWidget>
 
 namespace dialog_field_detail {
 
@@ -26,17 +27,46 @@ QString choice_problem()
     return QCoreApplication::translate("CDialog_fields", "choose one.");
 }
 
+QString length_problem(qsizetype most, qsizetype taken)
+{
+    return QCoreApplication::translate("CDialog_fields",
+                                       "the computer takes at most %1 bytes; this text takes %2.")
+        .arg(most)
+        .arg(taken);
+}
+
+QString group_count_problem(qsizetype checked, std::size_t room)
+{
+    return QCoreApplication::translate("CDialog_fields",
+                                       "%1 groups are checked; the computer takes at most %2.")
+        .arg(checked)
+        .arg(room);
+}
+
 } // namespace dialog_field_detail
 
+bool ControlInUse(const QWidget &control, const QWidget &dialog)
+{
+    for (const QWidget *widget = &control; widget != nullptr && widget != &dialog;
+         widget = widget->parentWidget()) {
+        if (widget->isHidden() &&
+            qobject_cast<const QStackedWidget *>(widget->parentWidget()) == nullptr) {
+            return false;
+        }
+    }
+    return control.isEnabledTo(&dialog);
+}
+
 // The caption given, else the title of the group box the control is, or is in, without its
-// shortcut marks.
+// shortcut marks: the nearest that has a title.
 QString FieldCaption(QWidget *control, const QString &own)
 {
     if (!own.isEmpty()) {
         return QString(own).remove('&');
     }
     for (QWidget *widget = control; widget != nullptr; widget = widget->parentWidget()) {
-        if (auto *box = qobject_cast<QGroupBox *>(widget)) {
+        auto *box = qobject_cast<QGroupBox *>(widget);
+        if (box != nullptr && !box->title().isEmpty()) {
             return box->title().remove('&');
         }
     }
@@ -68,9 +98,11 @@ bool CDialog_fields::check()
     return true;
 }
 
-void CDialog_fields::send() const
+long CDialog_fields::send() const
 {
+    long sent = 0;
     for (const auto &[key, fields] : m_messages) {
-        fields->send();
+        sent += fields->send();
     }
+    return sent;
 }
