@@ -7,7 +7,10 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QStackedWidget>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <algorithm>
 
 namespace dialog_field_detail {
 
@@ -45,18 +48,6 @@ QString group_count_problem(qsizetype checked, std::size_t room)
 
 } // namespace dialog_field_detail
 
-bool ControlInUse(const QWidget &control, const QWidget &dialog)
-{
-    for (const QWidget *widget = &control; widget != nullptr && widget != &dialog;
-         widget = widget->parentWidget()) {
-        if (widget->isHidden() &&
-            qobject_cast<const QStackedWidget *>(widget->parentWidget()) == nullptr) {
-            return false;
-        }
-    }
-    return control.isEnabledTo(&dialog);
-}
-
 // The caption given, else the title of the group box the control is, or is in, without its
 // shortcut marks: the nearest that has a title.
 QString FieldCaption(QWidget *control, const QString &own)
@@ -73,6 +64,25 @@ QString FieldCaption(QWidget *control, const QString &own)
     return control->objectName();
 }
 
+namespace {
+
+// Brings every page the control lies on to the front, so that it can take the focus.
+void bring_to_front(QWidget *control)
+{
+    for (QWidget *widget = control->parentWidget(); widget != nullptr;
+         widget = widget->parentWidget()) {
+        if (auto *pages = qobject_cast<QTabWidget *>(widget)) {
+            for (int page = 0; page < pages->count(); ++page) {
+                if (pages->widget(page)->isAncestorOf(control)) {
+                    pages->setCurrentIndex(page);
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+
 void CDialog_fields::load()
 {
     for (const auto &[key, fields] : m_messages) {
@@ -84,14 +94,20 @@ bool CDialog_fields::check()
 {
     for (const auto &[key, fields] : m_messages) {
         if (const auto problem = fields->first_problem()) {
-            problem->first->setFocus();
+            // A radio group takes the focus on its chosen button, or its first.
+            QWidget *focus = problem->first;
+            if (auto *group = qobject_cast<TRadioGroup *>(focus)) {
+                focus = group->button(std::max(group->ItemIndex(), 0));
+            }
+            bring_to_front(focus);
+            focus->setFocus();
             SMessage_box box;
             box.parent = &m_dialog;
             box.icon = QMessageBox::Warning;
             box.caption = BoxCaption(ECaption::warning);
             box.text = problem->second;
             ShowMessageBox(box);
-            problem->first->setFocus();
+            focus->setFocus();
             return false;
         }
     }

@@ -15,6 +15,7 @@
 #include "protocol/group_copy.h"
 #include "protocol/group_list_message.h"
 #include "shell/program.h"
+#include "shell/window_values.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,11 +29,6 @@
 #include <optional>
 #include <type_traits>
 #include <vector>
-
-// True while `control` can be used in `dialog`: neither hidden (a page behind another still
-// counts as shown) nor disabled. A dialog's rules for dependent controls hide or disable what
-// does not apply.
-bool ControlInUse(const QWidget &control, const QWidget &dialog);
 
 // One control bound to one item of settings message TMessage.
 template <class TMessage>
@@ -54,14 +50,25 @@ public:
     // Writes the entry into `message`, once every field passed its check.
     virtual void store(TMessage &message) const = 0;
 
-    // While the control is not in use its entry is not checked, and `value` is sent in its place.
-    // Without one, the entry is sent when it is good and the new message's own value otherwise.
+    // Writes what the echo holds into `message` instead: for a field the user cannot see, whose
+    // entry the user cannot mend. A field that never refuses its entry keeps nothing.
+    virtual void keep(TMessage &, TMessage &) const {}
+    // In use: shown to the user (a page not in front counts as shown) and enabled. A dialog's
+    // rules for dependent controls hide or disable what does not apply; only fields in use are
+    // checked.
+    bool in_use() const { return ShownInWindow(*m_control) && m_control->isEnabled(); }
+    // While the control is not in use, `value` is sent in place of its entry.
     void send_when_unused(double value) { m_unused_value = value; }
-    void store_unused(TMessage &message) const
+
+    // Writes the entry into `message`; while not in use, the value named for that; an entry the
+    // user cannot mend, as the echo holds it.
+    void fill(TMessage &message, TMessage &echo) const
     {
-        if (m_unused_value) {
+        if (m_unused_value && !in_use()) {
             store_number(message, *m_unused_value);
-        } else if (!problem()) {
+        } else if (problem()) {
+            keep(message, echo);
+        } else {
             store(message);
         }
     }
@@ -157,10 +164,7 @@ public:
     std::optional<std::pair<QWidget *, QString>> first_problem() const override
     {
         for (const auto &field : m_fields) {
-            if (!ControlInUse(*field->control(), m_dialog)) {
-                continue;
-            }
-            if (const auto problem = field->problem()) {
+            if (const auto problem = field->problem(); problem && field->in_use()) {
                 return std::pair{field->control(), field->caption() + ": " + *problem};
             }
         }
@@ -171,11 +175,7 @@ public:
     {
         TMessage message;
         for (const auto &field : m_fields) {
-            if (ControlInUse(*field->control(), m_dialog)) {
-                field->store(message);
-            } else {
-                field->store_unused(message);
-            }
+            field->fill(message, *m_echo);
         }
         if (m_complete) {
             m_complete(message);
@@ -230,6 +230,21 @@ private:
 
 namespace dialog_field_detail {
 
+// The item of `echo` copied into `message`, when the echo holds it.
+template <class TMessage, class TAccessor>
+void copy_item(const TAccessor &accessor, TMessage &message, TMessage &echo)
+{
+    auto &kept = std::invoke(accessor, echo);
+    if (!echo.holds(kept)) {
+        return;
+    }
+    if constexpr (requires { kept.text(); }) {
+        std::invoke(accessor, message).set(kept.text());
+    } else {
+        std::invoke(accessor, message).set(kept.get());
+    }
+}
+
 QString not_available();
 QString range_problem(double lowest, double highest);
 QString choice_problem();
@@ -280,6 +295,10 @@ public:
     void store(TMessage &message) const override
     {
         store_number(message, *ParseNumber(m_edit->text()));
+    }
+    void keep(TMessage &message, TMessage &echo) const override
+    {
+        copy_item(m_accessor, message, echo);
     }
 
 protected:
@@ -352,6 +371,10 @@ public:
     {
         const int index = m_chosen.index();
         store_number(message, static_cast<double>(index < 0 ? *m_codes.unchosen : code_of(index)));
+    }
+    void keep(TMessage &message, TMessage &echo) const override
+    {
+        copy_item(m_accessor, message, echo);
     }
 
 protected:
@@ -441,6 +464,10 @@ public:
     void store(TMessage &message) const override
     {
         std::invoke(m_accessor, message).set(m_edit->text().toUtf8().toStdString());
+    }
+    void keep(TMessage &message, TMessage &echo) const override
+    {
+        copy_item(m_accessor, message, echo);
     }
 
 private:

@@ -32,15 +32,9 @@ bool own_name(const QWidget &widget)
     return !name.isEmpty() && !name.startsWith(QStringLiteral("qt_"));
 }
 
-// Visible in `window`, or on a page of a page control that another page is in front of.
 bool takes_part(const QWidget &widget, const QWidget &window)
 {
-    for (const QWidget *w = &widget; w != &window && w != nullptr; w = w->parentWidget()) {
-        if (w->isHidden() && qobject_cast<const QStackedWidget *>(w->parentWidget()) == nullptr) {
-            return false;
-        }
-    }
-    return own_name(widget);
+    return own_name(widget) && widget.window() == &window && ShownInWindow(widget);
 }
 
 template <class TControl>
@@ -53,6 +47,19 @@ QList<TControl *> taking_part(QWidget &window)
         }
     }
     return found;
+}
+
+// A page's title as the user reads it: "&&" is an ampersand, a single "&" marks the shortcut.
+QString shown_title(const QString &title)
+{
+    QString shown;
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        if (title[i] == '&' && i + 1 < title.size()) {
+            ++i;
+        }
+        shown += title[i];
+    }
+    return shown;
 }
 
 // The items a control offers for choosing, or nothing when it offers none.
@@ -71,7 +78,7 @@ std::optional<QStringList> items_of(QWidget *control)
     if (auto *pages = qobject_cast<QTabWidget *>(control)) {
         QStringList items;
         for (int i = 0; i < pages->count(); ++i) {
-            items.append(pages->tabText(i));
+            items.append(shown_title(pages->tabText(i)));
         }
         return items;
     }
@@ -155,10 +162,22 @@ QString chosen_text(QWidget *control)
         return combo->currentIndex() >= 0 ? combo->itemText(combo->currentIndex()) : QString();
     }
     auto *pages = qobject_cast<QTabWidget *>(control);
-    return pages->currentIndex() >= 0 ? pages->tabText(pages->currentIndex()) : QString();
+    return pages->currentIndex() >= 0 ? shown_title(pages->tabText(pages->currentIndex()))
+                                      : QString();
 }
 
 } // namespace
+
+// Visible in its window, or on a page of a page control that another page is in front of.
+bool ShownInWindow(const QWidget &control)
+{
+    for (const QWidget *w = &control; w != nullptr && !w->isWindow(); w = w->parentWidget()) {
+        if (w->isHidden() && qobject_cast<const QStackedWidget *>(w->parentWidget()) == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
 
 QMap<QString, QString> WindowValues(TFormKoruBase &window)
 {

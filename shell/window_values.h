@@ -12,6 +12,9 @@
 class QWidget;
 class TFormKoruBase;
 
+// Whether the user sees `control` in its window, or would on bringing a page to the front.
+bool ShownInWindow(const QWidget &control);
+
 // Every control that shows a value, by name, as shown: labels and entries (spin entries too) by
 // their text, lamps, check boxes and radio buttons "on" or "off", the chosen item of a radio
 // group, combo box or page control ("" for none), gauges by their reading ("" with none), grid

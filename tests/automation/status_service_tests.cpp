@@ -9,16 +9,14 @@
 #include "net/socket_display.h"
 #include "platform/settings_store.h"
 
+#include "bus_client.h"
 #include "loopback_peers.h"
 #include "navigation_frames.h"
 #include "qstring_printer.h"
 #include "recording_feedback.h"
 #include "test_windows.h"
 
-#include <QDBusArgument>
 #include <QDBusConnectionInterface>
-#include <QDBusPendingCall>
-#include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
@@ -31,47 +29,6 @@
 namespace {
 
 using frame_bytes::navigation_group;
-
-// A bus connection of its own. The service answers on this same thread, so calls wait with the
-// event loop running.
-class CBus_client : public QObject {
-    Q_OBJECT
-public:
-    CBus_client() : connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, "client"))
-    {
-        connection.connect(QString(), automation_bus::path, "org.freedesktop.DBus.Properties",
-                           "PropertiesChanged", this,
-                           SLOT(properties_changed(QString, QVariantMap, QStringList)));
-    }
-    ~CBus_client() override { QDBusConnection::disconnectFromBus("client"); }
-
-    QDBusMessage call(const QString &method, const QVariantList &arguments = {},
-                      const QString &interface = automation_bus::interface)
-    {
-        QDBusMessage message = QDBusMessage::createMethodCall(
-            automation_bus::service, automation_bus::path, interface, method);
-        message.setArguments(arguments);
-        const QDBusPendingCall pending = connection.asyncCall(message);
-        EXPECT_TRUE(WaitFor([&] { return pending.isFinished(); })) << method.toStdString();
-        return pending.reply();
-    }
-    template <class T>
-    T property(const QString &name)
-    {
-        const QDBusMessage reply = call("Get", {QString(automation_bus::interface), name},
-                                        "org.freedesktop.DBus.Properties");
-        return qdbus_cast<T>(reply.arguments().value(0).value<QDBusVariant>().variant());
-    }
-
-    QDBusConnection connection;
-    std::vector<QVariantMap> changes; // what each PropertiesChanged signal carried
-
-private slots:
-    void properties_changed(const QString &, const QVariantMap &changed, const QStringList &)
-    {
-        changes.push_back(changed);
-    }
-};
 
 class CRecording_log : public IMessage_log {
 public:
@@ -274,5 +231,3 @@ TEST_F(AutomationTest, ANameHeldByAnotherProgramLeavesTheInterfaceOff)
 }
 
 } // namespace
-
-#include "status_service_tests.moc"

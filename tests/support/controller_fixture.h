@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <map>
 #include <memory>
 
@@ -101,6 +103,19 @@ public:
             read();
             return frames.size() >= count;
         });
+    }
+
+    // The frames of those numbers that have arrived, in the order they came.
+    std::vector<Bytes> frames_numbered(std::initializer_list<std::uint16_t> numbers)
+    {
+        read();
+        std::vector<Bytes> found;
+        for (const Bytes &frame : frames) {
+            if (std::find(numbers.begin(), numbers.end(), u16_at(frame, 4)) != numbers.end()) {
+                found.push_back(frame);
+            }
+        }
+        return found;
     }
 
     std::vector<Bytes> frames;
