@@ -25,13 +25,9 @@ TFormOmniStar::TFormOmniStar(QWidget *parent)
     auto &settings = m_fields.message<CMessage17>();
     settings.choice("Mode", &CMessage17::mode_control);
     settings.choice("SatID", &CMessage17::satellite_id);
-    settings
-        .real("Freq", &CMessage17::frequency, 0, highest_frequency, frequency_decimals,
-              m_ui->FreqLabel->text())
+    settings.real("Freq", &CMessage17::frequency, 0, highest_frequency, frequency_decimals)
         .send_when_unused(0);
-    settings
-        .integer("BitRate", &CMessage17::bit_rate, 0, std::numeric_limits<std::uint16_t>::max(),
-                 m_ui->BitRateLabel->text())
+    settings.integer("BitRate", &CMessage17::bit_rate, 0, std::numeric_limits<std::uint16_t>::max())
         .send_when_unused(0);
 
     connect(m_ui->Mode, &QComboBox::currentIndexChanged, this, [this] { apply_enable_rule(); });

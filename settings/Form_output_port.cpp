@@ -244,11 +244,11 @@ void TFormOutputPort::bind_port_settings()
 
     auto &analog = m_fields.message<CMessage105>();
     analog.real("rollScaleFactorA", &CMessage105::roll_scale_factor, 0, largest_scale_factor,
-                decimals, m_ui->rollScaleFactorALabel->text());
+                decimals);
     analog.real("pitchScaleFactorA", &CMessage105::pitch_scale_factor, 0, largest_scale_factor,
-                decimals, m_ui->pitchScaleFactorALabel->text());
+                decimals);
     analog.real("heaveScaleFactorA", &CMessage105::heave_scale_factor, 0, largest_scale_factor,
-                decimals, m_ui->heaveScaleFactorALabel->text());
+                decimals);
     bind_senses(analog, "A");
     analog.choice("formulaA", &CMessage105::formula_select,
                   {.codes = analog_format_codes, .unchosen = CMessage105::rph});
@@ -262,21 +262,15 @@ void TFormOutputPort::bind_diagnostics_values()
         value->SetText(QStringLiteral("0"));
     }
     auto &com2 = m_com2_values.message<CMessage20102>();
-    com2.real("Roll2", &CMessage20102::roll_input, lowest_angle, highest_angle, decimals,
-              m_ui->Roll2Label->text());
-    com2.real("Pitch2", &CMessage20102::pitch_input, lowest_angle, highest_angle, decimals,
-              m_ui->Pitch2Label->text());
-    com2.real("Heading2", &CMessage20102::heading_input, 0, highest_heading, decimals,
-              m_ui->Heading2Label->text());
-    com2.real("Heave2", &CMessage20102::heave_input, -largest_heave, largest_heave, decimals,
-              m_ui->Heave2Label->text());
+    com2.real("Roll2", &CMessage20102::roll_input, lowest_angle, highest_angle, decimals);
+    com2.real("Pitch2", &CMessage20102::pitch_input, lowest_angle, highest_angle, decimals);
+    com2.real("Heading2", &CMessage20102::heading_input, 0, highest_heading, decimals);
+    com2.real("Heave2", &CMessage20102::heave_input, -largest_heave, largest_heave, decimals);
 
     // The third value's range follows what the analog output's third channel carries.
     auto &analog = m_analog_values.message<CMessage20103>();
-    analog.real("RollA", &CMessage20103::roll_input, lowest_angle, highest_angle, decimals,
-                m_ui->RollALabel->text());
-    analog.real("PitchA", &CMessage20103::pitch_input, lowest_angle, highest_angle, decimals,
-                m_ui->PitchALabel->text());
+    analog.real("RollA", &CMessage20103::roll_input, lowest_angle, highest_angle, decimals);
+    analog.real("PitchA", &CMessage20103::pitch_input, lowest_angle, highest_angle, decimals);
     analog.real("HeaveA", &CMessage20103::heave_input, 0, highest_heading, decimals);
 }
 

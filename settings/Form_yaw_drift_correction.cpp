@@ -24,14 +24,10 @@ TFormYawDriftCorrection::TFormYawDriftCorrection(QWidget *parent)
     content()->addWidget(body);
 
     auto &correction = m_yaw_drift.message<CMessage20201>();
-    correction.real("desiredHeading", &CMessage20201::desired_heading, 0, 360, decimals,
-                    m_ui->desiredHeadingLabel->text());
-    correction.real("activationThreshold", &CMessage20201::activation_threshold, 0, 30, decimals,
-                    m_ui->activationThresholdLabel->text());
-    correction.real("cutOffPeriod", &CMessage20201::cutoff_period, 0.001, 10000, decimals,
-                    m_ui->cutOffPeriodLabel->text());
-    correction.real("gain", &CMessage20201::gain, 0.00001, 10000, gain_decimals,
-                    m_ui->gainLabel->text());
+    correction.real("desiredHeading", &CMessage20201::desired_heading, 0, 360, decimals);
+    correction.real("activationThreshold", &CMessage20201::activation_threshold, 0, 30, decimals);
+    correction.real("cutOffPeriod", &CMessage20201::cutoff_period, 0.001, 10000, decimals);
+    correction.real("gain", &CMessage20201::gain, 0.00001, 10000, gain_decimals);
     correction.choice("correctionMethod", &CMessage20201::correction_method);
 
     m_stabilization.message<CMessage20205>().choice("gimbalStabilization",

@@ -48,20 +48,25 @@ QString group_count_problem(qsizetype checked, std::size_t room)
 
 } // namespace dialog_field_detail
 
-// The caption given, else the title of the group box the control is, or is in, without its
-// shortcut marks: the nearest that has a title.
-QString FieldCaption(QWidget *control, const QString &own)
+QString FieldCaption(const QWidget &control, const QString &own)
 {
     if (!own.isEmpty()) {
         return QString(own).remove('&');
     }
-    for (QWidget *widget = control; widget != nullptr; widget = widget->parentWidget()) {
-        auto *box = qobject_cast<QGroupBox *>(widget);
+    // The nearest first: an entry inside a compound control is known by that control's label.
+    const QList<QLabel *> labels = control.window()->findChildren<QLabel *>();
+    for (const QWidget *widget = &control; widget != nullptr; widget = widget->parentWidget()) {
+        for (const QLabel *label : labels) {
+            if (label->buddy() == widget) {
+                return label->text().remove('&');
+            }
+        }
+        const auto *box = qobject_cast<const QGroupBox *>(widget);
         if (box != nullptr && !box->title().isEmpty()) {
             return box->title().remove('&');
         }
     }
-    return control->objectName();
+    return control.objectName();
 }
 
 namespace {

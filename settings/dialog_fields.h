@@ -30,6 +30,10 @@
 #include <type_traits>
 #include <vector>
 
+// What the user knows a field's control as: the caption given, else the text of the label
+// whose buddy it is, else the title of the group box it is, or is in; without shortcut marks.
+QString FieldCaption(const QWidget &control, const QString &own);
+
 // One control bound to one item of settings message TMessage.
 template <class TMessage>
 class TDialog_field {
@@ -40,8 +44,8 @@ public:
     virtual ~TDialog_field() = default;
 
     QWidget *control() const { return m_control; }
-    // What the user knows the field as: its group box's title, or its own caption.
-    const QString &caption() const { return m_caption; }
+    // What the user knows the field as, as its label says now.
+    QString caption() const { return FieldCaption(*m_control, m_caption); }
 
     // Shows the echo's item; what the echo does not hold, or holds as "no data", shows as such.
     virtual void load(TMessage &echo) = 0;
@@ -120,14 +124,13 @@ public:
     // TSpinFloatEdit), set here from `lowest` to `highest`; a dialog rule may change the range.
     template <class TAccessor>
     Field &real(const char *control, TAccessor accessor, double lowest, double highest,
-                int decimals, const QString &caption = {});
+                int decimals);
     // The X, Y and Z of a triple, in the controls named `prefix` followed by X, Y and Z.
     template <class TAccessor>
     void xyz(const char *prefix, TAccessor accessor, double lowest, double highest, int decimals);
     // A whole number from `lowest` to `highest`, in a TNumberEdit.
     template <class TAccessor>
-    Field &integer(const char *control, TAccessor accessor, long long lowest, long long highest,
-                   const QString &caption = {});
+    Field &integer(const char *control, TAccessor accessor, long long lowest, long long highest);
     // A choice of a TRadioGroup or a QComboBox, its items standing for codes as `codes` says.
     template <class TAccessor>
     Field &choice(const char *control, TAccessor accessor, SChoice codes = {});
@@ -143,10 +146,14 @@ public:
     Field &bits(const char *control, TAccessor accessor, std::vector<unsigned> line_bits);
     // A check list over the message's list of groups: every line's data holds its group number.
     // The checked lines are sent in list order; more than the list has room for are refused.
-    Field &group_list(const char *control) requires std::derived_from<TMessage, CGroup_list_message>;
+    Field &group_list(const char *control)
+        requires std::derived_from<TMessage, CGroup_list_message>;
 
     // Sets what no field sets, in every message sent, after the fields have filled it.
-    void before_sending(std::function<void(TMessage &)> complete) { m_complete = std::move(complete); }
+    void before_sending(std::function<void(TMessage &)> complete)
+    {
+        m_complete = std::move(complete);
+    }
 
     void load() override
     {
@@ -189,7 +196,6 @@ private:
     template <class TControl>
     TControl *control_named(const char *name) const;
     TNumberEdit *number_entry_named(const char *name) const;
-    QString caption_of(QWidget *control, const QString &own) const;
     template <class TField, class... Arguments>
     Field &add(Arguments &&...arguments)
     {
@@ -280,8 +286,7 @@ public:
     void load(TMessage &echo) override
     {
         auto &item = std::invoke(m_accessor, echo);
-        m_edit->setText(echo.has_value(item) ? FixedText(item.get(), m_decimals)
-                                                : not_available());
+        m_edit->setText(echo.has_value(item) ? FixedText(item.get(), m_decimals) : not_available());
     }
     // Within the range the entry has now.
     std::optional<QString> problem() const override
@@ -319,7 +324,10 @@ public:
     explicit CChosen(QWidget *control)
         : m_group(qobject_cast<TRadioGroup *>(control)), m_combo(qobject_cast<QComboBox *>(control))
     {}
-    int index() const { return m_group != nullptr ? m_group->ItemIndex() : m_combo->currentIndex(); }
+    int index() const
+    {
+        return m_group != nullptr ? m_group->ItemIndex() : m_combo->currentIndex();
+    }
     int count() const
     {
         return m_group != nullptr ? static_cast<int>(m_group->Items().size()) : m_combo->count();
@@ -415,7 +423,9 @@ template <class TMessage, class TAccessor>
 class TCheck_field : public TDialog_field<TMessage> {
 public:
     TCheck_field(QCheckBox *box, QString caption, TAccessor accessor)
-        : TDialog_field<TMessage>(box, std::move(caption)), m_box(box), m_accessor(std::move(accessor))
+        : TDialog_field<TMessage>(box, std::move(caption)),
+          m_box(box),
+          m_accessor(std::move(accessor))
     {}
     void load(TMessage &echo) override
     {
@@ -448,9 +458,9 @@ public:
     {
         auto &item = std::invoke(m_accessor, echo);
         const std::string_view text = item.text();
-        m_edit->setText(echo.holds(item) ? QString::fromUtf8(text.data(),
-                                                             static_cast<qsizetype>(text.size()))
-                                         : QString());
+        m_edit->setText(echo.holds(item)
+                            ? QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                            : QString());
     }
     // The field takes bytes: a text whose bytes do not all fit is refused, never cut.
     std::optional<QString> problem() const override
@@ -491,7 +501,8 @@ public:
         auto &field = std::invoke(m_accessor, echo);
         const bool held = echo.holds(field);
         for (int line = 0; line < lines(); ++line) {
-            const bool set = held && ((field.get() >> m_line_bits[static_cast<std::size_t>(line)]) & 1U);
+            const bool set =
+                held && ((field.get() >> m_line_bits[static_cast<std::size_t>(line)]) & 1U);
             m_list->item(line)->setCheckState(set ? Qt::Checked : Qt::Unchecked);
         }
     }
@@ -596,23 +607,14 @@ TNumberEdit *TMessage_fields<TMessage>::number_entry_named(const char *name) con
     return control_named<TNumberEdit>(name);
 }
 
-QString FieldCaption(QWidget *control, const QString &own);
-
-template <class TMessage>
-QString TMessage_fields<TMessage>::caption_of(QWidget *control, const QString &own) const
-{
-    return FieldCaption(control, own);
-}
-
 template <class TMessage>
 template <class TAccessor>
 auto TMessage_fields<TMessage>::real(const char *control, TAccessor accessor, double lowest,
-                                     double highest, int decimals, const QString &caption)
-    -> Field &
+                                     double highest, int decimals) -> Field &
 {
     TNumberEdit *edit = number_entry_named(control);
     return add<dialog_field_detail::TReal_field<TMessage, TAccessor>>(
-        edit, caption_of(edit, caption), std::move(accessor), lowest, highest, decimals);
+        edit, QString(), std::move(accessor), lowest, highest, decimals);
 }
 
 template <class TMessage>
@@ -628,20 +630,19 @@ void TMessage_fields<TMessage>::xyz(const char *prefix, TAccessor accessor, doub
             return std::invoke(accessor, message).component(axis);
         };
         add<dialog_field_detail::TReal_field<TMessage, decltype(component)>>(
-            edit, caption_of(edit, QString()) + " " + axes[axis], component, lowest, highest,
+            edit, FieldCaption(*edit, QString()) + " " + axes[axis], component, lowest, highest,
             decimals);
     }
 }
 
 template <class TMessage>
 template <class TAccessor>
-auto TMessage_fields<TMessage>::integer(const char *control, TAccessor accessor,
-                                        long long lowest, long long highest,
-                                        const QString &caption) -> Field &
+auto TMessage_fields<TMessage>::integer(const char *control, TAccessor accessor, long long lowest,
+                                        long long highest) -> Field &
 {
     auto *edit = control_named<TNumberEdit>(control);
     return add<dialog_field_detail::TReal_field<TMessage, TAccessor>>(
-        edit, caption_of(edit, caption), std::move(accessor), static_cast<double>(lowest),
+        edit, QString(), std::move(accessor), static_cast<double>(lowest),
         static_cast<double>(highest), 0);
 }
 
@@ -652,7 +653,7 @@ auto TMessage_fields<TMessage>::choice(const char *control, TAccessor accessor, 
 {
     auto *chooser = control_named<QWidget>(control);
     return add<dialog_field_detail::TChoice_field<TMessage, TAccessor>>(
-        chooser, caption_of(chooser, QString()), std::move(accessor), std::move(codes));
+        chooser, QString(), std::move(accessor), std::move(codes));
 }
 
 template <class TMessage>
@@ -660,8 +661,8 @@ template <class TAccessor>
 auto TMessage_fields<TMessage>::check(const char *control, TAccessor accessor) -> Field &
 {
     auto *box = control_named<QCheckBox>(control);
-    return add<dialog_field_detail::TCheck_field<TMessage, TAccessor>>(
-        box, caption_of(box, box->text()), std::move(accessor));
+    return add<dialog_field_detail::TCheck_field<TMessage, TAccessor>>(box, box->text(),
+                                                                       std::move(accessor));
 }
 
 template <class TMessage>
@@ -671,8 +672,8 @@ auto TMessage_fields<TMessage>::text(const char *control, TAccessor accessor) ->
     auto *edit = control_named<QLineEdit>(control);
     TMessage layout;
     const int length = static_cast<int>(std::invoke(accessor, layout).size());
-    return add<dialog_field_detail::TText_field<TMessage, TAccessor>>(
-        edit, caption_of(edit, QString()), std::move(accessor), length);
+    return add<dialog_field_detail::TText_field<TMessage, TAccessor>>(edit, QString(),
+                                                                      std::move(accessor), length);
 }
 
 template <class TMessage>
@@ -682,7 +683,7 @@ auto TMessage_fields<TMessage>::bits(const char *control, TAccessor accessor,
 {
     auto *list = control_named<QListWidget>(control);
     return add<dialog_field_detail::TBits_field<TMessage, TAccessor>>(
-        list, caption_of(list, QString()), std::move(accessor), std::move(line_bits));
+        list, QString(), std::move(accessor), std::move(line_bits));
 }
 
 template <class TMessage>
@@ -690,8 +691,7 @@ auto TMessage_fields<TMessage>::group_list(const char *control) -> Field &
     requires std::derived_from<TMessage, CGroup_list_message>
 {
     auto *list = control_named<QListWidget>(control);
-    return add<dialog_field_detail::TGroup_list_field<TMessage>>(list,
-                                                                 caption_of(list, QString()));
+    return add<dialog_field_detail::TGroup_list_field<TMessage>>(list, QString());
 }
 
 template <class TMessage>
