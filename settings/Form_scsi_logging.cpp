@@ -132,13 +132,18 @@ void TFormScsiLogging::show_status()
     m_ui->LoggingStatus->setText(
         PcCardStatusText(words, ETextForm::words).mid(status_prefix_length));
     if (buttonOk()->isEnabled() && m_hold_off <= 0) {
-        const bool logging = (words.general_a & status_mask(A::log_port_logging_enabled)) != 0;
-        m_ui->stopLogging->setEnabled(logging);
-        m_ui->startLogging->setEnabled(!logging);
+        show_buttons(words);
     }
     if (m_hold_off > 0) {
         --m_hold_off;
     }
+}
+
+void TFormScsiLogging::show_buttons(const SStatus_words &words)
+{
+    const bool logging = (words.general_a & status_mask(A::log_port_logging_enabled)) != 0;
+    m_ui->stopLogging->setEnabled(logging);
+    m_ui->startLogging->setEnabled(!logging);
 }
 
 void TFormScsiLogging::ResetDisplay(int)
@@ -149,10 +154,18 @@ void TFormScsiLogging::ResetDisplay(int)
     m_ui->LoggingStatus->setText(tr("Idle"));
 }
 
+// Start and Stop send as Ok does: only the controller may press them, and then they show what
+// the computer last reported.
 void TFormScsiLogging::showEvent(QShowEvent *event)
 {
     TFormKoruSettings::showEvent(event);
     m_hold_off = 0;
+    if (buttonOk()->isEnabled()) {
+        show_buttons(status_words_of(*m_status));
+    } else {
+        m_ui->startLogging->setEnabled(false);
+        m_ui->stopLogging->setEnabled(false);
+    }
 }
 
 // Post-processing needs group 101: the user is offered it before the list is checked.

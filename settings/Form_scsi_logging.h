@@ -13,6 +13,7 @@
 class CGroup4;
 class CGroup8;
 class CGroup_fdir;
+struct SStatus_words;
 
 namespace Ui {
 class FormScsiLoggingContent;
@@ -44,6 +45,8 @@ private:
     void show_imu_rate(std::uint8_t code);
     void show_disk();
     void show_status();
+    // Stop while the computer records, Start while it does not.
+    void show_buttons(const SStatus_words &words);
     void post_processing();
 
     std::unique_ptr<Ui::FormScsiLoggingContent> m_ui;
