@@ -43,16 +43,6 @@ protected:
         return std::vector<Bytes>(sent.end() - 4, sent.end());
     }
 
-    // A Group 4 whose "Data Rate" is `code`.
-    Bytes imu_group(std::uint8_t code)
-    {
-        Bytes body(25, std::byte{0}); // the increments and the frame status
-        frame_bytes::put_u8(body, 17);
-        frame_bytes::put_u8(body, code);
-        frame_bytes::put_u16(body, 0);
-        return frame_bytes::group(4, body);
-    }
-
     TFormOutputPort &dialog = windows.window_of<TFormOutputPort>("FormOutputPort");
 };
 

@@ -215,4 +215,27 @@ struct SOmni_star {
     }
 };
 
+// Group 4 with the IMU's data-rate code `code`; no increments.
+inline Bytes imu_group(std::uint8_t code)
+{
+    Bytes body(25, std::byte{0});  // the increments and the frame status
+    frame_bytes::put_u8(body, 17); // IMU type
+    frame_bytes::put_u8(body, code);
+    frame_bytes::put_u16(body, 0);
+    return frame_bytes::group(4, body);
+}
+
+// Group 8: the PC card's room and what was recorded, in KBytes, and the minutes of recording
+// the room left holds.
+inline Bytes disk_group(std::uint32_t kbytes_remaining, std::uint32_t kbytes_logged,
+                        float minutes_remaining, std::uint32_t kbytes_total)
+{
+    Bytes body;
+    frame_bytes::put_u32(body, kbytes_remaining);
+    frame_bytes::put_u32(body, kbytes_logged);
+    frame_bytes::put_f32(body, minutes_remaining);
+    frame_bytes::put_u32(body, kbytes_total);
+    return frame_bytes::group(8, body);
+}
+
 } // namespace setting_frames
