@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <numeric>
 #include <string>
@@ -169,6 +170,10 @@ TFormOutputPort::TFormOutputPort(QWidget *parent)
         line->setFlags(line->flags() | Qt::ItemIsUserCheckable);
         line->setCheckState(Qt::Unchecked);
     }
+    // Every sentence reads whole.
+    QListWidget &list = *m_ui->formula1;
+    list.setMinimumWidth(list.sizeHintForColumn(0) + 2 * list.frameWidth() +
+                         list.verticalScrollBar()->sizeHint().width());
     for (const long long hz : com1_rates) {
         m_ui->updateRate2->addItem(rate_text(static_cast<int>(hz)), hz);
     }
