@@ -7,7 +7,11 @@
 #include "shell/Form_password.h"
 #include "shell/Form_save_settings.h"
 #include "shell/Form_set_password.h"
+#include "omnistar/Form_omni_star.h"
 #include "settings/Form_installation.h"
+#include "settings/Form_output_port.h"
+#include "settings/Form_scsi_logging.h"
+#include "settings/Form_yaw_drift_correction.h"
 #include "views/Form_iin_status.h"
 #include "views/Form_subsystem_status.h"
 
@@ -39,9 +43,16 @@ std::vector<SWindow_row> WindowRows()
         {"FormMessageLog", MakeWindow<TFormMessageLog>, at_start, view,
          {{"MessageLog1"}, {"SaveMessageLog1", -1, save_message_log}}, {}},
         {"FormSaveSettings", MakeWindow<TFormSaveSettings>, at_start, view, {}, {}},
+        {"FormScsiLogging", MakeWindow<TFormScsiLogging>, at_start, dialog, {{"PcCardLogging1"}},
+         {}},
+        {"FormOutputPort", MakeWindow<TFormOutputPort>, at_start, dialog, {{"SerialAnalog1"}}, {}},
         {"FormInstallation", MakeWindow<TFormInstallation>, at_start, dialog,
          {{"LeverArms1", 0}, {"TagsMultipath1", 2}}, {}},
         {"FormCommandReply", MakeWindow<TFormCommandReply>, at_start, view, {{"CommandReply1"}},
+         {}},
+        {"FormYawDriftCorrection", MakeWindow<TFormYawDriftCorrection>, at_start, dialog,
+         {{"YawDriftCorrection1"}}, {}},
+        {"FormOmniStar", MakeWindow<TFormOmniStar>, at_start, dialog, {{"OmniStarInstallation1"}},
          {}},
         {"FormIinStatus", MakeWindow<TFormIinStatus>, on_demand, view, {{"IntegratedNavigator1"}},
          {20106, 20107, 20108, 20109}},

@@ -55,6 +55,10 @@ struct SOptions {
     EIin_form iin_form = EIin_form::full;
     EStatus_form status_form = EStatus_form::full;
 
+    // The computer's devices.
+    std::uint8_t imu_data_rate_code = 2; // Group 4's "Data Rate"; 2 stands for 200 Hz
+    bool pc_card_full = false;           // the removable disk has no room left
+
     // The flight.
     SFlight_start start;
     SStart_time start_time;

@@ -172,7 +172,7 @@ TEST(KorusimTest, ConnectingControllerGetsTheSettingsEchoed)
     for (const SFound &frame : frames_in(harness.display().take())) {
         numbers.push_back(frame.number);
     }
-    EXPECT_EQ(numbers, (std::vector<std::uint16_t>{2, 13, 101, 7, 1}));
+    EXPECT_EQ(numbers, echo_burst);
 }
 
 // A controller reads its copies of the settings again when Message 1 comes, so every burst of
@@ -200,7 +200,7 @@ TEST(KorusimTest, EveryBurstOfEchoesEndsWithMessage1)
             bursts.emplace_back();
         }
     }
-    const std::vector<std::uint16_t> all = {2, 13, 101, 7, 1};
+    const std::vector<std::uint16_t> &all = echo_burst;
     EXPECT_EQ(bursts, (std::vector<std::vector<std::uint16_t>>{all, all, {7, 1}, all, all, {}}))
         << "power-on, connection, the mode, at 2 s and at 4 s";
 }
@@ -443,6 +443,10 @@ TEST(KorusimTest, ReplayReproducesARecordedFileByteForByteAtItsPace)
     EXPECT_EQ(a_tenth_later, 1u) << "group 1 of time 0.1";
     std::remove(path.c_str());
 }
+
+// The first turn of the loop sends every simulated group once, then the settings echoes.
+constexpr std::size_t groups_in_first_turn = 14;
+const std::size_t first_turn_frames = groups_in_first_turn + echo_burst.size();
 
 class FaultTest : public ::testing::Test {
 protected:
