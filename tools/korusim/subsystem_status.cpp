@@ -95,6 +95,11 @@ void fill_port_counts(TGroup &group, const SSnapshot &snapshot)
     group.schedule_count().set(scheduled(snapshot));
 }
 
+// The logging task's state while recording is not asked for, the file is being opened, data is
+// written, or the card is full.
+constexpr std::string_view logging_state_names[] = {"Idle", "Opening File", "Logging",
+                                                    "Device Full"};
+
 // The name of no failure, as the computer's tasks report it.
 constexpr std::string_view none = "None";
 
@@ -314,7 +319,7 @@ void fill_logging_status(CGroup20120 &group, const SSnapshot &snapshot)
     group.mpa_request_failures().set(0);
     fill_text(group.failed_message_name(), none);
     group.last_mpa_failure_status().set(0);
-    fill_text(group.logging_state(), snapshot.disk.kbytes_logged > 0 ? "Logging" : "Idle");
+    fill_text(group.logging_state(), logging_state_names[static_cast<int>(snapshot.pc_card)]);
     group.last_command_error().set(0);
     group.last_write_error().set(0);
     group.logging_port_writes().set(snapshot.disk.kbytes_logged);

@@ -446,6 +446,10 @@ TEST_F(EncoderTest, StatusTextFieldsFillTheirWholeField)
 // Each status group carries counts that grow with the computer's time.
 TEST_F(EncoderTest, StatusCountsMoveWithTheComputersTime)
 {
+    EXPECT_EQ(decoded<CGroup20120>(5).record.logging_state().text(), "Idle            ");
+    computer.answer(korusim_test::pc_card_logging_message(1, true), EFrame_status::ok, 5);
+    EXPECT_EQ(decoded<CGroup20120>(5.5).record.logging_state().text(), "Opening File    ");
+    EXPECT_EQ(decoded<CGroup20120>(10).record.logging_state().text(), "Logging         ");
     for (std::uint16_t number = 20110; number <= 20126; ++number) {
         const Bytes early = bytes_of(encoder(number).encode(computer.snapshot(10)));
         const Bytes later = bytes_of(encoder(number).encode(computer.snapshot(20)));

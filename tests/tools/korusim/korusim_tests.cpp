@@ -445,14 +445,10 @@ TEST(KorusimTest, ReplayReproducesARecordedFileByteForByteAtItsPace)
 }
 
 // The first turn of the loop sends every simulated group once, then the settings echoes.
-constexpr std::size_t groups_in_first_turn = 14;
-const std::size_t first_turn_frames = groups_in_first_turn + echo_burst.size();
+const std::size_t first_turn_frames = simulated_groups().size() + echo_burst.size();
 
 class FaultTest : public ::testing::Test {
 protected:
-    // What the first turn of the loop sends: every simulated group and the five settings echoes.
-    const std::size_t first_turn_frames = simulated_groups().size() + 5;
-
     // The frames of the first turn of the loop (every group and the settings echoes).
     std::vector<SDatagram> first_datagrams(const std::function<void(SFault_options &)> &set)
     {
