@@ -27,6 +27,11 @@ QString choice_problem()
     return QCoreApplication::translate("CDialog_fields", "choose one.");
 }
 
+QString address_problem()
+{
+    return LoadText(invalid_address_text);
+}
+
 } // namespace dialog_field_detail
 
 // The caption given, else the title of the group box the control is, or is in, without its

@@ -7,6 +7,7 @@
 // A dialog holds one CDialog_fields beside its form, so that it may derive from any settings
 // dialog base.
 
+#include "controls/address_edit.h"
 #include "controls/number_edit.h"
 #include "controls/radio_group.h"
 #include "display/number_text.h"
@@ -90,6 +91,10 @@ public:
     // A QLineEdit over a text field, as long as the field at most.
     template <class TAccessor>
     void text(const char *control, TAccessor accessor);
+    // A TAddressEdit over the four bytes of an IPv4 address, most significant first; `parts`
+    // gives the four items in that order.
+    template <class TAccessor>
+    void address(const char *control, TAccessor parts);
 
     void load() override
     {
@@ -161,6 +166,7 @@ namespace dialog_field_detail {
 QString not_available();
 QString range_problem(double lowest, double highest);
 QString choice_problem();
+QString address_problem();
 
 template <class TMessage, class TAccessor>
 class TReal_field : public TDialog_field<TMessage> {
@@ -345,6 +351,46 @@ private:
     TAccessor m_accessor;
 };
 
+template <class TMessage, class TAccessor>
+class TAddress_field : public TDialog_field<TMessage> {
+public:
+    TAddress_field(TAddressEdit *edit, QString caption, TAccessor parts)
+        : TDialog_field<TMessage>(edit, std::move(caption)), m_edit(edit), m_parts(std::move(parts))
+    {}
+    void load(TMessage &echo) override
+    {
+        Address_bytes address{};
+        const auto parts = std::invoke(m_parts, echo);
+        for (std::size_t i = 0; i < address.size(); ++i) {
+            if (!echo.holds(*parts[i])) {
+                m_edit->clear();
+                return;
+            }
+            address[i] = parts[i]->get();
+        }
+        m_edit->SetAddress(address);
+    }
+    std::optional<QString> problem() const override
+    {
+        if (!m_edit->Address()) {
+            return address_problem();
+        }
+        return std::nullopt;
+    }
+    void store(TMessage &message) const override
+    {
+        const Address_bytes address = *m_edit->Address();
+        const auto parts = std::invoke(m_parts, message);
+        for (std::size_t i = 0; i < address.size(); ++i) {
+            parts[i]->set(address[i]);
+        }
+    }
+
+private:
+    TAddressEdit *m_edit;
+    TAccessor m_parts;
+};
+
 } // namespace dialog_field_detail
 
 // --- binding ---------------------------------------------------------------------------------
@@ -440,6 +486,15 @@ void TMessage_fields<TMessage>::text(const char *control, TAccessor accessor)
     const int length = static_cast<int>(std::invoke(accessor, layout).size());
     m_fields.push_back(std::make_unique<dialog_field_detail::TText_field<TMessage, TAccessor>>(
         edit, caption_of(edit, QString()), std::move(accessor), length));
+}
+
+template <class TMessage>
+template <class TAccessor>
+void TMessage_fields<TMessage>::address(const char *control, TAccessor parts)
+{
+    auto *edit = control_named<TAddressEdit>(control);
+    m_fields.push_back(std::make_unique<dialog_field_detail::TAddress_field<TMessage, TAccessor>>(
+        edit, caption_of(edit, QString()), std::move(parts)));
 }
 
 template <class TMessage>

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -149,6 +150,8 @@ QMap<QString, QString> WindowValues(TFormKoruBase &window)
             values.insert(name, box->isChecked() ? on : off);
         } else if (auto *radio = qobject_cast<QRadioButton *>(control)) {
             values.insert(name, radio->isChecked() ? on : off);
+        } else if (auto *button = qobject_cast<QPushButton *>(control)) {
+            values.insert(name, button->text().remove(QLatin1Char('&')));
         } else if (items_of(control)) {
             values.insert(name, chosen_text(control));
         } else if (auto *gauge = qobject_cast<TFloatGauge *>(control)) {
@@ -214,7 +217,8 @@ void SetWindowValue(QWidget &window, const QString &control, const QString &text
     } else if (auto *box = qobject_cast<QCheckBox *>(target)) {
         box->setChecked(text == on);
     } else if (auto *group = qobject_cast<TRadioGroup *>(target)) {
-        group->setItemIndex(static_cast<int>(group->Items().indexOf(text)));
+        // Clicked, as the user clicks it: a window that acts on the choice hears of it.
+        group->button(static_cast<int>(group->Items().indexOf(text)))->click();
     } else if (auto *combo = qobject_cast<QComboBox *>(target)) {
         combo->setCurrentIndex(combo->findText(text));
     } else if (auto *pages = qobject_cast<QTabWidget *>(target)) {

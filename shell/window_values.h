@@ -12,8 +12,8 @@
 class QWidget;
 class TFormKoruBase;
 
-// Every control that shows a value, by name, as shown: labels and entries by their text, lamps,
-// check boxes and radio buttons "on" or "off", the chosen item of a radio group, combo box or
+// Every control that shows a value, by name, as shown: labels and entries by their text, push
+// buttons by their caption, lamps, check boxes and radio buttons "on" or "off", the chosen item of a radio group, combo box or
 // page control ("" for none), gauges by their reading ("" with none), grid cells as
 // "Name[row,column]" and list lines as "Name[i]" (the columns of a line joined by tabs); then
 // what the window paints.
@@ -27,7 +27,7 @@ QStringList ControlNames(QWidget &window);
 // takes any text, a radio group, combo box or page control one of its items, a check box "on"
 // or "off".
 QString WindowValueProblem(QWidget &window, const QString &control, const QString &text);
-// Sets it as the user would: types the text, chooses the item, checks or clears the box.
+// Sets it as the user would: types the text, clicks the item, checks or clears the box.
 void SetWindowValue(QWidget &window, const QString &control, const QString &text);
 
 enum class EButton_state { none, disabled, enabled };
