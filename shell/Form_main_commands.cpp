@@ -170,9 +170,12 @@ void TFormMain::LoadKoruConfig1Click()
     }
     std::istringstream in(bytes.toStdString());
     CSettings_file_loader loader;
-    const SLoad_result result = loader.load(in, [this](std::span<std::byte> frame) {
-        return is_controller() ? m_control->send_frame(frame) : 0L;
-    });
+    const SLoad_result result = loader.load(
+        in,
+        [this](std::span<std::byte> frame) {
+            return is_controller() ? m_control->send_frame(frame) : 0L;
+        },
+        AdjustLoadedFrame);
     report_load(result, path);
 }
 
@@ -183,7 +186,8 @@ QString kept_back_text(const SLoad_result &result)
 {
     static const char *const names[kept_back_kinds] = {
         QT_TRANSLATE_NOOP("TFormMain", "general data"), QT_TRANSLATE_NOOP("TFormMain", "mode"),
-        QT_TRANSLATE_NOOP("TFormMain", "acknowledgement"), QT_TRANSLATE_NOOP("TFormMain", "command")};
+        QT_TRANSLATE_NOOP("TFormMain", "acknowledgement"), QT_TRANSLATE_NOOP("TFormMain", "command"),
+        QT_TRANSLATE_NOOP("TFormMain", "setting whose present state is not reported")};
     QStringList parts;
     for (std::size_t kind = 0; kind < kept_back_kinds; ++kind) {
         if (result.kept_back[kind] > 0) {

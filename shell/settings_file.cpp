@@ -36,10 +36,12 @@ CSettings_file_loader::CSettings_file_loader()
     m_reassembler.set_message_queue(&m_frames);
 }
 
-SLoad_result CSettings_file_loader::load(std::istream &in, const Sender &send)
+SLoad_result CSettings_file_loader::load(std::istream &in, const Sender &send,
+                                         const Adjuster &adjust)
 {
     m_result = {};
     m_send = &send;
+    m_adjust = &adjust;
     m_reassembler.reset();
     while (!m_result.send_failed && in) {
         const std::span<std::byte> area = m_reassembler.free_area();
@@ -55,6 +57,7 @@ SLoad_result CSettings_file_loader::load(std::istream &in, const Sender &send)
     }
     m_reassembler.reset();
     m_send = nullptr;
+    m_adjust = nullptr;
     return m_result;
 }
 
@@ -73,6 +76,11 @@ void CSettings_file_loader::frame_received(CFrame_queue &queue, EFrame_status st
         return;
     }
     const std::span<std::byte> frame(queue.buffer(), queue.frame_length());
+    if (*m_adjust && !(*m_adjust)(frame)) {
+        ++m_result.excluded;
+        ++m_result.kept_back[static_cast<std::size_t>(EKept_back::state_unknown)];
+        return;
+    }
     const long accepted = (*m_send)(frame);
     if (accepted != static_cast<long>(frame.size())) {
         m_result.send_failed = true;
