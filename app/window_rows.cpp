@@ -7,6 +7,8 @@
 #include "shell/Form_password.h"
 #include "shell/Form_save_settings.h"
 #include "shell/Form_set_password.h"
+#include "lidar/Form_lidar_ip_address.h"
+#include "lidar/Form_lidar_q560.h"
 #include "settings/Form_installation.h"
 #include "views/Form_iin_status.h"
 
@@ -42,6 +44,9 @@ std::vector<SWindow_row> WindowRows()
          {{"LeverArms1", 0}, {"TagsMultipath1", 2}}, {}},
         {"FormCommandReply", MakeWindow<TFormCommandReply>, at_start, view, {{"CommandReply1"}},
          {}},
+        {"FormLidarIpAddress", MakeWindow<TFormLidarIpAddress>, at_start, dialog,
+         {{"LidarQ2401"}}, {}},
+        {"FormLidarQ560", MakeWindow<TFormLidarQ560>, at_start, dialog, {{"LidarQ5601"}}, {}},
         {"FormIinStatus", MakeWindow<TFormIinStatus>, on_demand, view, {{"IntegratedNavigator1"}},
          {20106, 20107, 20108, 20109}},
         {"FormPassword", MakeWindow<TFormPassword>, on_demand, dialog, {}, {}},
