@@ -9,6 +9,7 @@
 #include "shell/Form_set_password.h"
 #include "lidar/Form_lidar_ip_address.h"
 #include "lidar/Form_lidar_q560.h"
+#include "map/Form_moving_map.h"
 #include "settings/Form_installation.h"
 #include "views/Form_iin_status.h"
 
@@ -44,6 +45,7 @@ std::vector<SWindow_row> WindowRows()
          {{"LeverArms1", 0}, {"TagsMultipath1", 2}}, {}},
         {"FormCommandReply", MakeWindow<TFormCommandReply>, at_start, view, {{"CommandReply1"}},
          {}},
+        {"FormMovingMap", MakeWindow<TFormMovingMap>, at_start, view, {{"PositionPlot1"}}, {}},
         {"FormLidarIpAddress", MakeWindow<TFormLidarIpAddress>, at_start, dialog,
          {{"LidarQ2401"}}, {}},
         {"FormLidarQ560", MakeWindow<TFormLidarQ560>, at_start, dialog, {{"LidarQ5601"}}, {}},
