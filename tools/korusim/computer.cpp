@@ -1,5 +1,7 @@
 #include "tools/korusim/computer.h"
 
+#include "lidar/lidar_records.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -410,6 +412,9 @@ SSnapshot CComputer::snapshot(double t)
         static_cast<std::uint8_t>(address >> 24), static_cast<std::uint8_t>(address >> 16),
         static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)};
     snapshot.data_port_reads = static_cast<std::uint32_t>(koru_time * 10);
+    snapshot.lidar_interface = m_options.lidar.interface_kind;
+    snapshot.lidar_port_status = m_options.lidar.data_port_status;
+    snapshot.lidar_logging_request = m_settings.get<CMessage20206>().logging_control().get();
     return snapshot;
 }
 

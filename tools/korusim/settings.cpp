@@ -2,6 +2,7 @@
 
 #include "protocol/command_messages.h"
 #include "protocol/navigation_messages.h"
+#include "lidar/lidar_records.h"
 #include "settings/installation_records.h"
 
 #include <algorithm>
@@ -98,6 +99,25 @@ SAnswer check_sensor_mounting(CMessage101 &received)
         .answer();
 }
 
+SAnswer check_logging_request(CMessage20206 &received)
+{
+    return CParameter_check()
+        .within(received.logging_control(), CMessage20206::logging_disabled,
+                CMessage20206::logging_enabled)
+        .answer();
+}
+
+// The flags of the connection and of the PC's state reports are 0 or 1.
+SAnswer check_scanner_address(CMessage20207 &received)
+{
+    return CParameter_check()
+        .within(received.connect_control(), 0, 1)
+        .within(received.reserved0(), 0, 1)
+        .within(received.reserved1(), 0, 1)
+        .within(received.reserved2(), 0, 1)
+        .answer();
+}
+
 // The groups broadcast at power-on.
 void factory_display_groups(CMessage2 &message, const SOptions &options)
 {
@@ -122,6 +142,12 @@ void factory_general_data(CMessage13 &message, const SOptions &options)
     message.initial_longitude().set(options.start.longitude);
     message.initial_altitude().set(options.start.altitude);
     message.initial_heading().set(options.start.heading);
+}
+
+// The logging asked for at power-on.
+void factory_logging_request(CMessage20206 &message, const SOptions &options)
+{
+    message.logging_control().set(options.lidar.logging_request);
 }
 
 template <class TRecord>
@@ -163,6 +189,9 @@ const std::vector<SSetting_row> &table()
         setting_row<CMessage2, check_display_groups, factory_display_groups>(EGuard::none),
         setting_row<CMessage13, check_general_data, factory_general_data>(EGuard::none),
         setting_row<CMessage101, check_sensor_mounting>(EGuard::password),
+        // The PC's lidar tool reports its state in Message 20207 unattended: not guarded.
+        setting_row<CMessage20206, check_logging_request, factory_logging_request>(EGuard::none),
+        setting_row<CMessage20207, check_scanner_address>(EGuard::none),
     };
     return rows;
 }

@@ -250,11 +250,13 @@ TEST_F(ComputerTest, SaveAndRestoreSettings)
     EXPECT_EQ(send(message_with(9, 5, 0), 6).code, 1);
     EXPECT_EQ(computer.display_groups(), (std::vector<std::uint16_t>{1, 2, 101}));
     const std::vector<Bytes> burst = echoes();
-    ASSERT_EQ(burst.size(), 4u) << "every setting once, Message 1 last";
+    ASSERT_EQ(burst.size(), 6u) << "every setting once, Message 1 last";
     EXPECT_EQ(burst[0], display_groups_message(0, {1, 2, 101}));
     EXPECT_EQ(frame::number_of(burst[1]), CMessage13::number_of_record);
     EXPECT_EQ(burst[2], sensor_mounting_message(0));
-    EXPECT_EQ(burst[3], installation_message(0));
+    EXPECT_EQ(frame::number_of(burst[3]), 20206);
+    EXPECT_EQ(frame::number_of(burst[4]), 20207);
+    EXPECT_EQ(burst[5], installation_message(0));
 }
 
 TEST_F(ComputerTest, AnAcceptedSettingIsEchoedAloneAndEndsItsBurst)
@@ -316,7 +318,7 @@ TEST_F(ComputerTest, SettingsOutOfRangeAreRefusedByName)
     EXPECT_TRUE(echoes().empty()) << "nothing refused is applied";
     computer.request_echoes();
     const std::vector<Bytes> burst = echoes();
-    EXPECT_EQ(burst[burst.size() - 3], sensor_mounting_message(0));
+    EXPECT_EQ(burst[2], sensor_mounting_message(0));
     EXPECT_EQ(burst.back(), installation_message(0));
 }
 
@@ -340,22 +342,22 @@ TEST_F(ComputerTest, SaveThenChangeThenRestoreBringsTheSavedSettingsBack)
 
     EXPECT_EQ(send(message_with(9, 7, 1), 4).code, 1) << "the user's saved settings";
     std::vector<Bytes> burst = echoes();
-    ASSERT_EQ(burst.size(), 4u);
+    ASSERT_EQ(burst.size(), 6u);
     EXPECT_EQ(burst[0], display_groups_message(0, {1, 2, 101}));
     EXPECT_EQ(burst[2], sensor_mounting_message(0, saved_mounting));
-    EXPECT_EQ(burst[3], installation_message(0, saved_values));
+    EXPECT_EQ(burst[5], installation_message(0, saved_values));
 
     EXPECT_EQ(send(message_with(9, 8, 0), 5).code, 1) << "the factory settings";
     burst = echoes();
-    ASSERT_EQ(burst.size(), 4u);
+    ASSERT_EQ(burst.size(), 6u);
     EXPECT_EQ(burst[2], sensor_mounting_message(0));
-    EXPECT_EQ(burst[3], installation_message(0));
+    EXPECT_EQ(burst[5], installation_message(0));
 
     computer.restart(10);
     burst = echoes();
-    ASSERT_EQ(burst.size(), 5u) << "every setting and the mode";
+    ASSERT_EQ(burst.size(), 7u) << "every setting and the mode";
     EXPECT_EQ(burst[2], sensor_mounting_message(0, saved_mounting)) << "power-on loads the saved";
-    EXPECT_EQ(burst[4], installation_message(0, saved_values));
+    EXPECT_EQ(burst[6], installation_message(0, saved_values));
 }
 
 // The echo is framed by the record's own layout, whatever the received frame's length or count.
