@@ -173,8 +173,14 @@ bool TFormLidarQ560::UpdateFromMessage(int)
     LidarLink()->IpAddress()->SetAddress(address);
     m_address = address;
     // An echoed address that no device can have is not connected to; a person pressing Connect
-    // learns why.
-    if (!m_scanner.is_open() && connected_as_controller() && LidarLink()->IpAddress()->Address()) {
+    // learns why. Each try is reported to the computer, whose echo comes back at once: a
+    // logger that does not answer is tried again only after a while.
+    const bool tried_lately =
+        m_automatic_try.isValid() &&
+        m_automatic_try.elapsed() < std::chrono::milliseconds(automatic_retry).count();
+    if (!m_scanner.is_open() && connected_as_controller() &&
+        LidarLink()->IpAddress()->Address() && !tried_lately) {
+        m_automatic_try.start();
         connect_scanner(address);
     }
     return true;

@@ -14,6 +14,7 @@
 #include "protocol/navigation_groups.h"
 #include "shell/Form_koru_settings.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <array>
@@ -36,6 +37,8 @@ public:
     static constexpr std::uint16_t scanner_port = 20002;
     // How long a step of a logging sequence waits for the logger's answer.
     static constexpr std::chrono::seconds answer_time{30};
+    // Connecting by itself is tried again no sooner than this after the last try.
+    static constexpr std::chrono::seconds automatic_retry{5};
 
     // A port and an answer time other than the logger's are for tests against a stand-in.
     explicit TFormLidarQ560(std::uint16_t port = scanner_port,
@@ -100,6 +103,7 @@ private:
     std::array<std::byte, 8192> m_receive_area{};
     std::uint16_t m_port;
     QTimer m_answer_timer;
+    QElapsedTimer m_automatic_try;
     std::uint64_t m_timed_command = 0;
     CSocket_error_box m_error_box;
     std::deque<QString> m_warnings;

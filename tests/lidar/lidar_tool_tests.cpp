@@ -385,6 +385,25 @@ TEST_F(LidarQ560Test, WithAnotherInterfaceTheToolNeitherConnectsNorShowsItsState
     EXPECT_EQ(value("connectDisconnect"), "Connect");
 }
 
+// The computer echoes each state report at once: a logger that refuses the connection must not
+// be tried again on every echo.
+TEST_F(LidarQ560Test, ALoggerThatRefusesIsNotTriedAgainOnEveryEcho)
+{
+    connect_as_controller();
+    hear(lidar_group(1, 2, 0));
+    hear(scanner_state(0, {{127, 0, 0, 11}, 1})); // nobody listens there
+    hear(views_notice());
+    ASSERT_TRUE(WaitFor([&] { return answers.frames_numbered({20207}).size() >= 2; }))
+        << "the try and its failure are reported";
+    ASSERT_TRUE(WaitFor([&] { return value("connectDisconnect") == "Connect"; }));
+    for (int echo = 0; echo < 5; ++echo) {
+        hear(views_notice());
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(answers.frames_numbered({20207}).size(), 2u);
+    EXPECT_FALSE(scanner.accept());
+}
+
 TEST_F(LidarQ560Test, ALoggerThatStaysSilentTimesOutNamingTheStep)
 {
     logger.silent = true;
