@@ -6,17 +6,24 @@
 #include "ui_Form_moving_map.h"
 
 #include <QCategoryAxis>
+#include <QFontMetricsF>
 #include <QLineSeries>
 #include <QLinearGradient>
 #include <QLocale>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <numbers>
 
 namespace {
 
 constexpr int seconds_decimals = 2;
+// Ticks wanted on an axis with room for them; fewer where the labels would not fit side by side.
 constexpr std::size_t wanted_ticks = 6;
+constexpr std::size_t least_ticks = 2;
+// Room left between two labels side by side, in widths of "0".
+constexpr int label_gap_digits = 3;
 constexpr double arc_seconds_per_degree = 3600;
 // Metres on the axes: "#,##0.##".
 constexpr int metre_label_decimals = 2;
@@ -53,14 +60,28 @@ QString number_text(double value)
     return QString::number(value, 'g', 12);
 }
 
+using Axis_label = std::function<QString(double)>;
+
+// As many ticks as the horizontal axis has room for, its labels side by side whole: the
+// degree-minute-second labels are long, and a label without room would be cut short.
+std::size_t ticks_with_room(const QCategoryAxis &axis, const SAxis_range &range,
+                            const Axis_label &label, double length)
+{
+    const QFontMetricsF metrics(axis.labelsFont());
+    const double widest = std::max(metrics.horizontalAdvance(label(range.min)),
+                                   metrics.horizontalAdvance(label(range.max)));
+    const double room = length / (widest + label_gap_digits * metrics.horizontalAdvance('0'));
+    return std::clamp(static_cast<std::size_t>(std::max(room, 0.0)), least_ticks, wanted_ticks);
+}
+
 void label_axis(QCategoryAxis &axis, const SAxis_range &range, double units_per_value,
-                const std::function<QString(double)> &label)
+                const Axis_label &label, std::size_t ticks)
 {
     for (const QString &old : axis.categoriesLabels()) {
         axis.remove(old);
     }
     axis.setStartValue(range.min);
-    for (const double tick : AxisTicks(range, units_per_value, wanted_ticks)) {
+    for (const double tick : AxisTicks(range, units_per_value, ticks)) {
         const QString text = label(tick);
         if (!axis.categoriesLabels().contains(text)) {
             axis.append(text, tick);
@@ -143,6 +164,8 @@ void TFormMovingMap::connect_controls()
     connect(ui.Chart1, &TTrackChartView::ZoomedByGesture, this,
             [this] { view_zoomed_by_gesture(); });
     connect(ui.Chart1, &TTrackChartView::UndoZoom, this, [this] { UndoZoom(); });
+    connect(ui.Chart1->chart(), &QChart::plotAreaChanged, this,
+            [this](const QRectF &area) { plot_area_changed(area); });
 }
 
 // --- the track ---------------------------------------------------------------------------
@@ -375,16 +398,30 @@ void TFormMovingMap::fill_axes()
         return;
     }
     m_view_changed = false;
-    if (m_units == EPlot_units::metres) {
-        label_axis(*m_axis_x, m_view.x, 1, grouped_text);
-        label_axis(*m_axis_y, m_view.y, 1, grouped_text);
-        return;
-    }
-    label_axis(*m_axis_x, m_view.x, arc_seconds_per_degree, [](double longitude) {
+    const bool metres = m_units == EPlot_units::metres;
+    const Axis_label longitude_label = [](double longitude) {
         return FormatLongitude(LongitudeDifference(0, longitude), seconds_decimals);
-    });
-    label_axis(*m_axis_y, m_view.y, arc_seconds_per_degree,
-               [](double latitude) { return FormatLatitude(latitude, seconds_decimals); });
+    };
+    const Axis_label latitude_label = [](double latitude) {
+        return FormatLatitude(latitude, seconds_decimals);
+    };
+    const Axis_label &x_label = metres ? grouped_text : longitude_label;
+    const Axis_label &y_label = metres ? grouped_text : latitude_label;
+    const double units_per_value = metres ? 1 : arc_seconds_per_degree;
+    m_plot_width = m_ui->Chart1->chart()->plotArea().width();
+    label_axis(*m_axis_x, m_view.x, units_per_value, x_label,
+               ticks_with_room(*m_axis_x, m_view.x, x_label, m_plot_width));
+    label_axis(*m_axis_y, m_view.y, units_per_value, y_label, wanted_ticks);
+}
+
+// A plot grown or shrunk by more than a label's width may hold another number of labels.
+void TFormMovingMap::plot_area_changed(const QRectF &area)
+{
+    constexpr double unchanged_width = 8;
+    if (std::abs(area.width() - m_plot_width) > unchanged_width) {
+        m_view_changed = true;
+        m_pace.request();
+    }
 }
 
 void TFormMovingMap::fill_overlay()

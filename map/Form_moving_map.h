@@ -83,6 +83,7 @@ private:
     void fill();
     void fill_series();
     void fill_axes();
+    void plot_area_changed(const QRectF &area);
     void fill_overlay();
 
     std::unique_ptr<Ui::FormMovingMapContent> m_ui;
@@ -102,6 +103,7 @@ private:
     CDisplay_pace m_pace;
     bool m_series_changed = true;
     bool m_view_changed = true;
+    double m_plot_width = 0; // of the plot area when the axes were labelled last
     std::vector<SPlane_point> m_drawn;
     QList<QPointF> m_points;
 };

@@ -11,7 +11,10 @@
 #include "recording_feedback.h"
 #include "test_windows.h"
 
+#include <QCategoryAxis>
+#include <QChartView>
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QLineSeries>
 #include <QPushButton>
 
@@ -136,6 +139,34 @@ TEST_F(MovingMapTest, LatitudeLongitudeModeShowsTheSamePlaceInDegrees)
     EXPECT_FALSE(map.Series1()->isVisible());
     press("ButtonMeters");
     EXPECT_NEAR(painted("HorizontalMaximum"), 30, 1e-6) << "and back";
+}
+
+// The degree-minute-second labels are long: the horizontal axis holds no more of them than fit
+// side by side, however wide the plot is.
+TEST_F(MovingMapTest, DegreeLabelsStandSideBySideWholeAtAnyWidth)
+{
+    QChart &chart = *map.findChild<QChartView *>("Chart1")->chart();
+    const auto horizontal = qobject_cast<QCategoryAxis *>(chart.axes(Qt::Horizontal).value(0));
+    ASSERT_NE(horizontal, nullptr);
+    const auto labels_fit = [&] {
+        const QStringList labels = horizontal->categoriesLabels();
+        const QFontMetricsF metrics(horizontal->labelsFont());
+        double width = 0;
+        for (const QString &label : labels) {
+            width += metrics.horizontalAdvance(label);
+        }
+        return labels.size() >= 2 && width < chart.plotArea().width();
+    };
+    map.show();
+    fly_to(45, 10);
+    press("ButtonLatLon");
+    for (const int window_width : {1200, 700, 500}) {
+        map.resize(window_width, 600);
+        EXPECT_TRUE(WaitFor([&] {
+            map.RefreshDisplay();
+            return labels_fit();
+        })) << window_width << " wide: " << horizontal->categoriesLabels().join(" | ").toStdString();
+    }
 }
 
 TEST_F(MovingMapTest, NoPositionAndTheAntimeridianLeaveTheTrackWhole)
