@@ -130,9 +130,12 @@ void CThinned_line::drawn(std::vector<SPlane_point> &out) const
 
 bool CTrack::add(const SGeodetic &position)
 {
+    // An altitude as deep as the earth's radius would turn the radii of curvature round (and a
+    // wild one would overflow the metres): no such point is a position.
     if (!std::isfinite(position.latitude) || !std::isfinite(position.longitude) ||
         !std::isfinite(position.altitude) || std::fabs(position.latitude) > right_angle ||
-        std::fabs(position.longitude) > half_turn) {
+        std::fabs(position.longitude) > half_turn ||
+        std::fabs(position.altitude) >= earth_constant.semi_major_axis) {
         return false;
     }
     if (m_count == 0) {

@@ -81,7 +81,8 @@ private:
 class CTrack {
 public:
     // Adds a point; false (and nothing added) when it is not a position on earth: a value that
-    // is not a finite number, a latitude beyond ±90 or a longitude beyond ±180.
+    // is not a finite number, a latitude beyond ±90, a longitude beyond ±180 or an altitude as
+    // far from the surface as the earth's equatorial radius.
     bool add(const SGeodetic &position);
     void clear();
 

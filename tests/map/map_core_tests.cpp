@@ -74,6 +74,8 @@ TEST(Track, PointsThatAreNoPositionAreLeftOut)
     EXPECT_FALSE(track.add({45, 10, INFINITY}));
     EXPECT_FALSE(track.add({90.5, 10, 0}));
     EXPECT_FALSE(track.add({45, -180.5, 0}));
+    EXPECT_FALSE(track.add({45, 10, -6378137.0})) << "at the earth's centre";
+    EXPECT_FALSE(track.add({45, 10, 1.7e308})) << "the metres would overflow";
     EXPECT_TRUE(track.empty()) << "the first good point is the start";
     ASSERT_TRUE(track.add({45, 10, 100}));
     EXPECT_EQ(track.start().altitude, 100);
