@@ -3,16 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-// "Data Port Status"
-constexpr std::uint16_t port_logging = 1;
-constexpr std::uint16_t port_not_logging = 2;
-constexpr std::uint16_t port_failure = 3;
-constexpr std::uint16_t port_off = 4;
-
-} // namespace
-
 CMessage20206::CMessage20206()
     : CMessage_record(number_of_record, byte_count, "Message 20206 header"),
       m_logging_control(new TScalar<std::uint8_t>(this, "Logging Control", logging_disabled)),
@@ -53,13 +43,13 @@ void CMessage20207::set_address(const std::array<std::uint8_t, 4> &address)
 SLidar_state_texts LidarStateTexts(std::uint16_t data_port_status)
 {
     switch (data_port_status) {
-    case port_logging:
+    case data_port::logging:
         return {"On", "On"};
-    case port_not_logging:
+    case data_port::not_logging:
         return {"On", "Off"};
-    case port_failure:
+    case data_port::failure:
         return {"Failure", "N/A"};
-    case port_off:
+    case data_port::off:
         return {"Off", "N/A"};
     default:
         return {"N/A", "N/A"};
@@ -83,9 +73,9 @@ std::optional<std::uint8_t> ReportedLoggingControl(CGroup20202 &group)
         return std::nullopt;
     }
     switch (status.get()) {
-    case port_logging:
+    case data_port::logging:
         return CMessage20206::logging_enabled;
-    case port_not_logging:
+    case data_port::not_logging:
         return CMessage20206::logging_disabled;
     default:
         return std::nullopt;

@@ -75,6 +75,14 @@ private:
 // to the scanner, or (1) the PC's Q560 tool does and the computer asks it to log.
 inline constexpr std::uint32_t q560_interface = 1;
 
+// The states of the lidar data port, Group 20202's "Data Port Status".
+namespace data_port {
+inline constexpr std::uint16_t logging = 1;     // connected and logging
+inline constexpr std::uint16_t not_logging = 2; // connected, not logging
+inline constexpr std::uint16_t failure = 3;
+inline constexpr std::uint16_t off = 4; // not connected
+} // namespace data_port
+
 // What the two lidar tools show of "Data Port Status": the connection and the logging.
 struct SLidar_state_texts {
     std::string_view connection;

@@ -103,6 +103,7 @@ private:
     void stop_navigation(double t);
     void set_logging(bool on, double t);
     SDisk_usage disk_usage(double t) const;
+    std::uint16_t lidar_port_status();
 
     SOptions m_options;
     CSettings m_factory;

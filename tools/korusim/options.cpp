@@ -418,7 +418,8 @@ const std::vector<SOption> &option_table()
          "Group 20202's lidar interface: its kind M (\"Reserved Int 1\"; 1: the PC's Q560 tool "
          "drives the scanner), the data port status S (1 on and logging, 2 on, 3 failure, 4 off) "
          "and the logging asked for R (\"Reserved Int 2\", 0 or 1) at power-on, which Message "
-         "20206 sets from then on (default 0,2,0)",
+         "20206 sets from then on (default 0,2,0); with M = 1, S follows the Q560 tool's state "
+         "reports (Message 20207) once one came",
          take_lidar},
         {"--scanner-port", "PORT",
          "TCP port of the simulated scanner's data logger, on the --local address (default "

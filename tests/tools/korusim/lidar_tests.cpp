@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -26,6 +27,30 @@ Bytes logging_message(std::uint16_t transaction, std::uint8_t logging)
     CMessage20206 message;
     message.logging_control().set(logging);
     return sealed(message, transaction);
+}
+
+// The Group 20202 the computer sends at `t`.
+Bytes group20202_at(CComputer &computer, double t)
+{
+    static Group_encoders encoders = make_group_encoders();
+    CGroup_encoder &lidar = **std::find_if(encoders.begin(), encoders.end(),
+                                           [](const auto &e) { return e->number() == 20202; });
+    const std::span<const std::byte> frame = lidar.encode(computer.snapshot(t));
+    return Bytes(frame.begin(), frame.end());
+}
+
+std::uint32_t u32_at(const Bytes &frame, std::size_t at)
+{
+    std::uint32_t value = 0;
+    std::memcpy(&value, frame.data() + at, sizeof value);
+    return value;
+}
+
+std::uint16_t data_port_status_at(CComputer &computer, double t)
+{
+    const Bytes frame = group20202_at(computer, t);
+    return static_cast<std::uint16_t>(std::to_integer<int>(frame[38]) |
+                                      std::to_integer<int>(frame[39]) << 8);
 }
 
 std::string text_of(const Bytes &bytes)
@@ -66,18 +91,7 @@ TEST(LidarComputer, Group20202CarriesTheInterfaceAndTheLoggingMessage20206AsksFo
     options.display_groups = {1, 20202};
     options.lidar = {1, 2, 1};
     CComputer computer(options);
-    Group_encoders encoders = make_group_encoders();
-    CGroup_encoder &lidar = **std::find_if(encoders.begin(), encoders.end(),
-                                           [](const auto &e) { return e->number() == 20202; });
-    const auto group_at = [&](double t) {
-        const std::span<const std::byte> frame = lidar.encode(computer.snapshot(t));
-        return Bytes(frame.begin(), frame.end());
-    };
-    const auto u32_at = [](const Bytes &frame, std::size_t at) {
-        std::uint32_t value = 0;
-        std::memcpy(&value, frame.data() + at, sizeof value);
-        return value;
-    };
+    const auto group_at = [&](double t) { return group20202_at(computer, t); };
     Bytes frame = group_at(1);
     ASSERT_EQ(frame.size(), 112u);
     EXPECT_EQ(std::to_integer<int>(frame[38]), 2) << "Data Port Status";
@@ -94,6 +108,44 @@ TEST(LidarComputer, Group20202CarriesTheInterfaceAndTheLoggingMessage20206AsksFo
     const SAnswer wrong = computer.answer(logging_message(6, 2), EFrame_status::ok, 4);
     EXPECT_EQ(wrong.code, response::parameter_error);
     EXPECT_EQ(wrong.parameter_name, "Logging Control");
+}
+
+// With the Q560 interface the PC holds the scanner connection, and the computer reports what the
+// tool's state reports say; the Q240 tool's address leaves the status to the computer.
+TEST(LidarComputer, WithTheQ560InterfaceTheDataPortFollowsTheToolsStateReports)
+{
+    SOptions options;
+    options.display_groups = {1, 20202};
+    options.lidar = {1, 3, 0};
+    CComputer computer(options);
+    EXPECT_EQ(data_port_status_at(computer, 1), 3) << "the command line's, before any report";
+
+    CMessage20207 report;
+    report.set_address({127, 0, 0, 10});
+    report.connect_control().set(0);
+    report.reserved0().set(1);
+    const auto status_after = [&](std::uint8_t connected, std::uint32_t logging,
+                                  std::uint16_t transaction) {
+        report.reserved1().set(connected);
+        report.reserved2().set(logging);
+        EXPECT_EQ(computer.answer(sealed(report, transaction), EFrame_status::ok, 2).code, 1);
+        return data_port_status_at(computer, 3);
+    };
+    EXPECT_EQ(status_after(1, 0, 1), 2) << "on, not logging";
+    EXPECT_EQ(status_after(1, 1, 2), 1) << "on and logging";
+    EXPECT_EQ(status_after(0, 0, 3), 4) << "off";
+
+    CMessage20207 address;
+    address.set_address({127, 0, 0, 10});
+    ASSERT_EQ(computer.answer(sealed(address, 4), EFrame_status::ok, 4).code, 1);
+    EXPECT_EQ(data_port_status_at(computer, 5), 3) << "no state report: the command line's";
+
+    SOptions other = options;
+    other.lidar = {0, 3, 0};
+    CComputer computer_itself(other);
+    report.reserved1().set(1);
+    ASSERT_EQ(computer_itself.answer(sealed(report, 1), EFrame_status::ok, 1).code, 1);
+    EXPECT_EQ(data_port_status_at(computer_itself, 2), 3) << "the computer's own connection";
 }
 
 TEST(LidarComputer, TheToolsStateReportsAreKeptWithoutThePassword)
