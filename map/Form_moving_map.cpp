@@ -62,26 +62,41 @@ QString number_text(double value)
 
 using Axis_label = std::function<QString(double)>;
 
-// As many ticks as the horizontal axis has room for, its labels side by side whole: the
+// The most labels the horizontal axis has room for side by side, each whole: the
 // degree-minute-second labels are long, and a label without room would be cut short.
-std::size_t ticks_with_room(const QCategoryAxis &axis, const SAxis_range &range,
-                            const Axis_label &label, double length)
+std::size_t labels_with_room(const QCategoryAxis &axis, const SAxis_range &range,
+                             const Axis_label &label, double length)
 {
     const QFontMetricsF metrics(axis.labelsFont());
     const double widest = std::max(metrics.horizontalAdvance(label(range.min)),
                                    metrics.horizontalAdvance(label(range.max)));
     const double room = length / (widest + label_gap_digits * metrics.horizontalAdvance('0'));
-    return std::clamp(static_cast<std::size_t>(std::max(room, 0.0)), least_ticks, wanted_ticks);
+    return std::max(static_cast<std::size_t>(std::max(room, 0.0)), least_ticks);
+}
+
+// Round ticks, as many as wanted and no more than `most` (the round steps may give more ticks
+// than asked for: fewer are asked for until they are few enough).
+std::vector<double> ticks_within(const SAxis_range &range, double units_per_value,
+                                 std::size_t most)
+{
+    std::vector<double> ticks;
+    for (std::size_t wanted = std::min(wanted_ticks, most); wanted >= 1; --wanted) {
+        ticks = AxisTicks(range, units_per_value, wanted);
+        if (ticks.size() <= most) {
+            break;
+        }
+    }
+    return ticks;
 }
 
 void label_axis(QCategoryAxis &axis, const SAxis_range &range, double units_per_value,
-                const Axis_label &label, std::size_t ticks)
+                const Axis_label &label, std::size_t most_labels)
 {
     for (const QString &old : axis.categoriesLabels()) {
         axis.remove(old);
     }
     axis.setStartValue(range.min);
-    for (const double tick : AxisTicks(range, units_per_value, ticks)) {
+    for (const double tick : ticks_within(range, units_per_value, most_labels)) {
         const QString text = label(tick);
         if (!axis.categoriesLabels().contains(text)) {
             axis.append(text, tick);
@@ -410,8 +425,8 @@ void TFormMovingMap::fill_axes()
     const double units_per_value = metres ? 1 : arc_seconds_per_degree;
     m_plot_width = m_ui->Chart1->chart()->plotArea().width();
     label_axis(*m_axis_x, m_view.x, units_per_value, x_label,
-               ticks_with_room(*m_axis_x, m_view.x, x_label, m_plot_width));
-    label_axis(*m_axis_y, m_view.y, units_per_value, y_label, wanted_ticks);
+               labels_with_room(*m_axis_x, m_view.x, x_label, m_plot_width));
+    label_axis(*m_axis_y, m_view.y, units_per_value, y_label, 3 * wanted_ticks);
 }
 
 // A plot grown or shrunk by more than a label's width may hold another number of labels.
