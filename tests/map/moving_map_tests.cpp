@@ -18,10 +18,13 @@
 #include <QLineSeries>
 #include <QPushButton>
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -99,6 +102,47 @@ TEST_F(MovingMapTest, ZoomPanAndCentreMoveTheView)
     const SPlane_point newest = map.Track().last_point(EPlot_units::metres);
     EXPECT_NEAR((painted("HorizontalMinimum") + painted("HorizontalMaximum")) / 2, newest.x, 1e-6);
     EXPECT_NEAR(painted("VerticalMaximum") - painted("VerticalMinimum"), 30, 1e-9);
+}
+
+// A pan button held moves the view at once and then every quarter second, until it is let go.
+TEST_F(MovingMapTest, APanButtonHeldMovesTheViewUntilReleased)
+{
+    fly_to(45, 10);
+    auto &up = *map.findChild<QPushButton *>("ButtonPanUp");
+    const double step = 0.125 * 60;
+    QTest::mousePress(&up, Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(painted("VerticalMinimum"), -30 + step) << "at once";
+    ASSERT_TRUE(WaitFor([&] { return painted("VerticalMinimum") >= -30 + 3 * step; }));
+    QTest::mouseRelease(&up, Qt::LeftButton);
+    const double released = painted("VerticalMinimum");
+    QTest::qWait(3 * TFormMovingMap::pan_period_ms);
+    EXPECT_EQ(painted("VerticalMinimum"), released) << "no more once released";
+    EXPECT_DOUBLE_EQ(painted("VerticalMaximum") - painted("VerticalMinimum"), 60);
+}
+
+// Drawn over the plot: the newest point as a lime mark and a black line 12 pixels towards the
+// heading, north up.
+TEST_F(MovingMapTest, TheNewestPointIsMarkedWithALineTowardsTheHeading)
+{
+    auto &view = *map.findChild<QChartView *>("Chart1");
+    map.resize(900, 600);
+    map.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&map));
+    const auto pixel_at = [&](QPointF newest, int dx, int dy) {
+        const QImage image = view.viewport()->grab().toImage();
+        const QPointF scene = view.chart()->mapToScene(view.chart()->mapToPosition(newest));
+        const QPointF at = view.viewportTransform().map(scene);
+        return image.pixelColor(static_cast<int>(at.x()) + dx, static_cast<int>(at.y()) + dy);
+    };
+    const QColor lime(0, 255, 0);
+    for (const auto &[heading, dx, dy] : {std::tuple{90.0, 8, 0}, std::tuple{0.0, 0, -8}}) {
+        map.ButtonResetClick();
+        fly_to(45, 10, 0, heading);
+        const QPointF newest = map.Series1()->at(0);
+        EXPECT_EQ(pixel_at(newest, 0, 0), lime) << heading;
+        EXPECT_EQ(pixel_at(newest, dx, dy), QColor(Qt::black)) << heading;
+        EXPECT_NE(pixel_at(newest, -dx, -dy), QColor(Qt::black)) << heading << ": one way only";
+    }
 }
 
 TEST_F(MovingMapTest, TrackingPutsAPointLeavingTheMiddleAtFortyFivePercent)
