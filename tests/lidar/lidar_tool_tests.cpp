@@ -21,8 +21,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -128,7 +131,10 @@ TEST_F(LidarIpAddressTest, EchoesShowTheAddressAndTheLoggingAndTheGroupShowsTheS
     EXPECT_EQ(dialog.LidarLink()->RadioGroupLidarLogging()->ItemIndex(), 1);
 
     const std::vector<std::tuple<std::uint16_t, const char *, const char *>> states = {
-        {1, "On", "On"}, {2, "On", "Off"}, {3, "Failure", "N/A"}, {4, "Off", "N/A"},
+        {1, "On", "On"},
+        {2, "On", "Off"},
+        {3, "Failure", "N/A"},
+        {4, "Off", "N/A"},
         {9, "N/A", "N/A"}};
     for (const auto &[status, connection, logging] : states) {
         hear(lidar_group(2, status, 0));
@@ -232,6 +238,7 @@ public:
     bool silent = false;
     bool split = false;
     std::string log_mode_answer = "=LOG_MODE 3\r";
+    std::string gps_status_answer = "GPS_STATUS0\r";
     std::string scanning_answer = "mSCANNING\r";
     std::vector<std::string> commands;
 
@@ -250,7 +257,7 @@ private:
             if (command == ".LOG_MODE\r") {
                 say(log_mode_answer);
             } else if (command == ".GPS_STATUS\r") {
-                say("GPS_STATUS0\r");
+                say(gps_status_answer);
             }
         }
     }
@@ -296,7 +303,10 @@ protected:
         const std::vector<Bytes> reports = answers.frames_numbered({20207});
         return reports.empty() ? Bytes{} : reports.back();
     }
-    Bytes report(const SScanner_state &state) { return scanner_state(u16_at(last_report(), 8), state); }
+    Bytes report(const SScanner_state &state)
+    {
+        return scanner_state(u16_at(last_report(), 8), state);
+    }
 
     CTcp_peer scanner{10};
     TFormLidarQ560 tool{scanner.port(), 300ms};
@@ -336,10 +346,10 @@ TEST_F(LidarQ560Test, ALoggingRequestRunsTheOpeningSequenceEvenWithEveryAnswerSp
             logger.pump();
             return value("Logging") == "On";
         }));
-        EXPECT_EQ(std::vector<std::string>(logger.commands.begin() +
-                                               static_cast<std::ptrdiff_t>(before),
-                                           logger.commands.end()),
-                  (std::vector<std::string>{dle, "HDLOG_OPEN\r", "HDLOG1\r", "Q\r", can}));
+        EXPECT_EQ(
+            std::vector<std::string>(logger.commands.begin() + static_cast<std::ptrdiff_t>(before),
+                                     logger.commands.end()),
+            (std::vector<std::string>{dle, "HDLOG_OPEN\r", "HDLOG1\r", "Q\r", can}));
         EXPECT_TRUE(WaitFor([&] {
             return last_report() == report({{127, 0, 0, 10}, 0, 1, 1, 1});
         }));
@@ -445,6 +455,61 @@ TEST_F(LidarQ560Test, AFatalScannerGivesOneBoxAfterTheReceiveHandler)
     EXPECT_EQ(value("Logging"), "Off") << "the logging never started";
 }
 
+// Boxes that stay open while the event loop runs, as modal boxes do: it counts how many are
+// open at once. While the first is open the logger says more.
+class CModal_feedback : public CRecording_feedback {
+public:
+    QMessageBox::StandardButton show_box(const SMessage_box &box) override
+    {
+        ++open;
+        most_open = std::max(most_open, open);
+        if (while_open) {
+            std::exchange(while_open, nullptr)();
+        }
+        const QMessageBox::StandardButton result = CRecording_feedback::show_box(box);
+        --open;
+        return result;
+    }
+
+    int open = 0;
+    int most_open = 0;
+    std::function<void()> while_open;
+};
+
+TEST_F(LidarQ560Test, BoxesAboutTheLoggerOpenOneAtATimeInTheOrderOfItsWords)
+{
+    connect_automatically();
+    CModal_feedback modal;
+    modal.while_open = [&] {
+        scanner.write(bytes_of("?HDLOG_OPEN\r"));
+        WaitFor([&] { return echo->item(echo->count() - 1)->text() == "?HDLOG_OPEN^M"; });
+    };
+    scanner.write(bytes_of("mFATAL\r"));
+    ASSERT_TRUE(WaitFor([&] { return modal.boxes.size() >= 2; }));
+    EXPECT_EQ(modal.most_open, 1) << "one box at a time, none inside another";
+    EXPECT_EQ(modal.boxes[0].text,
+              "Lidar FATAL error!\n Please restart the lidar and TARVO controller.");
+    EXPECT_EQ(modal.boxes[1].text,
+              "Data Logger Problem\n Data Logger connection problem or full drive.");
+}
+
+TEST_F(LidarQ560Test, ALoggerWithoutGpsTimeShowsSyncOffAndSaysSo)
+{
+    logger.gps_status_answer = "GPS_STATUS1\r";
+    connect_as_controller();
+    hear(lidar_group(1, 2, 0));
+    hear(scanner_state(0, {{127, 0, 0, 10}, 1}));
+    hear(views_notice());
+    ASSERT_TRUE(WaitFor([&] {
+        logger.pump();
+        return !feedback.boxes.empty();
+    }));
+    EXPECT_EQ(last_box(),
+              "Lidar GPS Synchronizaton Error!\n Please check PPS signal and COM2 message.");
+    EXPECT_TRUE(feedback.boxes.back().stays_on_top);
+    EXPECT_EQ(value("Label8"), "OFF");
+}
+
 TEST_F(LidarQ560Test, AModeOutsideTheListChoosesNoneAndTheLoggerTextIsEchoedByteForByte)
 {
     logger.log_mode_answer = "=LOG_MODE 9\r";
@@ -507,10 +572,11 @@ TEST_F(LidarQ560Test, ManualCommandsAndScriptsGoOnlyInManualMode)
     EXPECT_EQ(last_box(), "Please Select Automatic Mode Box");
 
     ASSERT_TRUE(logger.wait_for_commands(before + 6));
-    EXPECT_EQ(std::vector<std::string>(logger.commands.begin() + static_cast<std::ptrdiff_t>(before),
-                                       logger.commands.end()),
-              (std::vector<std::string>{"\x06", "\x0E", "HDLOG_STATUS\r", "LOG_MODE4\r", dle,
-                                        "HDLOG1\r"}));
+    EXPECT_EQ(
+        std::vector<std::string>(logger.commands.begin() + static_cast<std::ptrdiff_t>(before),
+                                 logger.commands.end()),
+        (std::vector<std::string>{"\x06", "\x0E", "HDLOG_STATUS\r", "LOG_MODE4\r", dle,
+                                  "HDLOG1\r"}));
 }
 
 TEST_F(LidarQ560Test, OkReportsTheStateAndTheLastRequestToTheComputer)
