@@ -54,7 +54,8 @@ void write_scanner_seeds(const std::string &folder)
     opening += '\x03';
     opening += scanner_read("*HDLOG_CLOSE\rHDLOG0\r");
     write_text(folder, "dialogue", opening);
-    write_text(folder, "alarms", std::string(1, '\x00') + '\x02' + scanner_read("*mFATAL?HDLOG_OPEN"));
+    write_text(folder, "alarms",
+               std::string(1, '\x00') + '\x02' + scanner_read("*mFATAL?HDLOG_OPEN"));
 }
 
 void write_track_seeds(const std::string &folder)

@@ -1,6 +1,7 @@
 // Adds positions of any bit patterns (NaN, infinities, beyond the poles, across the antimeridian,
-// wild altitudes) to the position plot's track. Only positions on earth are taken; the bounds and the newest point
-// stay finite numbers and the newest point lies within the bounds; the line drawn keeps its limit.
+// wild altitudes) to the position plot's track. Only positions on earth are taken; the bounds and
+// the newest point stay finite numbers and the newest point lies within the bounds; the line drawn
+// keeps its limit.
 
 #include "map/earth_constants.h"
 #include "map/track.h"
@@ -53,12 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::memcpy(&position.latitude, data + at, sizeof(double));
         std::memcpy(&position.longitude, data + at + sizeof(double), sizeof(double));
         std::memcpy(&position.altitude, data + at + 2 * sizeof(double), sizeof(double));
-        const bool on_earth = std::isfinite(position.latitude) &&
-                              std::isfinite(position.longitude) &&
-                              std::isfinite(position.altitude) &&
-                              std::abs(position.latitude) <= 90 &&
-                              std::abs(position.longitude) <= 180 &&
-                              std::abs(position.altitude) < earth_constant.semi_major_axis;
+        const bool on_earth =
+            std::isfinite(position.latitude) && std::isfinite(position.longitude) &&
+            std::isfinite(position.altitude) && std::abs(position.latitude) <= 90 &&
+            std::abs(position.longitude) <= 180 &&
+            std::abs(position.altitude) < earth_constant.semi_major_axis;
         require(track.add(position) == on_earth);
         taken += on_earth ? 1 : 0;
         require(track.count() == taken);

@@ -76,8 +76,7 @@ std::size_t labels_with_room(const QCategoryAxis &axis, const SAxis_range &range
 
 // Round ticks, as many as wanted and no more than `most` (the round steps may give more ticks
 // than asked for: fewer are asked for until they are few enough).
-std::vector<double> ticks_within(const SAxis_range &range, double units_per_value,
-                                 std::size_t most)
+std::vector<double> ticks_within(const SAxis_range &range, double units_per_value, std::size_t most)
 {
     std::vector<double> ticks;
     for (std::size_t wanted = std::min(wanted_ticks, most); wanted >= 1; --wanted) {
@@ -192,14 +191,13 @@ bool TFormMovingMap::UpdateFromGroup(int)
     }
     CGroup1 &group = *m_navigation;
     TScalar<double> &heading = group.attitude().heading();
-    m_heading = group.has_value(heading)
-                    ? std::optional(heading.get() * std::numbers::pi / 180)
-                    : std::nullopt;
+    m_heading = group.has_value(heading) ? std::optional(heading.get() * std::numbers::pi / 180)
+                                         : std::nullopt;
     TLat_lon_alt<double> &position = group.position();
     if (group.has_value(position.latitude()) && group.has_value(position.longitude()) &&
         group.has_value(position.altitude())) {
-        take_position({position.latitude().get(), position.longitude().get(),
-                       position.altitude().get()});
+        take_position(
+            {position.latitude().get(), position.longitude().get(), position.altitude().get()});
     }
     m_pace.request();
     return true;
@@ -214,9 +212,8 @@ void TFormMovingMap::take_position(const SGeodetic &position)
     if (m_track.count() == 1) {
         m_start_texts[0] = FormatLatitude(position.latitude, seconds_decimals);
         m_start_texts[1] = FormatLongitude(position.longitude, seconds_decimals);
-        set_view(ViewAround(m_track.last_point(m_units), m_units == EPlot_units::metres
-                                                             ? metres_half_span
-                                                             : degrees_half_span));
+        set_view(ViewAround(m_track.last_point(m_units),
+                            m_units == EPlot_units::metres ? metres_half_span : degrees_half_span));
     }
     show_current_texts();
     follow_newest();
@@ -317,10 +314,10 @@ void TFormMovingMap::switch_units(EPlot_units units)
     if (units == m_units) {
         return;
     }
-    const SPlot_view view = m_track.empty()
-                                ? ViewAround({}, units == EPlot_units::metres ? metres_half_span
-                                                                             : degrees_half_span)
-                                : Converted(m_view, m_track, m_units);
+    const SPlot_view view =
+        m_track.empty()
+            ? ViewAround({}, units == EPlot_units::metres ? metres_half_span : degrees_half_span)
+            : Converted(m_view, m_track, m_units);
     m_series[index_of(m_units)]->clear();
     m_series[index_of(m_units)]->setVisible(false);
     m_units = units;

@@ -219,7 +219,8 @@ TEST_F(MovingMapTest, DegreeLabelsStandSideBySideWholeAtAnyWidth)
         EXPECT_TRUE(WaitFor([&] {
             map.RefreshDisplay();
             return all_whole();
-        })) << window_width << " wide, plot " << view.chart()->plotArea().width() << ": "
+        })) << window_width
+            << " wide, plot " << view.chart()->plotArea().width() << ": "
             << shown_labels().join(" | ").toStdString();
         counts.push_back(horizontal->categoriesLabels().size());
     }
@@ -234,7 +235,8 @@ TEST_F(MovingMapTest, NoPositionAndTheAntimeridianLeaveTheTrackWhole)
     fly_to(-10, -179.9999);
     EXPECT_EQ(values().value("Points"), "2");
     ASSERT_EQ(map.Series1()->count(), 2);
-    EXPECT_NEAR(map.Series1()->at(1).x(), 21.9, 0.1) << "east across 180 degrees, not round the earth";
+    EXPECT_NEAR(map.Series1()->at(1).x(), 21.9, 0.1)
+        << "east across 180 degrees, not round the earth";
     EXPECT_EQ(values().value("CurrentLongitude"), "179°59'59.64\" W");
 }
 

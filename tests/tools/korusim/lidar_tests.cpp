@@ -60,9 +60,15 @@ std::string text_of(const Bytes &bytes)
 
 TEST(LidarOptions, TheInterfaceAndTheScannerAreSetFromTheCommandLine)
 {
-    const std::vector<std::string_view> arguments = {
-        "--lidar", "1,3,1", "--scanner-port", "0", "--scanner-split", "--scanner-silent",
-        "--scanner-fatal", "--scanner-logger-problem", "--scanner-short-log-mode"};
+    const std::vector<std::string_view> arguments = {"--lidar",
+                                                     "1,3,1",
+                                                     "--scanner-port",
+                                                     "0",
+                                                     "--scanner-split",
+                                                     "--scanner-silent",
+                                                     "--scanner-fatal",
+                                                     "--scanner-logger-problem",
+                                                     "--scanner-short-log-mode"};
     const SParsed_options parsed = parse_options(arguments, simulated);
     ASSERT_EQ(parsed.error, "");
     EXPECT_EQ(parsed.options.lidar.interface_kind, 1u);
@@ -101,7 +107,8 @@ TEST(LidarComputer, Group20202CarriesTheInterfaceAndTheLoggingMessage20206AsksFo
     EXPECT_EQ(computer.answer(logging_message(5, 0), EFrame_status::ok, 2).code, 1);
     EXPECT_EQ(u32_at(group_at(3), 104), 0u);
     std::vector<Bytes> echoes;
-    computer.take_echoes([&](std::span<const std::byte> echo) { echoes.push_back(bytes_of(echo)); });
+    computer.take_echoes(
+        [&](std::span<const std::byte> echo) { echoes.push_back(bytes_of(echo)); });
     ASSERT_EQ(echoes.size(), 2u) << "Message 20206, then Message 1 closing the burst";
     EXPECT_EQ(echoes[0], logging_message(0, 0));
 
