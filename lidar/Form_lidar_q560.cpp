@@ -258,13 +258,16 @@ void TFormLidarQ560::connectDisconnectClick()
 void TFormLidarQ560::connect_scanner(const Address_bytes &address)
 {
     m_address = address;
+    m_end_shown = false;
     m_scanner.connect(host_order(address), m_port, scanner_buffer_bytes);
+    m_scanner_in_use = m_scanner.is_open();
     show_connection_state();
     send_state_report();
 }
 
 void TFormLidarQ560::connection_finished(int error)
 {
+    m_scanner_in_use = error == 0;
     show_connection_state();
     if (error == 0) {
         LidarLink()->Connection()->setText(tr("On"));
@@ -278,6 +281,7 @@ void TFormLidarQ560::connection_finished(int error)
 
 void TFormLidarQ560::scanner_closed()
 {
+    m_scanner_in_use = false;
     m_dialogue.disconnected();
     follow_waiting_step();
     show_connection_state();
@@ -308,12 +312,20 @@ void TFormLidarQ560::peer_closed()
     scanner_closed();
 }
 
-// An error after which the socket is of no use has closed it: the connection is over.
+// An error after which the socket is of no use has closed it: the connection is over. Its end is
+// shown once: a failed send is reported twice, and the second report comes after the box of the
+// first has closed, so that it only beeps, as it would while the box is open.
 void TFormLidarQ560::socket_error(int code)
 {
     if (!m_scanner.is_open()) {
-        m_scanner.close();
-        scanner_closed();
+        if (m_scanner_in_use) {
+            m_scanner.close();
+            scanner_closed();
+        } else if (m_end_shown) {
+            Beep();
+            return;
+        }
+        m_end_shown = true;
     }
     m_error_box.show(this, code);
 }

@@ -99,6 +99,10 @@ private:
 
     std::unique_ptr<Ui::FormLidarQ560Content> m_ui;
     CStream_client m_scanner;
+    // A connection to the logger was begun and its end not handled yet.
+    bool m_scanner_in_use = false;
+    // The error that ended the last connection was shown.
+    bool m_end_shown = false;
     CScanner_dialogue m_dialogue{*this};
     std::array<std::byte, 8192> m_receive_area{};
     std::uint16_t m_port;

@@ -16,10 +16,13 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <deque>
@@ -414,6 +417,79 @@ TEST_F(LidarQ560Test, ALoggerThatRefusesIsNotTriedAgainOnEveryEcho)
     EXPECT_FALSE(scanner.accept());
 }
 
+// Boxes that stay open while the event loop runs, as modal boxes do: it counts how many are
+// open at once. `while_open` runs once, while the first box is open.
+class CModal_feedback : public CRecording_feedback {
+public:
+    QMessageBox::StandardButton show_box(const SMessage_box &box) override
+    {
+        ++open;
+        most_open = std::max(most_open, open);
+        if (while_open) {
+            std::exchange(while_open, nullptr)();
+        }
+        QEventLoop box_loop;
+        QTimer::singleShot(open_for, &box_loop, &QEventLoop::quit);
+        box_loop.exec();
+        const QMessageBox::StandardButton result = CRecording_feedback::show_box(box);
+        --open;
+        return result;
+    }
+
+    static constexpr std::chrono::milliseconds open_for{50};
+    int open = 0;
+    int most_open = 0;
+    std::function<void()> while_open;
+};
+
+// The logger ends the connection, or it breaks: the tool reports that it is not connected, and a
+// break is shown in a box named after the scanner.
+TEST_F(LidarQ560Test, ALoggerThatGoesAwayEndsTheConnection)
+{
+    CModal_feedback modal;
+    connect_as_controller();
+    for (const bool broken : {false, true}) {
+        SCOPED_TRACE(broken ? "connection reset" : "connection closed");
+        CFake_logger logger_now{scanner, [this] { return echo->count(); }};
+        SetWindowValue(tool, "CheckBox1", "off");
+        SetWindowValue(tool, "IpAddress", "127000000010");
+        press("connectDisconnect");
+        ASSERT_TRUE(WaitFor([&] {
+            logger_now.pump();
+            return value("connectDisconnect") == "Disconnect";
+        }));
+        ASSERT_TRUE(WaitFor([&] {
+            logger_now.pump();
+            return last_report() == report({{127, 0, 0, 10}, 0, 1, 1, 0});
+        }));
+        const std::size_t boxes_before = modal.boxes.size();
+        const std::size_t reports_before = answers.frames_numbered({20207}).size();
+        if (broken) {
+            scanner.reset_connection();
+        } else {
+            scanner.close_connection();
+        }
+        ASSERT_TRUE(WaitFor([&] { return value("connectDisconnect") == "Connect"; }));
+        EXPECT_TRUE(WaitFor([&] {
+            return last_report() == report({{127, 0, 0, 10}, 0, 1, 0, 0});
+        }));
+        if (broken) {
+            // A failed send is reported twice: the second report only beeps.
+            ASSERT_TRUE(WaitFor([&] { return modal.boxes.size() > boxes_before; }));
+            QTest::qWait(2 * CModal_feedback::open_for.count());
+            ASSERT_EQ(modal.boxes.size(), boxes_before + 1);
+            EXPECT_EQ(modal.beeps, 1);
+            EXPECT_EQ(modal.boxes.back().caption,
+                      QString::fromLatin1(application_title) + " Lidar Scanner Error");
+            EXPECT_EQ(modal.boxes.back().text, LoadText(10054));
+        } else {
+            EXPECT_EQ(modal.boxes.size(), boxes_before);
+        }
+        EXPECT_EQ(answers.frames_numbered({20207}).size(), reports_before + 1)
+            << "the end is reported once";
+    }
+}
+
 TEST_F(LidarQ560Test, ALoggerThatStaysSilentTimesOutNamingTheStep)
 {
     logger.silent = true;
@@ -454,27 +530,6 @@ TEST_F(LidarQ560Test, AFatalScannerGivesOneBoxAfterTheReceiveHandler)
     EXPECT_TRUE(feedback.boxes.back().stays_on_top);
     EXPECT_EQ(value("Logging"), "Off") << "the logging never started";
 }
-
-// Boxes that stay open while the event loop runs, as modal boxes do: it counts how many are
-// open at once. While the first is open the logger says more.
-class CModal_feedback : public CRecording_feedback {
-public:
-    QMessageBox::StandardButton show_box(const SMessage_box &box) override
-    {
-        ++open;
-        most_open = std::max(most_open, open);
-        if (while_open) {
-            std::exchange(while_open, nullptr)();
-        }
-        const QMessageBox::StandardButton result = CRecording_feedback::show_box(box);
-        --open;
-        return result;
-    }
-
-    int open = 0;
-    int most_open = 0;
-    std::function<void()> while_open;
-};
 
 TEST_F(LidarQ560Test, BoxesAboutTheLoggerOpenOneAtATimeInTheOrderOfItsWords)
 {
