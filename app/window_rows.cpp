@@ -10,7 +10,11 @@
 #include "lidar/Form_lidar_ip_address.h"
 #include "lidar/Form_lidar_q560.h"
 #include "map/Form_moving_map.h"
+#include "omnistar/Form_omni_star.h"
 #include "settings/Form_installation.h"
+#include "settings/Form_output_port.h"
+#include "settings/Form_scsi_logging.h"
+#include "settings/Form_yaw_drift_correction.h"
 #include "views/Form_iin_status.h"
 
 namespace {
@@ -41,11 +45,18 @@ std::vector<SWindow_row> WindowRows()
         {"FormMessageLog", MakeWindow<TFormMessageLog>, at_start, view,
          {{"MessageLog1"}, {"SaveMessageLog1", -1, save_message_log}}, {}},
         {"FormSaveSettings", MakeWindow<TFormSaveSettings>, at_start, view, {}, {}},
+        {"FormScsiLogging", MakeWindow<TFormScsiLogging>, at_start, dialog, {{"PcCardLogging1"}},
+         {}},
+        {"FormOutputPort", MakeWindow<TFormOutputPort>, at_start, dialog, {{"SerialAnalog1"}}, {}},
         {"FormInstallation", MakeWindow<TFormInstallation>, at_start, dialog,
          {{"LeverArms1", 0}, {"TagsMultipath1", 2}}, {}},
         {"FormCommandReply", MakeWindow<TFormCommandReply>, at_start, view, {{"CommandReply1"}},
          {}},
+        {"FormYawDriftCorrection", MakeWindow<TFormYawDriftCorrection>, at_start, dialog,
+         {{"YawDriftCorrection1"}}, {}},
         {"FormMovingMap", MakeWindow<TFormMovingMap>, at_start, view, {{"PositionPlot1"}}, {}},
+        {"FormOmniStar", MakeWindow<TFormOmniStar>, at_start, dialog, {{"OmniStarInstallation1"}},
+         {}},
         {"FormLidarIpAddress", MakeWindow<TFormLidarIpAddress>, at_start, dialog,
          {{"LidarQ2401"}}, {}},
         {"FormLidarQ560", MakeWindow<TFormLidarQ560>, at_start, dialog, {{"LidarQ5601"}}, {}},

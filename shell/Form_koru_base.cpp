@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 TFormKoruBase::TFormKoruBase(const QString &name, QWidget *parent)
@@ -41,6 +42,11 @@ TFormKoruBase::~TFormKoruBase()
 
 void TFormKoruBase::showEvent(QShowEvent *event)
 {
+    // Every page title reads whole: the window is as wide as its pages' tabs, never scrolled.
+    for (QTabBar *tabs : findChildren<QTabBar *>()) {
+        tabs->setUsesScrollButtons(false);
+        tabs->setElideMode(Qt::ElideNone);
+    }
     if (isMinimized()) {
         showNormal();
     }

@@ -167,7 +167,7 @@ public:
     TFormTableView(const QString &name, QWidget *parent = nullptr);
     ~TFormTableView() override;
 
-    // The first of the view's groups that the frame just received is takes it; the controls
+    // The first of the view's groups that is the frame just received takes it; the controls
     // follow at the screen's pace.
     bool UpdateFromGroup(int argument) override;
     void ResetDisplay(int argument) override;

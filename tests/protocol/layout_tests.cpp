@@ -9,6 +9,10 @@
 #include "protocol/password_message.h"
 #include "protocol/status_words.h"
 #include "settings/installation_records.h"
+#include "settings/omni_star_records.h"
+#include "settings/output_port_records.h"
+#include "settings/scsi_logging_records.h"
+#include "settings/yaw_drift_records.h"
 #include "views/iin_status_records.h"
 
 #include "frame_bytes.h"
@@ -159,6 +163,11 @@ const std::vector<SLayout> &layouts()
          20, // built with four groups
          {"Message 2 header", "Number of Groups for Display", "Display Port Group", "Reserved",
           "Message 2 footer"}},
+        {make_message<CMessage4>,
+         84, // built with four groups
+         {"Message 4 header", "Number of Groups for Display", "Logging Port Group",
+          "Logging Port Output Rate", "Logging Mode", "Disk Logging Control", "autoLog Filename",
+          "Message 4 footer"}},
         {make_message<CMessage7>, 8, {"Message 7 header", "Mode Type", "Message 7 footer"}},
         {make_message<CMessage8>, 8, {"Message 8 header", "Control", "Message 8 footer"}},
         {make_message<CMessage9>, 8, {"Message 9 header", "Control", "Message 9 footer"}},
@@ -174,12 +183,33 @@ const std::vector<SLayout> &layouts()
           "General Data Initial Altitude", "General Data Initial Heading", "RMS Position",
           "Message 13 footer"}},
         {make_message<CMessage14>, 8, {"Message 14 header", "Control", "Message 14 footer"}},
+        {make_message<CMessage17>,
+         32,
+         {"Message 17 header", "Mode Control", "Satellite ID", "Frequency", "Bit Rate",
+          "reserved 1", "reserved 2", "reserved 3", "reserved 4", "Message 17 footer"}},
         {make_message<CMessage101>,
          92,
          {"Message 101 header", "Sensor 1 to frame Mount Angles", "Sensor 2 to frame Mount Angles",
           "Reference to Auxiliary GPS lever arms", "Reference to Sensor 1 lever arms",
           "Reference to Sensor 2 lever arms", "Reference to Heave lever arms",
           "Reference to 2nd Auxiliary GPS lever arms", "Message 101 footer"}},
+        {make_message<CMessage102>,
+         20,
+         {"Message 102 header", "Roll Sense", "Pitch Sense", "Heave Sense", "Formula Select",
+          "Com1", "COM Port Update Rate", "Message 102 footer"}},
+        {make_message<CMessage103>,
+         20,
+         {"Message 103 header", "Roll Sense", "Pitch Sense", "Heave Sense", "Formula Select",
+          "Com2", "COM2 Update Rate", "TM1B Additional Delay", "Message 103 footer"}},
+        {make_message<CMessage104>,
+         16,
+         {"Message 104 header", "Formula Select", "Com3", "COM3 Update Rate", " AUX 1 Protocol",
+          " AUX 2 Protocol", "Message 104 footer"}},
+        {make_message<CMessage105>,
+         24,
+         {"Message 105 header", "Roll Scale Factor", "Pitch Scale Factor", "Heave Scale Factor",
+          "Roll Sense", "Pitch Sense", "Heave Sense", "Formula Select", "Output Enable",
+          "Message 105 footer"}},
         {make_message<CMessage109>, 8, {"Message 109 header", "twanControl", "Message 109 footer"}},
         {make_message<CMessage20206>,
          16,
@@ -194,9 +224,25 @@ const std::vector<SLayout> &layouts()
          48,
          {"Message 111 header", "Password Control", "Password", "New Password",
           "Message 111 footer"}},
+        {make_message<CMessage20102>,
+         24,
+         {"Message 20102 header", "Roll Input", "Pitch Input", "Heading Input", "Heave Input",
+          "Message 20102 footer"}},
+        {make_message<CMessage20103>,
+         20,
+         {"Message 20103 header", "Roll Input", "Pitch Input", "Heave Input",
+          "Message 20103 footer"}},
+        {make_message<CMessage20201>,
+         40,
+         {"Message 20201 header", "Desired Heading", "Activation Threshold", "Cutoff period",
+          "Gain", "Correction Method", "Message 20201 footer"}},
         {make_message<CMessage20202>,
          12,
          {"Message 20202 header", "Mode Type", "Reserved", "Message 20202 footer"}},
+        {make_message<CMessage20205>,
+         16,
+         {"Message 20205 header", "Gimbal Control", "Reserved1", "Reserved2",
+          "Message 20205 footer"}},
     };
     return table;
 }
@@ -562,6 +608,243 @@ TEST(GoldenFrames, Message101IsEncodedByteForByte)
     const Bytes expected = frame_bytes::message(101, 65534, body);
     ASSERT_EQ(expected.size(), 100u);
     EXPECT_EQ(Bytes(mounting.frame().begin(), mounting.frame().end()), expected);
+}
+
+// The four port messages as a new record holds them, then with entries changed: every byte
+// where the computer reads it.
+TEST(GoldenFrames, PortMessagesAreEncodedByteForByte)
+{
+    CMessage102 com1;
+    EXPECT_EQ(com1.com1().protocol().data_bits().name(), "Data Bits");
+    EXPECT_EQ(com1.formula_select().bit(CCom1_formula::bits::prigga)->name(), "prigga");
+    EXPECT_EQ(com1.formula_select().bit(CCom1_formula::bits::pashr_tss)->name(), "pashrTss");
+    com1.formula_select().bit(CCom1_formula::bits::prigga)->set(true);
+    com1.com1().baud_rate().set(CCom_port::baud_115200);
+    com1.com1().protocol().parity().set(CCom_port_protocol::odd_parity);
+    com1.com1().protocol().stop_bits().set(CCom_port_protocol::two_stop_bits);
+    com1.pitch_sense().set(negative_sense);
+    com1.update_rate().set(50);
+    com1.seal(3);
+    Bytes body;
+    frame_bytes::put_u8(body, 0); // roll sense
+    frame_bytes::put_u8(body, 1); // pitch sense
+    frame_bytes::put_u8(body, 0); // heave sense
+    frame_bytes::put_u32(body, 0x00008000);
+    frame_bytes::put_u8(body, 1);                    // enabled
+    frame_bytes::put_u8(body, 7);                    // 115200 baud
+    frame_bytes::put_u16(body, 4 | 1 << 3 | 2 << 5); // odd, eight data bits, two stop bits
+    frame_bytes::put_u16(body, 50);
+    Bytes expected = frame_bytes::message(102, 3, body);
+    ASSERT_EQ(expected.size(), 28u);
+    EXPECT_EQ(Bytes(com1.frame().begin(), com1.frame().end()), expected);
+
+    CMessage103 com2;
+    com2.seal(4);
+    body.clear();
+    frame_bytes::put_u8(body, 0);
+    frame_bytes::put_u8(body, 0);
+    frame_bytes::put_u8(body, 0);
+    frame_bytes::put_u16(body, 2); // format
+    frame_bytes::put_u8(body, 1);
+    frame_bytes::put_u8(body, 2);                    // 9600 baud
+    frame_bytes::put_u16(body, 1 | 1 << 3 | 1 << 5); // none, eight, one
+    frame_bytes::put_u16(body, 25);
+    frame_bytes::put_u8(body, 0); // TM1B delay
+    expected = frame_bytes::message(103, 4, body);
+    ASSERT_EQ(expected.size(), 28u);
+    EXPECT_EQ(Bytes(com2.frame().begin(), com2.frame().end()), expected);
+
+    CMessage104 com3;
+    com3.formula_select().set(CMessage104::azimuth_mount);
+    com3.com3().port_control().set(CCom_port::disabled);
+    com3.aux_2_protocol().set(CMessage104::cnav_navcom);
+    com3.seal(5);
+    body.clear();
+    frame_bytes::put_u16(body, 6);
+    frame_bytes::put_u8(body, 0);
+    frame_bytes::put_u8(body, 2);
+    frame_bytes::put_u16(body, 1 | 1 << 3 | 1 << 5);
+    frame_bytes::put_u16(body, 0); // rate
+    frame_bytes::put_u8(body, 0);  // AUX 1
+    frame_bytes::put_u8(body, 1);  // AUX 2
+    expected = frame_bytes::message(104, 5, body);
+    ASSERT_EQ(expected.size(), 24u);
+    EXPECT_EQ(Bytes(com3.frame().begin(), com3.frame().end()), expected);
+
+    CMessage105 analog;
+    analog.heave_scale_factor().set(2.5F);
+    analog.seal(6);
+    body.clear();
+    frame_bytes::put_f32(body, 1.0F);
+    frame_bytes::put_f32(body, 1.0F);
+    frame_bytes::put_f32(body, 2.5F);
+    frame_bytes::put_u8(body, 0);
+    frame_bytes::put_u8(body, 0);
+    frame_bytes::put_u8(body, 0);
+    frame_bytes::put_u8(body, 2); // format
+    frame_bytes::put_u8(body, 1); // enabled
+    expected = frame_bytes::message(105, 6, body);
+    ASSERT_EQ(expected.size(), 32u);
+    EXPECT_EQ(Bytes(analog.frame().begin(), analog.frame().end()), expected);
+}
+
+TEST(GoldenFrames, DiagnosticsYawDriftAndOmniStarMessagesAreEncodedByteForByte)
+{
+    CMessage20102 com2_values;
+    com2_values.heading_input().set(359.5F);
+    com2_values.seal(7);
+    Bytes body;
+    frame_bytes::put_f32(body, 0);
+    frame_bytes::put_f32(body, 0);
+    frame_bytes::put_f32(body, 359.5F);
+    frame_bytes::put_f32(body, 0);
+    EXPECT_EQ(Bytes(com2_values.frame().begin(), com2_values.frame().end()),
+              frame_bytes::message(20102, 7, body));
+
+    CMessage20201 yaw_drift;
+    yaw_drift.gain().set(0.5);
+    yaw_drift.correction_method().set(CMessage20201::follow_desired_heading);
+    yaw_drift.seal(8);
+    body.clear();
+    frame_bytes::put_f64(body, 0);
+    frame_bytes::put_f64(body, 0);
+    frame_bytes::put_f64(body, 0);
+    frame_bytes::put_f64(body, 0.5);
+    frame_bytes::put_u8(body, 1);
+    Bytes expected = frame_bytes::message(20201, 8, body);
+    ASSERT_EQ(expected.size(), 48u) << "one pad byte";
+    EXPECT_EQ(Bytes(yaw_drift.frame().begin(), yaw_drift.frame().end()), expected);
+
+    CMessage20205 gimbal;
+    gimbal.seal(9);
+    body.clear();
+    frame_bytes::put_u8(body, 1); // stabilization on
+    frame_bytes::put_u32(body, 0);
+    frame_bytes::put_u32(body, 0);
+    expected = frame_bytes::message(20205, 9, body);
+    ASSERT_EQ(expected.size(), 24u);
+    EXPECT_EQ(Bytes(gimbal.frame().begin(), gimbal.frame().end()), expected);
+
+    CMessage17 omni_star;
+    omni_star.mode_control().set(CMessage17::hp_only);
+    omni_star.satellite_id().set(CMessage17::custom_satellite);
+    omni_star.frequency().set(1557.8450);
+    omni_star.bit_rate().set(1200);
+    omni_star.seal(10);
+    body.clear();
+    frame_bytes::put_u8(body, 2);
+    frame_bytes::put_u8(body, 1);
+    frame_bytes::put_f64(body, 1557.8450);
+    frame_bytes::put_u16(body, 1200);
+    frame_bytes::put_u16(body, 0);
+    frame_bytes::put_u16(body, 0);
+    frame_bytes::put_u16(body, 0);
+    frame_bytes::put_f64(body, 0);
+    expected = frame_bytes::message(17, 10, body);
+    ASSERT_EQ(expected.size(), 40u) << "no pad";
+    EXPECT_EQ(Bytes(omni_star.frame().begin(), omni_star.frame().end()), expected);
+}
+
+// Message 4 as the computer reads it: the count, the groups, then rate, logging mode, start bit
+// and a 64-byte file name.
+Bytes message4_body(const std::vector<std::uint16_t> &groups, std::uint16_t rate, std::uint8_t mode,
+                    std::uint8_t control, std::string_view file_name, std::uint16_t count_written)
+{
+    Bytes body;
+    frame_bytes::put_u16(body, count_written);
+    for (const std::uint16_t group : groups) {
+        frame_bytes::put_u16(body, group);
+    }
+    frame_bytes::put_u16(body, rate);
+    frame_bytes::put_u8(body, mode);
+    frame_bytes::put_u8(body, control);
+    Bytes name(64, std::byte{0});
+    std::memcpy(name.data(), file_name.data(), file_name.size());
+    frame_bytes::append(body, name);
+    return body;
+}
+
+TEST(Message4, BuiltWithFourGroupsAndKeepsWhatFollowsTheListWhenItsCountChanges)
+{
+    CMessage4 logging;
+    logging.seal(1);
+    EXPECT_EQ(
+        Bytes(logging.frame().begin(), logging.frame().end()),
+        frame_bytes::message(4, 1, message4_body({4, 101, 10001, 10101}, 1, 0, 0, "default", 4)));
+    EXPECT_EQ(logging.groups()[3].name(), "Logging Port Group 3");
+
+    logging.output_rate().set(50);
+    logging.logging_mode().automatic_logging().set(true);
+    logging.disk_logging_control().start_logging().set(true);
+    logging.file_name().set("flight_7");
+    EXPECT_EQ(logging.set_group_count(6), 6u);
+    logging.groups()[4].set(1);
+    logging.groups()[5].set(2);
+    logging.seal(2);
+    EXPECT_EQ(Bytes(logging.frame().begin(), logging.frame().end()),
+              frame_bytes::message(
+                  4, 2, message4_body({4, 101, 10001, 10101, 1, 2}, 50, 1, 1, "flight_7", 6)));
+
+    EXPECT_EQ(logging.set_group_count(65), 64u);
+    EXPECT_EQ(logging.header().byte_count().get(), 204);
+    EXPECT_EQ(logging.output_rate().get(), 50) << "the rate moves behind the longer list";
+    EXPECT_EQ(logging.file_name().text(), "flight_7");
+    EXPECT_EQ(logging.set_group_count(0), 0u);
+    EXPECT_TRUE(logging.disk_logging_control().start_logging().get());
+    EXPECT_EQ(logging.file_name().text(), "flight_7");
+    EXPECT_EQ(logging.frame().size(), 84u);
+}
+
+// An echo whose count is wrong, or that is cut short, must neither overrun the list nor let the
+// rate, the bits or the file name be read from where they are not.
+TEST(Message4, ReceivedCountIsClampedToRoomAndToTheFrame)
+{
+    CMessage4 echo;
+    auto receive = [&echo](const Bytes &frame) {
+        std::memcpy(echo.buffer(), frame.data(), std::min(frame.size(), echo.buffer_size()));
+        return echo.lay_out_received();
+    };
+
+    EXPECT_EQ(receive(frame_bytes::message(4, 0, message4_body({}, 2, 0, 1, "none", 0))), 0u);
+    EXPECT_EQ(echo.output_rate().get(), 2);
+    EXPECT_TRUE(echo.disk_logging_control().start_logging().get());
+    EXPECT_EQ(echo.file_name().text(), "none");
+
+    std::vector<std::uint16_t> all(64);
+    for (std::uint16_t i = 0; i < 64; ++i) {
+        all[i] = static_cast<std::uint16_t>(20101 + i);
+    }
+    EXPECT_EQ(receive(frame_bytes::message(4, 0, message4_body(all, 200, 1, 0, "all", 64))), 64u);
+    EXPECT_EQ(echo.groups()[63].get(), 20164);
+    EXPECT_EQ(echo.output_rate().get(), 200);
+    EXPECT_EQ(echo.file_name().text(), "all");
+    EXPECT_TRUE(echo.holds(echo.file_name()));
+
+    // 65 and 65535 claimed over four groups (no pad): the frame holds four, and the rest is
+    // read where those four end.
+    for (const std::uint16_t claimed : {std::uint16_t{65}, std::uint16_t{65535}}) {
+        EXPECT_EQ(receive(frame_bytes::message(
+                      4, 0, message4_body({1, 2, 101, 102}, 10, 0, 1, "four", claimed))),
+                  4u)
+            << claimed;
+        EXPECT_EQ(echo.output_rate().get(), 10);
+        EXPECT_EQ(echo.file_name().text(), "four");
+        EXPECT_LE(echo.end(), echo.buffer() + echo.buffer_size());
+    }
+
+    // A frame cut off inside the file name holds the groups and the rate but not the name.
+    Bytes body = message4_body({1, 101}, 20, 0, 0, "cut", 2);
+    body.resize(body.size() - 40);
+    EXPECT_EQ(receive(frame_bytes::message(4, 0, body)), 2u);
+    EXPECT_TRUE(echo.has_value(echo.output_rate()));
+    EXPECT_EQ(echo.output_rate().get(), 20);
+    EXPECT_FALSE(echo.holds(echo.file_name()));
+
+    // A frame too short for anything behind the count holds no group at all.
+    Bytes stub;
+    frame_bytes::put_u16(stub, 5);
+    EXPECT_EQ(receive(frame_bytes::message(4, 0, stub)), 0u);
+    EXPECT_FALSE(echo.holds(echo.output_rate()));
 }
 
 // Group 20106 without its "Data" values: file error, two counts, the SNV status, eleven counts,

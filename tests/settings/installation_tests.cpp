@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include <array>
@@ -131,6 +132,22 @@ TEST_F(InstallationTest, EchoesLoadTheControlsAndOkSendsTheSameSettingsBack)
     EXPECT_TRUE(feedback.boxes.empty());
 }
 
+// The sensor boxes are hidden: an echo with no data there cannot be mended by the user, so it is
+// sent back as the computer gave it rather than blocking every Apply.
+TEST_F(InstallationTest, NoDataInAHiddenFieldIsSentBackAsEchoed)
+{
+    connect_as_controller();
+    SMounting second;
+    second.components[0] = 1e20f; // sensor 1 mount angle X: no data
+    const SInstallation first;
+    hear_echoes(first, second);
+    EXPECT_EQ(entry("sensor1RefMountAngleX").text(), "N/A");
+    dialog.show();
+    dialog.buttonApply()->click();
+    expect_sent(first, second.without_heave());
+    EXPECT_TRUE(feedback.boxes.empty());
+}
+
 TEST_F(InstallationTest, AnEntryOutOfRangeSendsNothingAndGetsTheFocus)
 {
     connect_as_controller();
@@ -217,7 +234,9 @@ TEST_F(InstallationTest, CodesWithoutAnItem)
     dialog.show();
     dialog.buttonApply()->click();
     EXPECT_EQ(warning(), "Time Tag 1: choose one.");
-    EXPECT_EQ(dialog.focusWidget(), dialog.findChild<TRadioGroup *>("timeTag1"));
+    EXPECT_EQ(dialog.focusWidget(),
+              static_cast<QWidget *>(dialog.findChild<TRadioGroup *>("timeTag1")->button(0)))
+        << "a radio group without a choice takes the focus on its first item";
 
     dialog.findChild<TRadioGroup *>("timeTag1")->setItemIndex(1);
     dialog.buttonApply()->click();
