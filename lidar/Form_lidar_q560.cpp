@@ -32,10 +32,14 @@ struct SManual_button {
     std::string_view command;
 };
 constexpr SManual_button fixed_commands[] = {
-    {"ProgrammingModeButton", "\x10"sv}, {"OpenLogFileButton", "HDLOG_OPEN\r"sv},
-    {"StartLogButton", "HDLOG1\r"sv},    {"CloseLogFileButton", "HDLOG_CLOSE\r"sv},
-    {"StopLogButton", "HDLOG0\r"sv},     {"MeasurementModeButton", "Q\r"sv},
-    {"StartScanButton", "\x18"sv},       {"LaserOffButton", "\x06"sv},
+    {"ProgrammingModeButton", "\x10"sv},
+    {"OpenLogFileButton", "HDLOG_OPEN\r"sv},
+    {"StartLogButton", "HDLOG1\r"sv},
+    {"CloseLogFileButton", "HDLOG_CLOSE\r"sv},
+    {"StopLogButton", "HDLOG0\r"sv},
+    {"MeasurementModeButton", "Q\r"sv},
+    {"StartScanButton", "\x18"sv},
+    {"LaserOffButton", "\x06"sv},
     {"Button1", "\x0E"sv},
 };
 // The buttons of manual mode besides: they read "N/A" in automatic mode, "Send" in manual mode.
@@ -178,8 +182,8 @@ bool TFormLidarQ560::UpdateFromMessage(int)
     const bool tried_lately =
         m_automatic_try.isValid() &&
         m_automatic_try.elapsed() < std::chrono::milliseconds(automatic_retry).count();
-    if (!m_scanner.is_open() && connected_as_controller() &&
-        LidarLink()->IpAddress()->Address() && !tried_lately) {
+    if (!m_scanner.is_open() && connected_as_controller() && LidarLink()->IpAddress()->Address() &&
+        !tried_lately) {
         m_automatic_try.start();
         connect_scanner(address);
     }
@@ -334,7 +338,11 @@ void TFormLidarQ560::add_echo(std::span<const std::byte> bytes)
 {
     const std::string text = ScannerEchoText(bytes);
     QListWidget *echo = m_ui->ListBox1;
-    echo->addItem(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    // A line of text, not a line to tick.
+    auto *line =
+        new QListWidgetItem(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    line->setFlags(line->flags() & ~Qt::ItemIsUserCheckable);
+    echo->addItem(line);
     while (echo->count() > echo_lines_kept) {
         delete echo->takeItem(0);
     }
@@ -489,7 +497,8 @@ void TFormLidarQ560::SendScriptClick()
 void TFormLidarQ560::post_warning(const QString &text)
 {
     m_warnings.push_back(text);
-    QMetaObject::invokeMethod(this, [this] { show_posted_warnings(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { show_posted_warnings(); }, Qt::QueuedConnection);
 }
 
 void TFormLidarQ560::show_posted_warnings()
