@@ -7,6 +7,9 @@
 #include "shell/Form_password.h"
 #include "shell/Form_save_settings.h"
 #include "shell/Form_set_password.h"
+#include "lidar/Form_lidar_ip_address.h"
+#include "lidar/Form_lidar_q560.h"
+#include "map/Form_moving_map.h"
 #include "omnistar/Form_omni_star.h"
 #include "settings/Form_installation.h"
 #include "settings/Form_output_port.h"
@@ -52,8 +55,12 @@ std::vector<SWindow_row> WindowRows()
          {}},
         {"FormYawDriftCorrection", MakeWindow<TFormYawDriftCorrection>, at_start, dialog,
          {{"YawDriftCorrection1"}}, {}},
+        {"FormMovingMap", MakeWindow<TFormMovingMap>, at_start, view, {{"PositionPlot1"}}, {}},
         {"FormOmniStar", MakeWindow<TFormOmniStar>, at_start, dialog, {{"OmniStarInstallation1"}},
          {}},
+        {"FormLidarIpAddress", MakeWindow<TFormLidarIpAddress>, at_start, dialog,
+         {{"LidarQ2401"}}, {}},
+        {"FormLidarQ560", MakeWindow<TFormLidarQ560>, at_start, dialog, {{"LidarQ5601"}}, {}},
         {"FormIinStatus", MakeWindow<TFormIinStatus>, on_demand, view, {{"IntegratedNavigator1"}},
          {20106, 20107, 20108, 20109}},
         {"FormTwanStatus", MakeWindow<TFormTwanStatus>, on_demand, view, {{"TwanStatus1"}},

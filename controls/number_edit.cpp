@@ -1,5 +1,6 @@
 #include "controls/number_edit.h"
 
+#include "controls/field_exit.h"
 #include "platform/user_feedback.h"
 #include "display/number_text.h"
 #include "display/separators.h"
@@ -20,17 +21,6 @@ bool is_digit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
-
-// Focus changes inside the window run the exit check; switching to another window or opening a
-// context menu does not leave the field.
-bool leaves_field(Qt::FocusReason reason)
-{
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
-// Set while one field shows its range box and takes the focus back, so that the field the focus
-// passed through does not run its own check in between.
-bool exit_check_running = false;
 
 } // namespace
 
@@ -144,19 +134,12 @@ bool TNumberEdit::CheckExit()
 
 void TNumberEdit::focusOutEvent(QFocusEvent *event)
 {
-    if (exit_check_running || !leaves_field(event->reason())) {
+    // A refused value stays for correction; nothing else hears of the exit.
+    const EField_exit exit = CheckFieldExit(*this, *event, [this] { return CheckExit(); });
+    if (exit != EField_exit::refused) {
         QLineEdit::focusOutEvent(event);
-        return;
     }
-    exit_check_running = true;
-    const bool accepted = CheckExit();
-    if (!accepted) {
-        // The value stays for correction; the focus comes back and nothing else hears of the exit.
-        setFocus(Qt::OtherFocusReason);
-    }
-    exit_check_running = false;
-    if (accepted) {
-        QLineEdit::focusOutEvent(event);
+    if (exit == EField_exit::accepted) {
         emit Exited();
     }
 }

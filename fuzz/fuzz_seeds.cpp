@@ -1,11 +1,15 @@
-// Writes the seed corpus of the fuzz targets into the folder given: valid groups and messages,
-// alone and as streams, so that the fuzzers start from frames that pass the check.
+// Writes the seed corpus of a fuzz target into the folder given: for the frame targets valid groups
+// and messages, alone and as streams, so that the fuzzers start from frames that pass the check;
+// for the lidar targets a whole logging dialogue and a script; for the track a short flight across
+// the antimeridian.
 
 #include "frame_bytes.h"
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -21,16 +25,78 @@ void write(const std::string &folder, const std::string &name, const Bytes &byte
               static_cast<std::streamsize>(bytes.size()));
 }
 
+void write_text(const std::string &folder, const std::string &name, std::string_view text)
+{
+    std::ofstream out(folder + "/" + name, std::ios::binary);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+// Operations of fuzz_scanner_dialogue: 0 connect, 1 disconnect, 2 ask to open logging, 3 ask to
+// close it, 4 give up; a byte b from 5 on reads the next (b - 4) * 37 bytes.
+std::string scanner_read(std::string_view answer)
+{
+    constexpr std::size_t unit = 37;
+    std::string padded(answer);
+    padded.resize((answer.size() + unit - 1) / unit * unit, ' ');
+    return static_cast<char>(4 + padded.size() / unit) + padded;
+}
+
+void write_scanner_seeds(const std::string &folder)
+{
+    std::string opening(1, '\x00');
+    opening += scanner_read("*");
+    opening += scanner_read(".LOG_MODE\r=LOG_MODE 3\r");
+    opening += scanner_read(".GPS_STATUS\rGPS_STATUS0\r");
+    opening += '\x02';
+    for (const std::string_view answer : {"*", "HDLOG_OPEN\r", "HDLOG1\r", "Q\r", "mSCANNING\r"}) {
+        opening += scanner_read(answer);
+    }
+    opening += '\x03';
+    opening += scanner_read("*HDLOG_CLOSE\rHDLOG0\r");
+    write_text(folder, "dialogue", opening);
+    write_text(folder, "alarms",
+               std::string(1, '\x00') + '\x02' + scanner_read("*mFATAL?HDLOG_OPEN"));
+}
+
+void write_track_seeds(const std::string &folder)
+{
+    std::string flight;
+    for (const double longitude : {179.999, 179.9995, -179.9995, -179.999}) {
+        for (const double value : {-33.5, longitude, 120.0}) {
+            char bytes[sizeof(double)];
+            std::memcpy(bytes, &value, sizeof(double));
+            flight.append(bytes, sizeof(double));
+        }
+    }
+    write_text(folder, "antimeridian", flight);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: fuzz_seeds FOLDER reassembly|frame_check\n");
+        std::fprintf(stderr, "usage: fuzz_seeds FOLDER reassembly|frame_check|scanner_dialogue|"
+                             "scanner_script|track\n");
         return 2;
     }
     const std::string folder = argv[1];
-    const bool with_seed = std::string(argv[2]) == "reassembly";
+    const std::string target = argv[2];
+    if (target == "scanner_dialogue") {
+        write_scanner_seeds(folder);
+        return 0;
+    }
+    if (target == "scanner_script") {
+        write_text(folder, "script",
+                   "^P; programming mode\nHDLOG_OPEN^M; open the file\r\nno command here\n"
+                   "^X;start\n;nothing\n");
+        return 0;
+    }
+    if (target == "track") {
+        write_track_seeds(folder);
+        return 0;
+    }
+    const bool with_seed = target == "reassembly";
 
     Bytes position;
     frame_bytes::put_f64(position, 45.5);

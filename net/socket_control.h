@@ -3,20 +3,18 @@
 // message frames in order, hands each acknowledgement (Message 0) to the windows, and tells its
 // parent window how connecting went and of errors.
 
-#include "net/a_socket.h"
 #include "net/socket_error_box.h"
+#include "net/stream_client.h"
 #include "protocol/acknowledgement.h"
 #include "protocol/reassembler.h"
 
 #include <QObject>
 
 #include <cstdint>
-#include <vector>
 
 class CData_windows;
-class CWindow_message;
 
-class CSocket_control : public QObject, private IFrame_sink {
+class CSocket_control : public QObject, private IFrame_sink, private IStream_owner {
 public:
     static constexpr std::size_t receive_area_size = 8192;
     static constexpr int socket_buffer_bytes = 8192;
@@ -28,9 +26,9 @@ public:
     // Closes at once; bytes not yet sent are dropped.
     void close();
     // True from a successful start of connecting until closed, so also while still connecting.
-    bool is_open() const { return m_socket.is_open(); }
-    bool is_connecting() const { return m_connecting; }
-    bool is_connected() const { return is_open() && !m_connecting; }
+    bool is_open() const { return m_stream.is_open(); }
+    bool is_connecting() const { return m_stream.is_connecting(); }
+    bool is_connected() const { return m_stream.is_connected(); }
 
     // Queues `length` bytes behind those not yet sent and sends what the connection takes now;
     // the rest goes out, in order, as the connection takes it. Returns `length` when the bytes
@@ -43,7 +41,7 @@ public:
     // transaction number and checksum are written into `frame`.
     long send_frame(std::span<std::byte> frame);
     // Bytes accepted by send that the connection has not taken yet.
-    std::size_t unsent() const { return m_unsent.size(); }
+    std::size_t unsent() const { return m_stream.unsent(); }
     // Bytes of a message received only in part so far.
     std::size_t carried() const { return m_reassembler.carry(); }
 
@@ -52,24 +50,20 @@ public:
     void set_connect_notice(int message) { m_connect_notice = message; }
     void set_error_notice(int message) { m_error_notice = message; }
 
-protected:
-    bool event(QEvent *event) override;
-
 private:
-    void connection_finished(int error);
-    void receive();
-    void flush();
-    void report_error(const CWindow_message &message);
+    void connection_finished(int error) override;
+    std::span<std::byte> receive_area() override { return m_reassembler.free_area(); }
+    void received(std::size_t count) override;
+    void peer_closed() override;
+    void socket_error(int code) override;
     void frame_received(CFrame_queue &queue, EFrame_status status) override;
 
-    CA_socket m_socket;
+    CStream_client m_stream;
     CReassembler m_reassembler{receive_area_size};
     CMessage_buffer *m_messages = nullptr;
     CData_windows *m_windows = nullptr;
     CTransaction_counter m_transactions;
-    std::vector<std::byte> m_unsent;
     int m_connect_notice = 0;
     int m_error_notice = 0;
-    bool m_connecting = false;
     CSocket_error_box m_error_box;
 };

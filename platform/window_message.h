@@ -23,6 +23,9 @@ inline constexpr int display_lookup = 35770;
 inline constexpr int control_socket = 35868; // the control client's readiness notices
 inline constexpr int control_error = 35869;
 inline constexpr int control_connect = 35870;
+inline constexpr int lidar_socket = 37868; // the lidar tool's scanner connection: readiness
+inline constexpr int lidar_error = 37869;
+inline constexpr int lidar_connect = 37870;
 
 } // namespace window_message
 

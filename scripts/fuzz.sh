@@ -7,9 +7,10 @@ seconds=${1:-60}
 
 scripts/setup.sh
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target fuzz_reassembly fuzz_frame_check fuzz_seeds
+cmake --build --preset fuzz --target fuzz_reassembly fuzz_frame_check fuzz_scanner_dialogue \
+    fuzz_scanner_script fuzz_track fuzz_seeds
 
-for target in reassembly frame_check; do
+for target in reassembly frame_check scanner_dialogue scanner_script track; do
     corpus=build/fuzz/corpus/$target
     log=build/fuzz/fuzz_$target.log
     mkdir -p "$corpus"

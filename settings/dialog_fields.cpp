@@ -30,6 +30,11 @@ QString choice_problem()
     return QCoreApplication::translate("CDialog_fields", "choose one.");
 }
 
+QString address_problem()
+{
+    return LoadText(invalid_address_text);
+}
+
 QString length_problem(qsizetype most, qsizetype taken)
 {
     return QCoreApplication::translate("CDialog_fields",

@@ -7,6 +7,7 @@
 // A dialog holds one CDialog_fields beside its form, so that it may derive from any settings
 // dialog base.
 
+#include "controls/address_edit.h"
 #include "controls/number_edit.h"
 #include "controls/radio_group.h"
 #include "controls/spin_float_edit.h"
@@ -140,6 +141,10 @@ public:
     // A QLineEdit over a text field: the text's UTF-8 bytes, as many as the field holds at most.
     template <class TAccessor>
     Field &text(const char *control, TAccessor accessor);
+    // A TAddressEdit over the four bytes of an IPv4 address, most significant first; `parts`
+    // gives the four items in that order.
+    template <class TAccessor>
+    Field &address(const char *control, TAccessor parts);
     // A check list (a QListWidget of checkable lines) over a bit field: line i is bit
     // `line_bits[i]`. Bits without a line are sent clear.
     template <class TAccessor>
@@ -254,6 +259,7 @@ void copy_item(const TAccessor &accessor, TMessage &message, TMessage &echo)
 QString not_available();
 QString range_problem(double lowest, double highest);
 QString choice_problem();
+QString address_problem();
 QString length_problem(qsizetype most, qsizetype taken);
 QString group_count_problem(qsizetype checked, std::size_t room);
 
@@ -581,6 +587,56 @@ private:
     QListWidget *m_list;
 };
 
+template <class TMessage, class TAccessor>
+class TAddress_field : public TDialog_field<TMessage> {
+public:
+    TAddress_field(TAddressEdit *edit, QString caption, TAccessor parts)
+        : TDialog_field<TMessage>(edit, std::move(caption)), m_edit(edit), m_parts(std::move(parts))
+    {}
+    void load(TMessage &echo) override
+    {
+        Address_bytes address{};
+        const auto parts = std::invoke(m_parts, echo);
+        for (std::size_t i = 0; i < address.size(); ++i) {
+            if (!echo.holds(*parts[i])) {
+                m_edit->clear();
+                return;
+            }
+            address[i] = parts[i]->get();
+        }
+        m_edit->SetAddress(address);
+    }
+    std::optional<QString> problem() const override
+    {
+        if (!m_edit->Address()) {
+            return address_problem();
+        }
+        return std::nullopt;
+    }
+    void store(TMessage &message) const override
+    {
+        const Address_bytes address = *m_edit->Address();
+        const auto parts = std::invoke(m_parts, message);
+        for (std::size_t i = 0; i < address.size(); ++i) {
+            parts[i]->set(address[i]);
+        }
+    }
+    void keep(TMessage &message, TMessage &echo) const override
+    {
+        const auto kept = std::invoke(m_parts, echo);
+        const auto parts = std::invoke(m_parts, message);
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            if (echo.holds(*kept[i])) {
+                parts[i]->set(kept[i]->get());
+            }
+        }
+    }
+
+private:
+    TAddressEdit *m_edit;
+    TAccessor m_parts;
+};
+
 } // namespace dialog_field_detail
 
 // --- binding ---------------------------------------------------------------------------------
@@ -692,6 +748,15 @@ auto TMessage_fields<TMessage>::group_list(const char *control) -> Field &
 {
     auto *list = control_named<QListWidget>(control);
     return add<dialog_field_detail::TGroup_list_field<TMessage>>(list, QString());
+}
+
+template <class TMessage>
+template <class TAccessor>
+auto TMessage_fields<TMessage>::address(const char *control, TAccessor parts) -> Field &
+{
+    auto *edit = control_named<TAddressEdit>(control);
+    return add<dialog_field_detail::TAddress_field<TMessage, TAccessor>>(edit, QString(),
+                                                                         std::move(parts));
 }
 
 template <class TMessage>

@@ -178,7 +178,7 @@ void TFormMain::LoadKoruConfig1Click()
         [this](std::span<std::byte> frame) {
             return is_controller() ? m_control->send_frame(frame) : 0L;
         },
-        logging);
+        logging, AdjustLoadedFrame);
     report_load(result, path);
 }
 
@@ -189,7 +189,8 @@ QString kept_back_text(const SLoad_result &result)
 {
     static const char *const names[kept_back_kinds] = {
         QT_TRANSLATE_NOOP("TFormMain", "general data"), QT_TRANSLATE_NOOP("TFormMain", "mode"),
-        QT_TRANSLATE_NOOP("TFormMain", "acknowledgement"), QT_TRANSLATE_NOOP("TFormMain", "command")};
+        QT_TRANSLATE_NOOP("TFormMain", "acknowledgement"), QT_TRANSLATE_NOOP("TFormMain", "command"),
+        QT_TRANSLATE_NOOP("TFormMain", "setting whose present state is not reported")};
     QStringList parts;
     for (std::size_t kind = 0; kind < kept_back_kinds; ++kind) {
         if (result.kept_back[kind] > 0) {

@@ -51,6 +51,16 @@ QString ChooseDataFile(SFile_choice choice)
     return path;
 }
 
+bool AdjustLoadedFrame(std::span<std::byte> frame)
+{
+    for (ILoaded_frame_adjuster *adjuster : Program().frame_adjusters) {
+        if (!adjuster->adjust_loaded_frame(frame)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void LogLine(const QString &text)
 {
     if (Program().message_log != nullptr) {

@@ -9,6 +9,8 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <span>
+#include <vector>
 
 class CMessage_record;
 
@@ -84,6 +86,18 @@ protected:
     ~IDde_server() = default;
 };
 
+// A window's part in loading a settings file: a stored setting that must follow what the
+// computer reports now (a logging switch, say) is brought in step before it is sent.
+class ILoaded_frame_adjuster {
+public:
+    // Sets the items of `frame` that must stay as the computer reports them now; false when the
+    // frame must not be sent because that is not known. Frames of other numbers pass unchanged.
+    virtual bool adjust_loaded_frame(std::span<std::byte> frame) = 0;
+
+protected:
+    ~ILoaded_frame_adjuster() = default;
+};
+
 class TFormKoruBase;
 
 // The table of windows' part: every window of the program by its object name.
@@ -122,6 +136,8 @@ public:
     ISave_progress *save_progress = nullptr;
     IDde_server *dde_server = nullptr;
     IWindow_directory *window_directory = nullptr;
+    // Added and removed by the windows that provide them.
+    std::vector<ILoaded_frame_adjuster *> frame_adjusters;
 };
 
 CProgram &Program();
@@ -130,6 +146,9 @@ CProgram &Program();
 void RequestGroup(std::uint16_t group);
 // Adds a line to the message log; nothing while there is no log.
 void LogLine(const QString &text);
+// Brings a frame loaded from a settings file in step with the computer, through every window
+// that keeps a setting so; false when the frame must not be sent.
+bool AdjustLoadedFrame(std::span<std::byte> frame);
 
 struct SFile_choice;
 // Lets the user choose a file in the folder last used for the program's files, and remembers

@@ -37,11 +37,13 @@ CSettings_file_loader::CSettings_file_loader()
     m_reassembler.set_message_queue(&m_frames);
 }
 
-SLoad_result CSettings_file_loader::load(std::istream &in, const Sender &send, bool logging_now)
+SLoad_result CSettings_file_loader::load(std::istream &in, const Sender &send, bool logging_now,
+                                         const Adjuster &adjust)
 {
     m_result = {};
     m_send = &send;
     m_logging_now = logging_now;
+    m_adjust = &adjust;
     m_reassembler.reset();
     while (!m_result.send_failed && in) {
         const std::span<std::byte> area = m_reassembler.free_area();
@@ -57,6 +59,7 @@ SLoad_result CSettings_file_loader::load(std::istream &in, const Sender &send, b
     }
     m_reassembler.reset();
     m_send = nullptr;
+    m_adjust = nullptr;
     return m_result;
 }
 
@@ -75,6 +78,11 @@ void CSettings_file_loader::frame_received(CFrame_queue &queue, EFrame_status st
         return;
     }
     const std::span<std::byte> frame(queue.buffer(), queue.frame_length());
+    if (*m_adjust && !(*m_adjust)(frame)) {
+        ++m_result.excluded;
+        ++m_result.kept_back[static_cast<std::size_t>(EKept_back::state_unknown)];
+        return;
+    }
     if (queue.number() == CMessage4::number_of_record) {
         keep_recording_as_it_is(frame);
     }

@@ -20,9 +20,10 @@ bool IsSentFromFile(std::uint16_t number);
 
 // What a message that is never sent from a file is: the general data (address, time and
 // position, which belong to the moment, not to the set-up), the mode, the acknowledgement, or a
-// command.
-enum class EKept_back { general_data, mode, acknowledgement, command };
-inline constexpr std::size_t kept_back_kinds = 4;
+// command. A setting that must follow what the computer reports now is left out, too, while
+// that is not known.
+enum class EKept_back { general_data, mode, acknowledgement, command, state_unknown };
+inline constexpr std::size_t kept_back_kinds = 5;
 EKept_back KeptBackKind(std::uint16_t number);
 
 struct SLoad_result {
@@ -42,13 +43,17 @@ public:
     // Hands a good frame over, with room to write its transaction number and checksum into;
     // returns the bytes accepted (the whole frame, or less on failure).
     using Sender = std::function<long(std::span<std::byte> frame)>;
+    // Brings a good frame in step with what the computer reports now, before it is sent; false
+    // when that is not known, and the frame is then left out.
+    using Adjuster = std::function<bool(std::span<std::byte> frame)>;
 
     CSettings_file_loader();
 
-    // Reads `in` to its end, frame by frame, and sends every good frame that may be sent. A file
-    // never starts or stops the PC card's recording: its logging settings go with "Start
-    // Logging" as `logging_now` says the computer is recording.
-    SLoad_result load(std::istream &in, const Sender &send, bool logging_now);
+    // Reads `in` to its end, frame by frame, and sends every good frame that may be sent, as
+    // `adjust` (when given) leaves it. A file never starts or stops the PC card's recording: its
+    // logging settings go with "Start Logging" as `logging_now` says the computer is recording.
+    SLoad_result load(std::istream &in, const Sender &send, bool logging_now,
+                      const Adjuster &adjust = {});
 
 private:
     void frame_received(CFrame_queue &queue, EFrame_status status) override;
@@ -59,5 +64,6 @@ private:
     bool m_logging_now = false;
     CReassembler m_reassembler{CReassembler::smallest_area};
     const Sender *m_send = nullptr;
+    const Adjuster *m_adjust = nullptr;
     SLoad_result m_result;
 };

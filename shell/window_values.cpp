@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -209,6 +210,8 @@ QMap<QString, QString> WindowValues(TFormKoruBase &window)
             values.insert(name, box->isChecked() ? on : off);
         } else if (auto *radio = qobject_cast<QRadioButton *>(control)) {
             values.insert(name, radio->isChecked() ? on : off);
+        } else if (auto *button = qobject_cast<QPushButton *>(control)) {
+            values.insert(name, button->text().remove(QLatin1Char('&')));
         } else if (items_of(control)) {
             values.insert(name, chosen_text(control));
         } else if (auto *gauge = qobject_cast<TFloatGauge *>(control)) {

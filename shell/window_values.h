@@ -16,11 +16,11 @@ class TFormKoruBase;
 bool ShownInWindow(const QWidget &control);
 
 // Every control that shows a value, by name, as shown: labels and entries (spin entries too) by
-// their text, lamps, check boxes and radio buttons "on" or "off", the chosen item of a radio
-// group, combo box, page control or tab bar ("" for none), gauges by their reading ("" with
-// none), grid cells as "Name[row,column]" and list lines as "Name[i]" (the columns of a line
-// joined by tabs; a line of a check list reads "on" or "off", a tab and its text); then what the
-// window paints.
+// their text, push buttons by their caption, lamps, check boxes and radio buttons "on" or "off",
+// the chosen item of a radio group, combo box, page control or tab bar ("" for none), gauges by
+// their reading ("" with none), grid cells as "Name[row,column]" and list lines as "Name[i]" (the
+// columns of a line joined by tabs; a line of a check list reads "on" or "off", a tab and its
+// text); then what the window paints.
 QMap<QString, QString> WindowValues(TFormKoruBase &window);
 
 // The names of every control of `window` that takes part, values and buttons, once each as they

@@ -1,6 +1,7 @@
 // The computer's core layouts: lengths and names of every record, frames decoded field by field,
 // commands encoded byte for byte, acknowledgement texts and transaction numbers.
 
+#include "lidar/lidar_records.h"
 #include "protocol/acknowledgement.h"
 #include "protocol/command_messages.h"
 #include "protocol/navigation_groups.h"
@@ -465,6 +466,15 @@ const std::vector<SLayout> &layouts()
           "Roll Sense", "Pitch Sense", "Heave Sense", "Formula Select", "Output Enable",
           "Message 105 footer"}},
         {make_message<CMessage109>, 8, {"Message 109 header", "twanControl", "Message 109 footer"}},
+        {make_message<CMessage20206>,
+         16,
+         {"Message 20206 header", "Logging Control", "Flight Line Number", "Reserved2",
+          "Message 20206 footer"}},
+        {make_message<CMessage20207>,
+         24,
+         {"Message 20207 header", "Network Part1", "Network Part2", "Host Part1", "Host Part2",
+          " Connect Control", "Reserved0", "Reserved1", "Reserved2", "Reserved3",
+          "Message 20207 footer"}},
         {make_message<CMessage111>,
          48,
          {"Message 111 header", "Password Control", "Password", "New Password",
@@ -796,6 +806,38 @@ TEST(GoldenFrames, Message1IsEncodedByteForByte)
     const Bytes expected = frame_bytes::message(1, 21, body);
     ASSERT_EQ(expected.size(), 80u);
     EXPECT_EQ(Bytes(installation.frame().begin(), installation.frame().end()), expected);
+}
+
+TEST(GoldenFrames, LidarMessagesAreEncodedByteForByte)
+{
+    CMessage20206 logging;
+    EXPECT_EQ(logging.logging_control().get(), 0);
+    logging.logging_control().set(CMessage20206::logging_enabled);
+    logging.seal(7);
+    Bytes body;
+    frame_bytes::put_u8(body, 1);  // logging enabled
+    frame_bytes::put_u32(body, 0); // flight line
+    frame_bytes::put_u32(body, 0); // reserved
+    Bytes expected = frame_bytes::message(20206, 7, body);
+    ASSERT_EQ(expected.size(), 24u);
+    EXPECT_EQ(Bytes(logging.frame().begin(), logging.frame().end()), expected);
+
+    CMessage20207 address;
+    EXPECT_EQ(address.connect_control().get(), 1) << "the Q240 tool asks the computer to connect";
+    address.set_address({127, 0, 0, 10});
+    address.reserved0().set(1);
+    address.reserved1().set(1);
+    address.reserved2().set(1);
+    address.seal(65534);
+    body.clear();
+    for (const std::uint8_t part : {127, 0, 0, 10, 1, 1, 1}) {
+        frame_bytes::put_u8(body, part);
+    }
+    frame_bytes::put_u32(body, 1);
+    frame_bytes::put_u32(body, 0);
+    expected = frame_bytes::message(20207, 65534, body);
+    ASSERT_EQ(expected.size(), 32u);
+    EXPECT_EQ(Bytes(address.frame().begin(), address.frame().end()), expected);
 }
 
 TEST(GoldenFrames, Message101IsEncodedByteForByte)

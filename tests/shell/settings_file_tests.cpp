@@ -2,6 +2,7 @@
 // that are never sent from a file; damaged or cut-off frames are counted, never sent.
 
 #include "shell/settings_file.h"
+#include "protocol/frame.h"
 
 #include "frame_bytes.h"
 
@@ -186,6 +187,46 @@ TEST_F(SettingsFileTest, EmptyFileSendsNothing)
     const SLoad_result result = load({});
     EXPECT_TRUE(sent.empty());
     EXPECT_EQ(result.sent + result.damaged + result.excluded, 0u);
+}
+
+} // namespace
+
+namespace {
+
+// A setting that follows the computer's present state is sent as the adjuster leaves it, and
+// left out while the state is unknown.
+TEST(SettingsFileAdjustment, AdjustedFramesGoAsAdjustedAndUnknownStatesStayBack)
+{
+    const std::vector<Bytes> frames = {settings_message(20206, 1), settings_message(2, 2),
+                                       settings_message(20206, 3)};
+    std::vector<Bytes> sent;
+    bool state_known = true;
+    CSettings_file_loader loader;
+    std::istringstream in(file_of(frames));
+    const SLoad_result result = loader.load(
+        in,
+        [&sent](std::span<std::byte> frame) {
+            sent.emplace_back(frame.begin(), frame.end());
+            return static_cast<long>(frame.size());
+        },
+        false,
+        [&state_known](std::span<std::byte> frame) {
+            if (frame::number_of(frame) != 20206) {
+                return true;
+            }
+            frame[10] = std::byte{0x5A};
+            const bool known = state_known;
+            state_known = false;
+            return known;
+        });
+    ASSERT_EQ(sent.size(), 2u);
+    Bytes adjusted = frames[0];
+    adjusted[10] = std::byte{0x5A};
+    EXPECT_EQ(sent[0], adjusted);
+    EXPECT_EQ(sent[1], frames[1]);
+    EXPECT_EQ(result.sent, 2u);
+    EXPECT_EQ(result.excluded, 1u);
+    EXPECT_EQ(result.kept_back[static_cast<std::size_t>(EKept_back::state_unknown)], 1u);
 }
 
 } // namespace

@@ -133,6 +133,15 @@ void CTcp_peer::close_connection()
     }
 }
 
+void CTcp_peer::reset_connection()
+{
+    if (m_connection >= 0) {
+        const linger abort{1, 0};
+        setsockopt(m_connection, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+    }
+    close_connection();
+}
+
 std::uint16_t UnusedTcpPort()
 {
     const int handle = socket(AF_INET, SOCK_STREAM, 0);

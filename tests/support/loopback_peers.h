@@ -64,6 +64,8 @@ public:
     // Appends what has arrived to `received`; false once the other side has closed.
     bool read_available();
     void close_connection();
+    // Closes the connection with a reset instead of an orderly end.
+    void reset_connection();
 
     Bytes received;
 

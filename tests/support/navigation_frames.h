@@ -5,13 +5,14 @@
 
 namespace frame_bytes {
 
-// Group 1: the given latitude, altitude, heading and speed; longitude -73.25, velocity 1.5,
-// -2.25, 0.125, roll 0.5, pitch -0.25, track 271.5, rates 0.5, 0.25, -0.5, accelerations 1, 2, 3.
-inline Bytes navigation_group(double latitude, double altitude, double heading, float speed)
+// Group 1: the given position, heading and speed; velocity 1.5, -2.25, 0.125, roll 0.5, pitch
+// -0.25, track 271.5, rates 0.5, 0.25, -0.5, accelerations 1, 2, 3.
+inline Bytes position_group(double latitude, double longitude, double altitude, double heading,
+                            float speed = 10.0f)
 {
     Bytes body;
     put_f64(body, latitude);
-    put_f64(body, -73.25);
+    put_f64(body, longitude);
     put_f64(body, altitude);
     put_f32(body, 1.5f);
     put_f32(body, -2.25f);
@@ -27,6 +28,12 @@ inline Bytes navigation_group(double latitude, double altitude, double heading, 
     }
     put_u8(body, 2);
     return group(1, body);
+}
+
+// Group 1 at longitude -73.25.
+inline Bytes navigation_group(double latitude, double altitude, double heading, float speed)
+{
+    return position_group(latitude, -73.25, altitude, heading, speed);
 }
 
 } // namespace frame_bytes

@@ -1,5 +1,7 @@
 #include "tools/korusim/computer.h"
 
+#include "lidar/lidar_records.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -439,6 +441,21 @@ SDisk_usage CComputer::disk_usage(double t) const
             static_cast<float>(remaining / logging_kbytes_per_second / 60)};
 }
 
+// With the Q560 interface the PC's tool holds the scanner connection: the data port reports what
+// the tool's last state report said; before the first, what the command line set.
+std::uint16_t CComputer::lidar_port_status()
+{
+    CMessage20207 &report = m_settings.get<CMessage20207>();
+    const bool state_report = report.reserved0().get() == 1 && report.connect_control().get() == 0;
+    if (m_options.lidar.interface_kind != q560_interface || !state_report) {
+        return m_options.lidar.data_port_status;
+    }
+    if (report.reserved1().get() == 0) {
+        return data_port::off;
+    }
+    return report.reserved2().get() == 1 ? data_port::logging : data_port::not_logging;
+}
+
 SSnapshot CComputer::snapshot(double t)
 {
     const double koru_time = t - m_power_on;
@@ -464,6 +481,9 @@ SSnapshot CComputer::snapshot(double t)
         static_cast<std::uint8_t>(address >> 24), static_cast<std::uint8_t>(address >> 16),
         static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)};
     snapshot.data_port_reads = static_cast<std::uint32_t>(koru_time * 10);
+    snapshot.lidar_interface = m_options.lidar.interface_kind;
+    snapshot.lidar_port_status = lidar_port_status();
+    snapshot.lidar_logging_request = m_settings.get<CMessage20206>().logging_control().get();
     return snapshot;
 }
 

@@ -113,6 +113,7 @@ private:
     void set_logging(bool on, double t);
     SDisk_usage disk_usage(double t) const;
     EPc_card pc_card_at(double t, const SDisk_usage &disk) const;
+    std::uint16_t lidar_port_status();
 
     SOptions m_options;
     CSettings m_factory;

@@ -23,8 +23,6 @@ constexpr std::uint8_t koru_distance = 1;
 constexpr double fast = 10;
 constexpr double slow = 1;
 
-// The data port reports "On/No Logging".
-constexpr std::uint16_t data_port_on_not_logging = 2;
 constexpr std::uint32_t characters_per_read = 64;
 
 template <class T>
@@ -147,7 +145,7 @@ void fill_data_port(CGroup20202 &group, const SSnapshot &snapshot)
     group.network_part2().set(snapshot.address[1]);
     group.host_part1().set(snapshot.address[2]);
     group.host_part2().set(snapshot.address[3]);
-    group.data_port_status().set(data_port_on_not_logging);
+    group.data_port_status().set(snapshot.lidar_port_status);
     group.received_chars().set(snapshot.data_port_reads * characters_per_read);
     group.reads().set(snapshot.data_port_reads);
     group.last_port_error().set(0);
@@ -161,8 +159,8 @@ void fill_data_port(CGroup20202 &group, const SSnapshot &snapshot)
     group.msg20206_rejected().set(0);
     group.reserved_double_1().set(0.0);
     group.reserved_double_2().set(0.0);
-    group.reserved_int_1().set(0);
-    group.reserved_int_2().set(0);
+    group.reserved_int_1().set(snapshot.lidar_interface);
+    group.reserved_int_2().set(snapshot.lidar_logging_request);
 }
 
 template <class TGroup>

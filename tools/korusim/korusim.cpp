@@ -68,7 +68,8 @@ CKorusim::CKorusim(const SOptions &options, const IClock &clock, CEvent_log &log
       m_logging{std::make_unique<CLogging_server>("primary logging port", log,
                                                   m_options.logging_groups[0], m_options.faults),
                 std::make_unique<CLogging_server>("secondary logging port", log,
-                                                  m_options.logging_groups[1], m_options.faults)}
+                                                  m_options.logging_groups[1], m_options.faults)},
+      m_scanner(log, m_options.scanner)
 {
     if (!m_options.replay_file.empty()) {
         m_replay.emplace(m_options.replay_file, m_options.replay_speed, m_options.replay_rate);
@@ -90,6 +91,7 @@ int CKorusim::open()
                ": display port to " + format_endpoint(destination) + ", control port " +
                std::to_string(control_port()) + ", logging ports " +
                std::to_string(logging_port(0)) + " and " + std::to_string(logging_port(1)));
+    open_scanner();
     if (m_replay) {
         if (const int error = m_replay->open(elapsed()); error != 0) {
             m_log.line("replay: cannot read " + m_options.replay_file + ": " + error_text(error));
@@ -126,18 +128,33 @@ int CKorusim::open_servers()
     return 0;
 }
 
+// The scanner is a device of its own: the computer runs without it when its port is taken.
+void CKorusim::open_scanner()
+{
+    const SEndpoint local{m_options.local_address, m_options.scanner.port};
+    if (const int error = m_scanner.open(local); error != 0) {
+        m_log.line("lidar scanner: cannot listen on " + format_endpoint(local) + ": " +
+                   error_text(error) + "; running without it");
+        return;
+    }
+    m_log.line("lidar scanner: data logger on " +
+               format_endpoint({m_options.local_address, m_scanner.port()}));
+}
+
 void CKorusim::run_once(int longest_wait_ms)
 {
     const double t = elapsed();
     report_changes(t);
     m_control.check_timers(t);
     send_due(t);
+    m_scanner.send_due(t);
 
     m_poll.clear();
     m_control.add_to(m_poll);
     for (const auto &logging : m_logging) {
         logging->add_to(m_poll);
     }
+    m_scanner.add_to(m_poll);
     if (const int error = m_poll.wait(next_wait_ms(t, longest_wait_ms)); error != 0) {
         m_log.line("poll failed: " + error_text(error));
         return;
@@ -147,6 +164,7 @@ void CKorusim::run_once(int longest_wait_ms)
     for (const auto &logging : m_logging) {
         logging->handle(m_poll, now);
     }
+    m_scanner.handle(m_poll, now);
 }
 
 bool CKorusim::finished() const
@@ -160,7 +178,7 @@ bool CKorusim::finished() const
 
 int CKorusim::next_wait_ms(double t, int longest_wait_ms) const
 {
-    double next = m_schedule.next_time();
+    double next = std::min(m_schedule.next_time(), m_scanner.next_time());
     if (m_replay) {
         next = std::min(next, m_replay->next_time());
     }

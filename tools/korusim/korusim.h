@@ -12,6 +12,7 @@
 #include "tools/korusim/logging_server.h"
 #include "tools/korusim/options.h"
 #include "tools/korusim/replay.h"
+#include "tools/korusim/scanner_server.h"
 
 #include <array>
 #include <cstdint>
@@ -35,6 +36,8 @@ public:
 
     std::uint16_t control_port() const { return m_control.port(); }
     std::uint16_t logging_port(std::size_t index) const { return m_logging[index]->port(); }
+    // 0 while the scanner could not listen.
+    std::uint16_t scanner_port() const { return m_scanner.port(); }
     // Seconds since the simulator started.
     double elapsed() const { return m_clock.now() - m_origin; }
 
@@ -44,6 +47,7 @@ private:
     void controller_gone() override;
 
     int open_servers();
+    void open_scanner();
     void send_due(double t);
     void send_groups(double t);
     void send_replayed(double t);
@@ -73,6 +77,7 @@ private:
     CDisplay_port m_display;
     CControl_server m_control;
     std::array<std::unique_ptr<CLogging_server>, 2> m_logging;
+    CScanner_server m_scanner;
     std::optional<CReplay> m_replay;
     CPoll_set m_poll;
 

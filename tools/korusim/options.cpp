@@ -220,6 +220,34 @@ std::string take_start(SOptions &options, std::string_view text, const SContext 
     return error;
 }
 
+std::string take_lidar(SOptions &options, std::string_view text, const SContext &)
+{
+    const std::vector<std::string_view> parts = split(text, ',');
+    if (parts.size() != 3) {
+        return "'" + std::string(text) + "' is not M,S,R";
+    }
+    SLidar_options lidar;
+    std::string error = take_integer<std::uint32_t>(lidar.interface_kind, parts[0], 0, 0xFFFFFFFE);
+    if (error.empty()) {
+        error = take_integer<std::uint16_t>(lidar.data_port_status, parts[1], 0, 0xFFFE);
+    }
+    if (error.empty()) {
+        error = take_integer<std::uint8_t>(lidar.logging_request, parts[2], 0, 1);
+    }
+    if (error.empty()) {
+        options.lidar = lidar;
+    }
+    return error;
+}
+
+// A switch of the simulated scanner.
+template <bool SScanner_options::*Switch>
+std::string scanner_switch(SOptions &options, std::string_view, const SContext &)
+{
+    options.scanner.*Switch = true;
+    return {};
+}
+
 bool is_leap(int year)
 {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -341,10 +369,10 @@ const std::vector<SOption> &option_table()
          }},
         {"--echo-seconds", "S",
          "period of the settings echoes on the display port: every setting the computer keeps "
-         "(Messages 1, 2, 4, 13, 17, 101 to 105, 20201 and 20205), the mode (Message 7) and the "
-         "diagnostics values (Messages 20102 and 20103) (default 5); a setting is also echoed "
-         "when it changes, all of them when a controller connects; 0: only then. Every burst of "
-         "echoes ends with Message 1",
+         "(Messages 1, 2, 4, 13, 17, 101 to 105, 20201, 20205, 20206 and 20207), the mode "
+         "(Message 7) and the diagnostics values (Messages 20102 and 20103) (default 5); a "
+         "setting is also echoed when it changes, all of them when a controller connects; 0: only "
+         "then. Every burst of echoes ends with Message 1",
          [](SOptions &o, std::string_view v, const SContext &) {
              return take_double(o.echo_seconds, v, 0, 3600);
          }},
@@ -411,6 +439,35 @@ const std::vector<SOption> &option_table()
              o.start_in_standby = true;
              return std::string();
          }},
+
+        {"", "", "Lidar:", nullptr},
+        {"--lidar", "M,S,R",
+         "Group 20202's lidar interface: its kind M (\"Reserved Int 1\"; 1: the PC's Q560 tool "
+         "drives the scanner), the data port status S (1 on and logging, 2 on, 3 failure, 4 off) "
+         "and the logging asked for R (\"Reserved Int 2\", 0 or 1) at power-on, which Message "
+         "20206 sets from then on (default 0,2,0); with M = 1, S follows the Q560 tool's state "
+         "reports (Message 20207) once one came",
+         take_lidar},
+        {"--scanner-port", "PORT",
+         "TCP port of the simulated scanner's data logger, on the --local address (default "
+         "20002; 0 picks a free port). It echoes every text command ended by CR and answers DLE "
+         "with \"*\", CAN with \"mSCANNING\", \".LOG_MODE\" with \"=LOG_MODE n\" (the mode "
+         "last set with \"LOG_MODEn\", 2 at first) and \".GPS_STATUS\" with \"GPS_STATUS0\"",
+         [](SOptions &o, std::string_view v, const SContext &) {
+             return take_port(o.scanner.port, v, 0);
+         }},
+        {"--scanner-split", "", "the scanner sends every answer in two parts, 50 ms apart",
+         scanner_switch<&SScanner_options::split_answers>},
+        {"--scanner-silent", "", "the scanner reads commands and answers nothing",
+         scanner_switch<&SScanner_options::silent>},
+        {"--scanner-fatal", "", "the scanner answers CAN with \"mFATAL\"",
+         scanner_switch<&SScanner_options::fatal>},
+        {"--scanner-logger-problem", "",
+         "the scanner answers \"HDLOG_OPEN\" with \"?HDLOG_OPEN\" (no logging file)",
+         scanner_switch<&SScanner_options::logger_problem>},
+        {"--scanner-short-log-mode", "",
+         "the scanner answers \".LOG_MODE\" with \"=LOG_MODE\" and no mode",
+         scanner_switch<&SScanner_options::short_log_mode>},
 
         {"", "", "Control port:", nullptr},
         {"--password", "TEXT",

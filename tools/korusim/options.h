@@ -32,6 +32,25 @@ struct SFault_options {
     std::map<std::uint16_t, std::uint16_t> responses; // message number → response code
 };
 
+// The lidar interface Group 20202 reports: the kind of interface ("Reserved Int 1", 1: the PC's
+// Q560 tool talks to the scanner), the data port status ("Data Port Status") and, at power-on,
+// the logging asked for ("Reserved Int 2", which Message 20206 sets from then on).
+struct SLidar_options {
+    std::uint32_t interface_kind = 0;
+    std::uint16_t data_port_status = 2; // on, not logging
+    std::uint8_t logging_request = 0;
+};
+
+// The simulated lidar scanner's data logger and its faults, each off by default.
+struct SScanner_options {
+    std::uint16_t port = 20002;
+    bool split_answers = false;  // every answer in two parts, some milliseconds apart
+    bool silent = false;         // reads commands, answers nothing
+    bool fatal = false;          // "mFATAL" instead of "mSCANNING"
+    bool logger_problem = false; // "?HDLOG_OPEN" instead of the echo of "HDLOG_OPEN"
+    bool short_log_mode = false; // "=LOG_MODE" without a mode
+};
+
 // The form of the integrated navigator's task groups 20106 to 20109: with their ten "Data"
 // values, or without them.
 enum class EIin_form : std::uint8_t { full, short_form };
@@ -74,6 +93,10 @@ struct SOptions {
     std::string replay_file;
     double replay_speed = 1;
     double replay_rate = 10; // frames per second for frames without a time tag
+
+    // The lidar.
+    SLidar_options lidar;
+    SScanner_options scanner;
 
     SFault_options faults;
     double duration_seconds = 0; // 0 = run until stopped

@@ -2,6 +2,7 @@
 
 #include "protocol/command_messages.h"
 #include "protocol/navigation_messages.h"
+#include "lidar/lidar_records.h"
 #include "settings/installation_records.h"
 #include "settings/omni_star_records.h"
 #include "settings/output_port_records.h"
@@ -226,6 +227,25 @@ SAnswer check_sensor_mounting(CMessage101 &received)
         .answer();
 }
 
+SAnswer check_logging_request(CMessage20206 &received)
+{
+    return CParameter_check()
+        .within(received.logging_control(), CMessage20206::logging_disabled,
+                CMessage20206::logging_enabled)
+        .answer();
+}
+
+// The flags of the connection and of the PC's state reports are 0 or 1.
+SAnswer check_scanner_address(CMessage20207 &received)
+{
+    return CParameter_check()
+        .within(received.connect_control(), 0, 1)
+        .within(received.reserved0(), 0, 1)
+        .within(received.reserved1(), 0, 1)
+        .within(received.reserved2(), 0, 1)
+        .answer();
+}
+
 // The groups broadcast at power-on.
 void factory_display_groups(CMessage2 &message, const SOptions &options)
 {
@@ -250,6 +270,12 @@ void factory_general_data(CMessage13 &message, const SOptions &options)
     message.initial_longitude().set(options.start.longitude);
     message.initial_altitude().set(options.start.altitude);
     message.initial_heading().set(options.start.heading);
+}
+
+// The logging asked for at power-on.
+void factory_logging_request(CMessage20206 &message, const SOptions &options)
+{
+    message.logging_control().set(options.lidar.logging_request);
 }
 
 // The settings a new record holds that the computer would not take: COM2 and the analog output
@@ -317,6 +343,9 @@ const std::vector<SSetting_row> &table()
         setting_row<CMessage105, check_analog, factory_analog>(EGuard::none),
         setting_row<CMessage20201, check_yaw_drift, factory_yaw_drift>(EGuard::none),
         setting_row<CMessage20205, check_gimbal>(EGuard::none),
+        // The PC's lidar tool reports its state in Message 20207 unattended: not guarded.
+        setting_row<CMessage20206, check_logging_request, factory_logging_request>(EGuard::none),
+        setting_row<CMessage20207, check_scanner_address>(EGuard::none),
     };
     return rows;
 }

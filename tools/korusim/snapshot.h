@@ -44,6 +44,10 @@ struct SSnapshot {
     SRun_statistics run;
     std::array<std::uint8_t, 4> address{}; // the computer's IPv4 address, in order
     std::uint32_t data_port_reads = 0;     // reads of the computer's data port so far
+    // The lidar interface: its kind, the data port status and the logging asked for.
+    std::uint32_t lidar_interface = 0;
+    std::uint16_t lidar_port_status = 0;
+    std::uint32_t lidar_logging_request = 0;
 
     // UTC time of day at `koru_time` seconds since power-on.
     double utc_of(double koru_time) const;

@@ -100,6 +100,7 @@ inline SOptions test_options()
     options.control_port = 0;
     options.logging_ports[0] = 0;
     options.logging_ports[1] = 0;
+    options.scanner.port = 0;
     options.echo_seconds = 0;
     return options;
 }
