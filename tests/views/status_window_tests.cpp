@@ -10,6 +10,7 @@
 #include "views/Form_subsystem_status.h"
 
 #include <QAction>
+#include <QPushButton>
 
 namespace {
 
@@ -127,9 +128,11 @@ TEST_F(StatusWindowTest, BeforeTheFirstGroupValuesReadADashAndAHardwareInterface
         EXPECT_GT(values.size(), 3) << name.toStdString();
         for (auto shown = values.begin(); shown != values.end(); ++shown) {
             QString expected = hardware_interfaces.contains(shown.key()) ? "Unknown" : "-";
-            if (qobject_cast<CLed_image *>(
-                    windows.window(name)->findChild<QWidget *>(shown.key()))) {
+            const QWidget *control = windows.window(name)->findChild<QWidget *>(shown.key());
+            if (qobject_cast<const CLed_image *>(control)) {
                 expected = "off";
+            } else if (const auto *button = qobject_cast<const QPushButton *>(control)) {
+                expected = button->text();
             } else if (shown.key() == "TabControl1") {
                 expected = "Display";
             }
