@@ -118,15 +118,22 @@ void add_table(QMap<QString, QString> &values, const QTableWidget &table)
     }
 }
 
+// A line of a check list carries a check mark; a plain line has none, although Qt makes every
+// line checkable by default.
+bool is_check_line(const QListWidgetItem &line)
+{
+    return (line.flags() & Qt::ItemIsUserCheckable) != 0 &&
+           line.data(Qt::CheckStateRole).isValid();
+}
+
 // A line of a check list reads its check mark, a tab and its text.
 void add_lines(QMap<QString, QString> &values, const QListWidget &list)
 {
     for (int row = 0; row < list.count(); ++row) {
         const QListWidgetItem &line = *list.item(row);
-        const QString text =
-            (line.flags() & Qt::ItemIsUserCheckable) == 0
-                ? line.text()
-                : (line.checkState() == Qt::Checked ? on : off) + '\t' + line.text();
+        const QString text = is_check_line(line)
+                                 ? (line.checkState() == Qt::Checked ? on : off) + '\t' + line.text()
+                                 : line.text();
         values.insert(QStringLiteral("%1[%2]").arg(list.objectName()).arg(row), text);
     }
 }
@@ -142,7 +149,7 @@ QListWidgetItem *check_line(QWidget &window, const QString &control)
     for (QListWidget *list : taking_part<QListWidget>(window)) {
         if (list->objectName() == match.captured(1)) {
             QListWidgetItem *line = list->item(match.captured(2).toInt());
-            if (line != nullptr && (line->flags() & Qt::ItemIsUserCheckable) != 0) {
+            if (line != nullptr && is_check_line(*line)) {
                 return line;
             }
         }

@@ -6,6 +6,7 @@
 #include "app/window_rows.h"
 #include "display/formats.h"
 #include "shell/Form_message_log.h"
+#include "shell/window_values.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -101,6 +102,8 @@ TEST_F(MessageLogTest, StatusChangesAreLoggedInTableOrderWithTheGroupsTime)
     EXPECT_EQ(lines().size(), 7);
     EXPECT_EQ(lines().last(), "   1:02:11 GPS  TWAN solution NOT in use");
     EXPECT_EQ(log().ListBox1()->item(0)->text(), lines().last()) << "newest at the top";
+    EXPECT_EQ(WindowValues(log()).value("ListBox1[0]"), lines().last())
+        << "read from outside, a log line is its text alone: it has no check mark";
 }
 
 TEST_F(MessageLogTest, EventsAreLoggedWithTheirValues)
