@@ -4,6 +4,7 @@
 #include "protocol/command_messages.h"
 #include "protocol/navigation_groups.h"
 #include "protocol/status_words.h"
+#include "settings/logging_groups.h"
 #include "settings/output_port_records.h"
 #include "ui_Form_output_port.h"
 
@@ -11,7 +12,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <numeric>
+#include <optional>
 #include <string>
 
 namespace {
@@ -71,8 +74,6 @@ const std::vector<long long> com3_rates = {1, 2, 5, 10, 20, 25, 50, 100, 200};
 constexpr int com2_fast_rates[][2] = {{100, 200}, {125, 250}, {150, 300}};
 constexpr int com2_fast_item = 7;
 constexpr int com2_fastest_item = 8;
-constexpr std::uint8_t imu_250_hz = 6;
-constexpr std::uint8_t imu_300_hz = 7;
 constexpr long long default_com2_rate = 25;
 
 // Output and input formats: COM2's items are its codes from ATT01 on, COM3's skip code 5, which
@@ -294,17 +295,21 @@ bool TFormOutputPort::UpdateFromGroup(int)
     return false;
 }
 
-// The list keeps its fastest rates when the IMU reports a rate it has none for.
+// The two fastest items follow an IMU of 250 or 300 Hz (the later rows of the fast rates); with
+// any other IMU rate the list keeps the fastest rates it has.
 void TFormOutputPort::show_imu_rate(std::uint8_t code)
 {
     if (code == m_imu_rate_code) {
         return;
     }
     m_imu_rate_code = code;
-    if (code != imu_250_hz && code != imu_300_hz) {
+    const std::optional<int> imu_rate = ImuRateOf(code);
+    const auto row = std::find_if(std::begin(com2_fast_rates) + 1, std::end(com2_fast_rates),
+                                  [&](const auto &rates) { return imu_rate == rates[1]; });
+    if (row == std::end(com2_fast_rates)) {
         return;
     }
-    const auto &[fast, fastest] = com2_fast_rates[code == imu_250_hz ? 1 : 2];
+    const auto &[fast, fastest] = *row;
     m_ui->updateRate2->setItemText(com2_fast_item, rate_text(fast));
     m_ui->updateRate2->setItemData(com2_fast_item, fast);
     m_ui->updateRate2->setItemText(com2_fastest_item, rate_text(fastest));
