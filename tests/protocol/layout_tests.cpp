@@ -952,7 +952,6 @@ TEST(LoggingPortMessages, ReceivedCountIsClampedToRoomAndToTheFrame)
         EXPECT_EQ(echo.output_rate().get(), 10) << claimed;
         EXPECT_LE(echo.end(), echo.buffer() + echo.buffer_size());
     }
-
 }
 
 TEST(Message2, BuiltWithFourGroupsAndNeverMoreThanSixtyFour)
