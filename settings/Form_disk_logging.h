@@ -54,6 +54,7 @@ public:
     std::uint64_t bytes_logged() const { return m_bytes_logged; }
     // Shows elapsed time, bytes logged and free space as they are now.
     void show_progress();
+    void RefreshDisplay() override { show_progress(); }
 
 protected:
     bool event(QEvent *event) override;
