@@ -32,7 +32,7 @@ public:
     // Asked of the kernel for the connection; it may grant less.
     static constexpr int receive_buffer_request = 8 * 1024 * 1024;
     // Read per readiness notice at most; the next notice comes while more is waiting.
-    static constexpr std::size_t bytes_per_notice = 2 * 1024 * 1024;
+    static constexpr std::size_t bytes_per_notice = 512 * 1024;
 
     TFormDiskLogging(const QString &name, const QString &caption, QWidget *parent = nullptr);
     ~TFormDiskLogging() override;
