@@ -11,6 +11,8 @@
 #include "lidar/Form_lidar_q560.h"
 #include "map/Form_moving_map.h"
 #include "omnistar/Form_omni_star.h"
+#include "settings/Form_display_port.h"
+#include "settings/Form_ethernet_logging.h"
 #include "settings/Form_installation.h"
 #include "settings/Form_output_port.h"
 #include "settings/Form_scsi_logging.h"
@@ -49,10 +51,14 @@ std::vector<SWindow_row> WindowRows()
         {"FormScsiLogging", MakeWindow<TFormScsiLogging>, at_start, dialog, {{"PcCardLogging1"}},
          {}},
         {"FormOutputPort", MakeWindow<TFormOutputPort>, at_start, dialog, {{"SerialAnalog1"}}, {}},
+        {"FormDisplayPort", MakeWindow<TFormDisplayPort>, at_start, dialog, {{"DisplayPort1"}},
+         {}},
         {"FormInstallation", MakeWindow<TFormInstallation>, at_start, dialog,
          {{"LeverArms1", 0}, {"TagsMultipath1", 2}}, {}},
         {"FormCommandReply", MakeWindow<TFormCommandReply>, at_start, view, {{"CommandReply1"}},
          {}},
+        {"FormEthernetLogging", MakeWindow<TFormEthernetLogging>, at_start, dialog,
+         {{"EthernetLogging1"}, {"EthernetPorts1"}}, {}},
         {"FormYawDriftCorrection", MakeWindow<TFormYawDriftCorrection>, at_start, dialog,
          {{"YawDriftCorrection1"}}, {}},
         {"FormMovingMap", MakeWindow<TFormMovingMap>, at_start, view, {{"PositionPlot1"}}, {}},

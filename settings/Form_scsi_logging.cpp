@@ -111,10 +111,7 @@ void TFormScsiLogging::show_imu_rate(std::uint8_t code)
         return;
     }
     m_imu_rate_code = code;
-    const std::optional<int> imu_rate = ImuRateOf(code);
-    const int line = GroupLine(*m_ui->groupSelect, CGroup4::number_of_record);
-    m_ui->groupSelect->item(line)->setText(ImuDataLineText(imu_rate));
-    FillLoggingRates(*m_ui->outputRate, imu_rate);
+    ShowImuRate(*m_ui->groupSelect, *m_ui->outputRate, ImuRateOf(code));
 }
 
 void TFormScsiLogging::show_disk()

@@ -103,25 +103,34 @@ void CDialog_fields::load()
 bool CDialog_fields::check()
 {
     for (const auto &[key, fields] : m_messages) {
-        if (const auto problem = fields->first_problem()) {
-            // A radio group takes the focus on its chosen button, or its first.
-            QWidget *focus = problem->first;
-            if (auto *group = qobject_cast<TRadioGroup *>(focus)) {
-                focus = group->button(std::max(group->ItemIndex(), 0));
-            }
-            bring_to_front(focus);
-            focus->setFocus();
-            SMessage_box box;
-            box.parent = &m_dialog;
-            box.icon = QMessageBox::Warning;
-            box.caption = BoxCaption(ECaption::warning);
-            box.text = problem->second;
-            ShowMessageBox(box);
-            focus->setFocus();
+        if (!report(*fields)) {
             return false;
         }
     }
     return true;
+}
+
+bool CDialog_fields::report(const CMessage_fields &fields)
+{
+    const auto problem = fields.first_problem();
+    if (!problem) {
+        return true;
+    }
+    // A radio group takes the focus on its chosen button, or its first.
+    QWidget *focus = problem->first;
+    if (auto *group = qobject_cast<TRadioGroup *>(focus)) {
+        focus = group->button(std::max(group->ItemIndex(), 0));
+    }
+    bring_to_front(focus);
+    focus->setFocus();
+    SMessage_box box;
+    box.parent = &m_dialog;
+    box.icon = QMessageBox::Warning;
+    box.caption = BoxCaption(ECaption::warning);
+    box.text = problem->second;
+    ShowMessageBox(box);
+    focus->setFocus();
+    return false;
 }
 
 long CDialog_fields::send() const

@@ -231,8 +231,23 @@ public:
     // Fills and sends every message, in order. Call check() first. Returns the bytes sent in all:
     // 0 when nothing could be sent.
     long send() const;
+    // As check() and send(), for the fields of message TMessage alone.
+    template <class TMessage>
+    bool check_only()
+    {
+        return report(message<TMessage>());
+    }
+    template <class TMessage>
+    long send_only()
+    {
+        return message<TMessage>().send();
+    }
 
 private:
+    // Focuses the first wrong field of `fields` and says in a box what is wrong; false when one
+    // was.
+    bool report(const CMessage_fields &fields);
+
     QWidget &m_dialog;
     std::vector<std::pair<const void *, std::unique_ptr<CMessage_fields>>> m_messages;
 };

@@ -111,6 +111,46 @@ constexpr auto pc_card_groups = [] {
     return groups;
 }();
 
+// The groups the computer may broadcast on its display port, in list order.
+constexpr auto display_port_groups = [] {
+    std::array<std::uint16_t, 53> groups{};
+    std::size_t at = 0;
+    for (const std::uint16_t group : {1,   2,   3,   4,   5,   6,   7,   8,   99,  101, 102, 104,
+                                      106, 107, 108, 109, 110, 200, 201, 202, 203, 204, 205, 212}) {
+        groups[at++] = group;
+    }
+    for (std::uint16_t group = 20101; group <= 20126; ++group) {
+        groups[at++] = group;
+    }
+    for (const std::uint16_t group : {20200, 20201, 20202}) {
+        groups[at++] = group;
+    }
+    return groups;
+}();
+
+// The groups the computer may stream on its logging ports, in list order.
+constexpr auto ethernet_logging_groups = [] {
+    std::array<std::uint16_t, 67> groups{};
+    std::size_t at = 0;
+    const auto add_run = [&](std::uint16_t first, std::uint16_t last) {
+        for (std::uint16_t group = first; group <= last; ++group) {
+            groups[at++] = group;
+        }
+    };
+    add_run(1, 8);
+    for (const std::uint16_t group : {101, 102, 104, 106, 107, 108, 109, 110}) {
+        groups[at++] = group;
+    }
+    add_run(200, 212);
+    add_run(10001, 10005);
+    for (const std::uint16_t group : {10101, 10102, 10200, 10201}) {
+        groups[at++] = group;
+    }
+    add_run(20101, 20126);
+    add_run(20200, 20202);
+    return groups;
+}();
+
 constexpr std::uint16_t post_processing_groups[] = {1,   2,     4,     5,     6,     101,
                                                     200, 10001, 10101, 10102, 20101, 20102};
 
@@ -201,6 +241,16 @@ std::span<const std::uint16_t> PcCardLoggingGroups()
     return pc_card_groups;
 }
 
+std::span<const std::uint16_t> DisplayPortGroups()
+{
+    return display_port_groups;
+}
+
+std::span<const std::uint16_t> EthernetLoggingGroups()
+{
+    return ethernet_logging_groups;
+}
+
 std::span<const std::uint16_t> PostProcessingGroups()
 {
     return post_processing_groups;
@@ -221,6 +271,15 @@ QString ImuDataLineText(std::optional<int> imu_rate)
         text += QStringLiteral(" (%1 Hz)").arg(*imu_rate);
     }
     return text;
+}
+
+void ShowImuRate(QListWidget &list, QComboBox &rates, std::optional<int> imu_rate)
+{
+    const int line = GroupLine(list, imu_data_group);
+    if (line >= 0) {
+        list.item(line)->setText(ImuDataLineText(imu_rate));
+    }
+    FillLoggingRates(rates, imu_rate);
 }
 
 void FillLoggingRates(QComboBox &rates, std::optional<int> imu_rate)

@@ -29,6 +29,10 @@ void OfferGroup101(QListWidget &list, QWidget *parent, const QString &caption);
 
 // The groups the computer records on its PC card, in list order.
 std::span<const std::uint16_t> PcCardLoggingGroups();
+// The groups the computer may broadcast on its display port, in list order.
+std::span<const std::uint16_t> DisplayPortGroups();
+// The groups the computer may stream on its logging ports, in list order.
+std::span<const std::uint16_t> EthernetLoggingGroups();
 // The groups post-processing needs.
 std::span<const std::uint16_t> PostProcessingGroups();
 
@@ -40,3 +44,6 @@ QString ImuDataLineText(std::optional<int> imu_rate);
 // Hz: without an IMU rate 1, 2, 10, 20, 25, 50, 100 and 200 Hz; with one, those below it and then
 // the IMU's rate. The rate chosen stays chosen while it is still offered.
 void FillLoggingRates(QComboBox &rates, std::optional<int> imu_rate);
+// Names the IMU's rate in the line of group 4 of `list` (when it has one) and offers it in
+// `rates`, both made anew from the rate so that whatever was shown before, they are sound.
+void ShowImuRate(QListWidget &list, QComboBox &rates, std::optional<int> imu_rate);

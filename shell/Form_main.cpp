@@ -142,6 +142,7 @@ TFormMain::TFormMain(const QString &name, const SStart_options &start, QWidget *
     Get(Program().messages, m_message7);
     Get(Program().messages, m_message13);
     Program().controller = this;
+    Program().display_counters = &m_display->counters();
 
     m_start_wait = new QTimer(this);
     m_start_wait->setSingleShot(true);
@@ -177,6 +178,9 @@ TFormMain::~TFormMain()
     }
     if (Program().controller == this) {
         Program().controller = nullptr;
+    }
+    if (Program().display_counters == &m_display->counters()) {
+        Program().display_counters = nullptr;
     }
 }
 

@@ -60,6 +60,7 @@ public:
     bool is_controller() const override;
     long send_message(CMessage_record &message) override;
     bool ask_password() override;
+    std::uint32_t computer_address() const override { return selected_address(); }
     // Before a guarded command: true at once when the user is logged in, else once the computer
     // has accepted the password the user gave.
     bool EnsureLoggedIn();

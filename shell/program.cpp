@@ -25,6 +25,19 @@ CProgram::~CProgram()
     }
 }
 
+namespace {
+
+// The model and sub-model code of the computer that has a Hotlink interface.
+constexpr char hotlink_model_code[] = "7";
+constexpr char hotlink_sub_model_code[] = "2";
+
+} // namespace
+
+bool SOptions::has_hotlink_interface() const
+{
+    return model_code == hotlink_model_code && sub_model_code == hotlink_sub_model_code;
+}
+
 CProgram &Program()
 {
     if (current == nullptr) {

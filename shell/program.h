@@ -13,6 +13,7 @@
 #include <vector>
 
 class CMessage_record;
+struct DisplayPortCounters;
 
 // Options that several windows read; the main window stores some of them per user.
 struct SOptions {
@@ -25,6 +26,9 @@ struct SOptions {
     QString sub_model_code;
     // Where settings files and message logs were last kept.
     QString data_dir;
+
+    // The one computer model with a Hotlink interface in place of its primary Ethernet one.
+    bool has_hotlink_interface() const;
 };
 
 // The main window's side of the control connection.
@@ -38,6 +42,8 @@ public:
     // Asks the user for the settings password, which the computer checks; true once the computer
     // has accepted it.
     virtual bool ask_password() = 0;
+    // The address of the selected computer (host order), 0 while none is selected.
+    virtual std::uint32_t computer_address() const = 0;
 
 protected:
     ~IController() = default;
@@ -47,6 +53,8 @@ protected:
 class IGroup_requester {
 public:
     virtual void GroupRequest(std::uint16_t group) = 0;
+    // While the dialog is shown the user edits the selection: nothing else should change it.
+    virtual bool shown() const = 0;
 
 protected:
     ~IGroup_requester() = default;
@@ -105,7 +113,8 @@ class IWindow_directory {
 public:
     // The object names of the windows the table makes.
     virtual QStringList names() const = 0;
-    // The window, made now if it is made on first use; null for an unknown name.
+    // The window, made now if it is made on first use (or a window another window owns); null
+    // for an unknown name.
     virtual TFormKoruBase *window(const QString &name) = 0;
     // Whether the window has a menu entry that may be used now.
     virtual bool can_open(const QString &name) const = 0;
@@ -138,6 +147,8 @@ public:
     IWindow_directory *window_directory = nullptr;
     // Added and removed by the windows that provide them.
     std::vector<ILoaded_frame_adjuster *> frame_adjusters;
+    // What the display port receiver counted; the main window's, null while there is none.
+    DisplayPortCounters *display_counters = nullptr;
 };
 
 CProgram &Program();

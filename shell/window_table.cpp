@@ -60,12 +60,23 @@ TFormKoruBase *CWindow_table::window(const QString &name)
     }
     const SWindow_row *row = row_of(name);
     if (row == nullptr) {
-        return nullptr;
+        return owned_window(name);
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_windows.emplace_back(row->make());
     QApplication::restoreOverrideCursor();
     return m_windows.back().get();
+}
+
+// A window that a window of the table made and owns (a dialog's status window).
+TFormKoruBase *CWindow_table::owned_window(const QString &name) const
+{
+    for (const auto &made : m_windows) {
+        if (auto *owned = made->findChild<TFormKoruBase *>(name)) {
+            return owned;
+        }
+    }
+    return nullptr;
 }
 
 bool CWindow_table::can_open(const QString &name) const

@@ -51,7 +51,8 @@ public:
     ~CWindow_table() override;
 
     QStringList names() const override;
-    // The window of that name, made now if it is made on first use; null for an unknown name.
+    // The window of that name, made now if it is made on first use, or a window that one of the
+    // table's windows made and owns; null for an unknown name.
     TFormKoruBase *window(const QString &name) override;
     // Whether the window's first menu entry may be used now.
     bool can_open(const QString &name) const override;
@@ -67,6 +68,7 @@ public:
 private:
     struct SMade;
     const SWindow_row *row_of(const QString &name) const;
+    TFormKoruBase *owned_window(const QString &name) const;
     void enter(const SWindow_row &row, const SWindow_entry &entry);
 
     TFormMain &m_main;

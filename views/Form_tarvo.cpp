@@ -82,9 +82,6 @@ constexpr double speed_gauge_maximum = 583.0;
 constexpr std::uint8_t imu_type_with_status = 14;
 // A fourth Group 101 without news from the lidar hides its display.
 constexpr std::uint32_t lidar_staleness_limit = 3;
-// The model and sub-model code of the computer that has a Hotlink interface.
-constexpr char hotlink_model_code[] = "7";
-constexpr char hotlink_sub_model_code[] = "2";
 // Groups switched on for the event, PPS and disk displays after connecting.
 constexpr std::uint16_t requested_after_connect[] = {5, 6, 7, 8};
 
@@ -363,9 +360,7 @@ void TFormTarvo::add_menu_entries()
 
     // One computer model has a Hotlink interface in place of the Ethernet one.
     auto hotlink_captions = [this, ethernet] {
-        const SOptions &options = Program().options;
-        const bool hotlink = options.model_code == hotlink_model_code &&
-                             options.sub_model_code == hotlink_sub_model_code;
+        const bool hotlink = Program().options.has_hotlink_interface();
         ethernet->setText(hotlink ? tr("&Hotlink/Ethernet...") : tr("&Ethernet..."));
         menu_entry("EthernetLogging1")
             ->setText(hotlink ? tr("&Hotlink/Ethernet Logging...") : tr("&Ethernet Logging..."));
@@ -596,7 +591,8 @@ void TFormTarvo::show_status_words()
 }
 
 // After connecting, the third notification with the computer's display group list switches the
-// event, PPS and disk displays on.
+// event, PPS and disk displays on. While the user edits the display port's selection the request
+// waits for the next notification after the dialog has closed.
 bool TFormTarvo::UpdateFromMessage(int argument)
 {
     TFormMain::UpdateFromMessage(argument);
@@ -605,6 +601,10 @@ bool TFormTarvo::UpdateFromMessage(int argument)
         return false;
     }
     if (!m_display_groups->is_current()) {
+        return false;
+    }
+    const IGroup_requester *requester = Program().group_requester;
+    if (m_group_request_countdown == 1 && requester != nullptr && requester->shown()) {
         return false;
     }
     if (m_group_request_countdown == 1) {

@@ -4,6 +4,8 @@
 
 #include "app/window_rows.h"
 #include "automation/status_service.h"
+#include "settings/Form_disk_logging.h"
+#include "settings/Form_ethernet_logging.h"
 #include "settings/Form_installation.h"
 #include "settings/Form_scsi_logging.h"
 
@@ -12,6 +14,7 @@
 #include "installation_frames.h"
 #include "setting_frames.h"
 
+#include <QFile>
 #include <QPushButton>
 
 namespace {
@@ -155,6 +158,47 @@ TEST_F(WindowServiceTest, AScriptReadsThePcCardAndStartsRecording)
     hear(status_group(1u << 14));
     values = qdbus_cast<CText_map>(client.call("WindowValues", {dialog}).arguments().value(0));
     EXPECT_EQ(values.value("LoggingStatus"), "Buffering");
+}
+
+// A script starts the secondary port's logger through the dialog's buttons, reads the logger's
+// byte count by its window's name, stops it, and finds the file equal to what the port sent.
+TEST_F(WindowServiceTest, AScriptRecordsALoggingPortAndReadsTheLogger)
+{
+    const QString dialog("FormEthernetLogging");
+    const QString logger_name("FormSecDiskLogging");
+    CTcp_peer logging_port{2};
+    windows.window_of<TFormEthernetLogging>(dialog)
+        .logger(TFormEthernetLogging::secondary)
+        .set_port(logging_port.port());
+    connect_as_controller();
+    const QString file = folder.filePath("secondary.raw");
+    EXPECT_EQ(client.call("SetWindowValue", {dialog, QString("FilenameB"), file}).type(),
+              QDBusMessage::ReplyMessage);
+    EXPECT_EQ(client.call("PressButton", {dialog, QString("StartLoggingB")}).type(),
+              QDBusMessage::ReplyMessage);
+    ASSERT_TRUE(WaitFor([&] { return logging_port.accept(); }));
+    ASSERT_TRUE(WaitFor([&] { return windows.window(logger_name)->isVisible(); }));
+
+    const Bytes stream = frame_bytes::filler(12345, 9);
+    logging_port.write(stream);
+    const auto logged = [&] {
+        return qdbus_cast<CText_map>(
+                   client.call("WindowValues", {logger_name}).arguments().value(0))
+            .value("BytesLogged");
+    };
+    ASSERT_TRUE(WaitFor([&] { return logged() == "12345"; }));
+    EXPECT_EQ(client.call("PressButton", {logger_name, QString("StopLoggingButton")}).type(),
+              QDBusMessage::ReplyMessage);
+    ASSERT_TRUE(WaitFor([&] { return !windows.window(logger_name)->isVisible(); }));
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    EXPECT_TRUE(Bytes(reinterpret_cast<const std::byte *>(bytes.constData()),
+                      reinterpret_cast<const std::byte *>(bytes.constData()) + bytes.size()) ==
+                stream);
+    EXPECT_TRUE(WaitFor([&] {
+        return windows.window(dialog)->findChild<QPushButton *>("StartLoggingB")->isEnabled();
+    }));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "protocol/navigation_messages.h"
 #include "protocol/password_message.h"
 #include "protocol/status_words.h"
+#include "settings/ethernet_logging_records.h"
 #include "settings/installation_records.h"
 #include "settings/omni_star_records.h"
 #include "settings/output_port_records.h"
@@ -418,6 +419,14 @@ const std::vector<SLayout> &layouts()
          20, // built with four groups
          {"Message 2 header", "Number of Groups for Display", "Display Port Group", "Reserved",
           "Message 2 footer"}},
+        {make_message<CMessage3>,
+         12, // built with no groups
+         {"Message 3 header", "Number of Groups for Data", "Data Port Group",
+          "Data Port Output Rate", "Message 3 footer"}},
+        {make_message<CMessage16>,
+         12,
+         {"Message 16 header", "Number of Groups for Data", "Sec Data Port Group",
+          "Sec Data Port Output Rate", "Message 16 footer"}},
         {make_message<CMessage4>,
          84, // built with four groups
          {"Message 4 header", "Number of Groups for Display", "Logging Port Group",
@@ -1173,6 +1182,72 @@ TEST(GoldenFrames, IinTaskGroupsSentWithoutTheirDataValues)
         const auto &task = static_cast<const CIin_task_group &>(*record);
         EXPECT_EQ(task.short_byte_count(), byte_count) << task.name();
         EXPECT_LE(byte_count, CIin_task_group::largest_short_byte_count);
+    }
+}
+
+Bytes logging_port_body(const std::vector<std::uint16_t> &groups, std::uint16_t rate,
+                        std::uint16_t count)
+{
+    Bytes body;
+    frame_bytes::put_u16(body, count);
+    for (const std::uint16_t group : groups) {
+        frame_bytes::put_u16(body, group);
+    }
+    frame_bytes::put_u16(body, rate);
+    return body;
+}
+
+TEST(LoggingPortMessages, RateFollowsTheListOfEveryLengthUpToSixtyFour)
+{
+    CMessage16 secondary;
+    secondary.seal(1);
+    EXPECT_EQ(Bytes(secondary.frame().begin(), secondary.frame().end()),
+              frame_bytes::message(16, 1, logging_port_body({}, 1, 0)));
+
+    CMessage3 primary;
+    primary.output_rate().set(50);
+    std::vector<std::uint16_t> all(64);
+    for (std::uint16_t i = 0; i < 64; ++i) {
+        all[i] = static_cast<std::uint16_t>(20101 + i);
+    }
+    EXPECT_EQ(primary.set_group_count(65), 64u);
+    for (std::size_t i = 0; i < 64; ++i) {
+        primary.groups()[i].set(all[i]);
+    }
+    primary.seal(2);
+    EXPECT_EQ(primary.header().byte_count().get(), 140);
+    EXPECT_EQ(Bytes(primary.frame().begin(), primary.frame().end()),
+              frame_bytes::message(3, 2, logging_port_body(all, 50, 64)));
+    EXPECT_EQ(primary.set_group_count(1), 1u);
+    EXPECT_EQ(primary.output_rate().get(), 50) << "the rate moves behind the shorter list";
+}
+
+// Counts 0, 64, 65 and 65535: never a read past the list's room or the frame, and the rate is
+// read where the list the frame holds ends.
+TEST(LoggingPortMessages, ReceivedCountIsClampedToRoomAndToTheFrame)
+{
+    CMessage3 echo;
+    auto receive = [&echo](const Bytes &frame) {
+        std::memcpy(echo.buffer(), frame.data(), std::min(frame.size(), echo.buffer_size()));
+        return echo.lay_out_received();
+    };
+    EXPECT_EQ(receive(frame_bytes::message(3, 0, logging_port_body({}, 20, 0))), 0u);
+    EXPECT_EQ(echo.output_rate().get(), 20);
+
+    std::vector<std::uint16_t> all(64);
+    for (std::uint16_t i = 0; i < 64; ++i) {
+        all[i] = static_cast<std::uint16_t>(i + 1);
+    }
+    EXPECT_EQ(receive(frame_bytes::message(3, 0, logging_port_body(all, 200, 64))), 64u);
+    EXPECT_EQ(echo.groups()[63].get(), 64);
+    EXPECT_EQ(echo.output_rate().get(), 200);
+
+    for (const std::uint16_t claimed : {std::uint16_t{65}, std::uint16_t{65535}}) {
+        EXPECT_EQ(receive(frame_bytes::message(3, 0, logging_port_body({1, 2, 101}, 10, claimed))),
+                  3u)
+            << claimed;
+        EXPECT_EQ(echo.output_rate().get(), 10) << claimed;
+        EXPECT_LE(echo.end(), echo.buffer() + echo.buffer_size());
     }
 }
 

@@ -39,6 +39,7 @@ public:
     bool is_controller() const override { return connected; }
     long send_message(CMessage_record &) override { return 0; }
     bool ask_password() override { return false; }
+    std::uint32_t computer_address() const override { return 0; }
     bool connected = false;
 };
 

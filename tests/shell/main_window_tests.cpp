@@ -43,7 +43,9 @@ std::vector<std::uint16_t> control_values(const Bytes &stream)
 class CRecording_requester : public IGroup_requester {
 public:
     void GroupRequest(std::uint16_t group) override { requested.push_back(group); }
+    bool shown() const override { return shown_now; }
     std::vector<std::uint16_t> requested;
+    bool shown_now = false;
 };
 
 class MainWindowTest : public CController_fixture {
@@ -294,6 +296,28 @@ TEST_F(MainWindowTest, EventAndDiskGroupsAreAskedForAtTheThirdNotificationAfterC
     EXPECT_EQ(requester.requested, (std::vector<std::uint16_t>{5, 6, 7, 8}));
     hear(computer_display, message1);
     EXPECT_EQ(requester.requested.size(), 4u) << "once per connection";
+    program.group_requester = nullptr;
+}
+
+TEST_F(MainWindowTest, EventAndDiskGroupsWaitWhileTheDisplayPortSelectionIsEdited)
+{
+    CRecording_requester requester;
+    requester.shown_now = true;
+    program.group_requester = &requester;
+    connect_as_controller();
+    Bytes list;
+    frame_bytes::put_u16(list, 1);
+    frame_bytes::put_u16(list, 1);
+    frame_bytes::put_u16(list, 0);
+    hear(computer_display, frame_bytes::message(2, 0, list));
+    const Bytes message1 = frame_bytes::message(1, 0, {std::byte{0}, std::byte{0}});
+    for (int notice = 0; notice < 5; ++notice) {
+        hear(computer_display, message1);
+    }
+    EXPECT_TRUE(requester.requested.empty());
+    requester.shown_now = false;
+    hear(computer_display, message1);
+    EXPECT_EQ(requester.requested, (std::vector<std::uint16_t>{5, 6, 7, 8}));
     program.group_requester = nullptr;
 }
 

@@ -164,6 +164,27 @@ struct SPc_card {
     }
 };
 
+// Message 3 (primary logging port) or 16 (secondary): the groups streamed and their rate.
+struct SLogging_port {
+    std::uint16_t number = 3;
+    std::vector<std::uint16_t> groups = {1, 101};
+    std::uint16_t rate = 1;
+    std::optional<std::uint16_t> count;
+    std::size_t cut = 0;
+
+    Bytes message(std::uint16_t transaction) const
+    {
+        Bytes body;
+        frame_bytes::put_u16(body, count.value_or(static_cast<std::uint16_t>(groups.size())));
+        for (const std::uint16_t group : groups) {
+            frame_bytes::put_u16(body, group);
+        }
+        frame_bytes::put_u16(body, rate);
+        body.resize(body.size() - cut);
+        return frame_bytes::message(number, transaction, body);
+    }
+};
+
 // Message 20201: the yaw drift correction.
 struct SYaw_drift {
     double heading = 0;

@@ -62,6 +62,11 @@ public:
     ENav_phase phase_at(double t) const { return m_navigator.phase_at(t).phase; }
     bool displays_group(std::uint16_t group) { return m_settings.displays_group(group); }
     std::vector<std::uint16_t> display_groups() { return m_settings.display_groups(); }
+    // The groups logging port `port` (0 primary, 1 secondary) streams.
+    std::vector<std::uint16_t> logging_groups(std::size_t port)
+    {
+        return m_settings.logging_groups(port);
+    }
 
     // Marks every settings echo as due (a controller connected, or the echo period came round).
     void request_echoes();

@@ -65,12 +65,13 @@ CKorusim::CKorusim(const SOptions &options, const IClock &clock, CEvent_log &log
       m_computer(m_options),
       m_display(log, m_options.faults),
       m_control(log, *this, m_options.watchdog_seconds, m_options.faults.drop_control_after),
-      m_logging{std::make_unique<CLogging_server>("primary logging port", log,
-                                                  m_options.logging_groups[0], m_options.faults),
-                std::make_unique<CLogging_server>("secondary logging port", log,
-                                                  m_options.logging_groups[1], m_options.faults)},
+      m_logging{std::make_unique<CLogging_server>("primary logging port", log, m_options.faults,
+                                                  m_options.logging_saves[0]),
+                std::make_unique<CLogging_server>("secondary logging port", log, m_options.faults,
+                                                  m_options.logging_saves[1])},
       m_scanner(log, m_options.scanner)
 {
+    select_logging_groups();
     if (!m_options.replay_file.empty()) {
         m_replay.emplace(m_options.replay_file, m_options.replay_speed, m_options.replay_rate);
     }
@@ -119,6 +120,14 @@ int CKorusim::open_servers()
         {m_logging[1].get(), m_options.logging_ports[1]},
     }};
     for (const auto &[server, port] : servers) {
+        if (server == m_logging[0].get() || server == m_logging[1].get()) {
+            const std::size_t which = server == m_logging[0].get() ? 0 : 1;
+            if (m_options.faults.refuse_logging[which]) {
+                m_log.line("fault: " + std::string(which == 0 ? "primary" : "secondary") +
+                           " logging port refuses connections");
+                continue;
+            }
+        }
         const SEndpoint local{m_options.local_address, port};
         if (const int error = server->open(local); error != 0) {
             m_log.line("cannot listen on " + format_endpoint(local) + ": " + error_text(error));
@@ -266,6 +275,13 @@ void CKorusim::route(std::span<const std::byte> frame, EFrame_kind kind, bool to
     }
 }
 
+void CKorusim::select_logging_groups()
+{
+    for (std::size_t port = 0; port < m_logging.size(); ++port) {
+        m_logging[port]->select(m_computer.logging_groups(port));
+    }
+}
+
 bool CKorusim::wanted(std::uint16_t group)
 {
     return simulated_on_display(group) || m_logging[0]->wants(group) || m_logging[1]->wants(group);
@@ -323,6 +339,7 @@ void CKorusim::message_received(std::span<const std::byte> frame, EFrame_status 
     log_answer(answer, status, frame.size());
     m_control.send(m_computer.acknowledgement(answer));
     follow_up(answer.after, t);
+    select_logging_groups();
     send_echoes(t);
     if (!m_replay) {
         report_display_groups();

@@ -62,6 +62,8 @@ private:
     bool silent(double t) const;
     void report_changes(double t);
     void report_display_groups();
+    // The logging ports stream what the settings (Messages 3 and 16) select.
+    void select_logging_groups();
     void log_answer(const SAnswer &answer, EFrame_status status, std::size_t length);
     void follow_up(EAfter after, double t);
     int next_wait_ms(double t, int longest_wait_ms) const;

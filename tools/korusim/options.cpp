@@ -358,18 +358,32 @@ const std::vector<SOption> &option_table()
          "rate of one group, on every port; repeatable; 0 stops the group. Defaults: {rates}",
          take_rate},
         {"--log-groups", "LIST",
-         "groups streamed on the primary logging port (default 1,2,4,5,6,101)",
+         "groups streamed on the primary logging port at power-on (default 1,2,4,5,6,101); a "
+         "Message 3 from the controller changes the list",
          [](SOptions &o, std::string_view v, const SContext &c) {
              return take_group_list(o.logging_groups[0], v, c);
          }},
         {"--log-groups-2", "LIST",
-         "groups streamed on the secondary logging port (default 1,2,4,5,6,101)",
+         "groups streamed on the secondary logging port at power-on (default 1,2,4,5,6,101); a "
+         "Message 16 from the controller changes the list",
          [](SOptions &o, std::string_view v, const SContext &c) {
              return take_group_list(o.logging_groups[1], v, c);
          }},
+        {"--log-save", "FILE",
+         "write every byte the primary logging port sends to FILE (emptied at start), to "
+         "compare with what a logger recorded",
+         [](SOptions &o, std::string_view v, const SContext &) {
+             o.logging_saves[0] = std::string(v);
+             return std::string();
+         }},
+        {"--log-save-2", "FILE", "the same for the secondary logging port",
+         [](SOptions &o, std::string_view v, const SContext &) {
+             o.logging_saves[1] = std::string(v);
+             return std::string();
+         }},
         {"--echo-seconds", "S",
          "period of the settings echoes on the display port: every setting the computer keeps "
-         "(Messages 1, 2, 4, 13, 17, 101 to 105, 20201, 20205, 20206 and 20207), the mode "
+         "(Messages 1 to 4, 13, 16, 17, 101 to 105, 20201, 20205, 20206 and 20207), the mode "
          "(Message 7) and the diagnostics values (Messages 20102 and 20103) (default 5); a "
          "setting is also echoed when it changes, all of them when a controller connects; 0: only "
          "then. Every burst of echoes ends with Message 1",
@@ -528,6 +542,23 @@ const std::vector<SOption> &option_table()
          [](SOptions &o, std::string_view, const SContext &) {
              o.faults.refuse_connections = true;
              return std::string();
+         }},
+        {"--log-close-after", "BYTES",
+         "close a logging port's connection once BYTES bytes went out on it (the last frame "
+         "cut at that count)",
+         [](SOptions &o, std::string_view v, const SContext &) {
+             return take_integer<std::size_t>(o.faults.logging_close_after, v, 1, SIZE_MAX);
+         }},
+        {"--log-refuse", "PORT",
+         "do not listen on logging port PORT (1 primary, 2 secondary): its connections are "
+         "refused",
+         [](SOptions &o, std::string_view v, const SContext &) {
+             unsigned port = 0;
+             std::string problem = take_integer<unsigned>(port, v, 1, 2);
+             if (problem.empty()) {
+                 o.faults.refuse_logging[port - 1] = true;
+             }
+             return problem;
          }},
         {"--reject", "MSG=CODE",
          "answer message MSG with response code CODE instead of 1 (Message Accepted); "

@@ -29,6 +29,8 @@ struct SFault_options {
     double silence_seconds = 0;      // how long it stays silent; 0 = never
     double drop_control_after = 0;   // seconds a controller stays connected; 0 = no limit
     bool refuse_connections = false; // no listening on the control and logging ports
+    bool refuse_logging[2] = {false, false}; // no listening on that logging port
+    std::size_t logging_close_after = 0; // bytes a logging client is sent; 0 = no limit
     std::map<std::uint16_t, std::uint16_t> responses; // message number → response code
 };
 
@@ -69,7 +71,9 @@ struct SOptions {
     // What is broadcast and logged. Empty display groups: every simulated group.
     std::vector<std::uint16_t> display_groups;
     std::map<std::uint16_t, double> rates; // group → Hz, over the defaults
+    // The logging ports' factory selections (Messages 3 and 16 change them).
     std::vector<std::uint16_t> logging_groups[2] = {{1, 2, 4, 5, 6, 101}, {1, 2, 4, 5, 6, 101}};
+    std::string logging_saves[2]; // files that keep every byte each logging port sent
     double echo_seconds = 5; // period of the settings echoes; 0 = on change only
     EIin_form iin_form = EIin_form::full;
     EStatus_form status_form = EStatus_form::full;

@@ -3,6 +3,7 @@
 #include "protocol/command_messages.h"
 #include "protocol/navigation_messages.h"
 #include "lidar/lidar_records.h"
+#include "settings/ethernet_logging_records.h"
 #include "settings/installation_records.h"
 #include "settings/omni_star_records.h"
 #include "settings/output_port_records.h"
@@ -119,7 +120,8 @@ SAnswer check_display_groups(CMessage2 &received)
 }
 
 // Groups logged at up to the fastest IMU's rate.
-SAnswer check_pc_card_logging(CMessage4 &received)
+template <class TMessage>
+SAnswer check_logging(TMessage &received)
 {
     const SAnswer groups = check_group_list(received);
     if (groups.code != response::accepted) {
@@ -246,6 +248,17 @@ SAnswer check_scanner_address(CMessage20207 &received)
         .answer();
 }
 
+// The groups a logging port streams at power-on.
+template <class TMessage, std::size_t port>
+void factory_logging_groups(TMessage &message, const SOptions &options)
+{
+    const std::vector<std::uint16_t> &groups = options.logging_groups[port];
+    const std::size_t count = message.set_group_count(groups.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        message.groups()[i].set(groups[i]);
+    }
+}
+
 // The groups broadcast at power-on.
 void factory_display_groups(CMessage2 &message, const SOptions &options)
 {
@@ -333,8 +346,12 @@ const std::vector<SSetting_row> &table()
     static const std::vector<SSetting_row> rows = {
         setting_row<CMessage1, check_installation>(EGuard::password),
         setting_row<CMessage2, check_display_groups, factory_display_groups>(EGuard::none),
-        setting_row<CMessage4, check_pc_card_logging>(EGuard::none),
+        setting_row<CMessage3, check_logging<CMessage3>, factory_logging_groups<CMessage3, 0>>(
+            EGuard::none),
+        setting_row<CMessage4, check_logging<CMessage4>>(EGuard::none),
         setting_row<CMessage13, check_general_data, factory_general_data>(EGuard::none),
+        setting_row<CMessage16, check_logging<CMessage16>, factory_logging_groups<CMessage16, 1>>(
+            EGuard::none),
         setting_row<CMessage17, check_omni_star>(EGuard::none),
         setting_row<CMessage101, check_sensor_mounting>(EGuard::password),
         setting_row<CMessage102, check_com1>(EGuard::none),
@@ -444,14 +461,29 @@ bool CSettings::displays_group(std::uint16_t group)
     return false;
 }
 
-std::vector<std::uint16_t> CSettings::display_groups()
+namespace {
+
+std::vector<std::uint16_t> listed_groups(CGroup_list_message &message)
 {
-    auto &list = get<CMessage2>().groups();
+    auto &list = message.groups();
     std::vector<std::uint16_t> groups;
     for (std::size_t i = 0; i < list.count(); ++i) {
         groups.push_back(list[i].get());
     }
     return groups;
+}
+
+} // namespace
+
+std::vector<std::uint16_t> CSettings::display_groups()
+{
+    return listed_groups(get<CMessage2>());
+}
+
+std::vector<std::uint16_t> CSettings::logging_groups(std::size_t port)
+{
+    return listed_groups(port == 0 ? static_cast<CGroup_list_message &>(get<CMessage3>())
+                                   : get<CMessage16>());
 }
 
 SFlight_start CSettings::start()

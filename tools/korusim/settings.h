@@ -66,6 +66,8 @@ public:
     // The record classes read through non-const items, hence no const here.
     bool displays_group(std::uint16_t group);
     std::vector<std::uint16_t> display_groups();
+    // What logging port `port` (0 primary, 1 secondary) streams.
+    std::vector<std::uint16_t> logging_groups(std::size_t port);
     // Where the next alignment starts: the general data's initial position and heading.
     SFlight_start start();
 

@@ -11,6 +11,7 @@
 #include "protocol/command_messages.h"
 #include "protocol/navigation_groups.h"
 #include "protocol/navigation_messages.h"
+#include "settings/ethernet_logging_records.h"
 
 #include <gtest/gtest.h>
 
@@ -372,6 +373,76 @@ TEST(KorusimTest, LoggingPortsStreamTheirGroupsAsTheyAreBroadcast)
     for (std::size_t i = 0; i < broadcast.size(); ++i) {
         EXPECT_EQ(stream.found[i].bytes, broadcast[i].bytes) << "frame " << i;
     }
+}
+
+// Message 3 changes what the primary port streams from the next frame on; the saved file holds
+// every byte the port sent, to compare with what a logger wrote.
+TEST(KorusimTest, Message3ChangesThePrimaryStreamAndTheSavedFileHoldsWhatWasSent)
+{
+    SOptions options = test_options();
+    options.logging_groups[0] = {1};
+    options.logging_saves[0] = ::testing::TempDir() + "korusim_log_save_" +
+                               std::to_string(reinterpret_cast<std::uintptr_t>(&options)) + ".raw";
+    CHarness harness(options);
+    CClient logger(harness, harness.korusim().logging_port(0));
+    ASSERT_TRUE(connected(harness, "primary logging port"));
+    harness.advance(0.5);
+
+    CClient controller(harness, harness.korusim().control_port());
+    CMessage3 selection;
+    selection.set_group_count(1);
+    selection.groups()[0].set(101);
+    controller.send(sealed(selection, 7));
+    ASSERT_TRUE(controller.wait_for_bytes(52));
+    EXPECT_EQ(acknowledgements(controller.received()), (std::vector<SAcknowledged>{{7, 3, 1}}));
+    harness.advance(1.0);
+    ASSERT_TRUE(harness.pump_until([&] {
+        logger.read_waiting();
+        CFrame_collector stream;
+        stream.feed(logger.received());
+        return !stream.found.empty() && stream.found.back().number == 101;
+    }));
+
+    // Group 1 until the change, group 101 after it.
+    CFrame_collector stream;
+    stream.feed(logger.received());
+    std::vector<std::uint16_t> numbers;
+    for (const SFound &frame : stream.found) {
+        numbers.push_back(frame.number);
+    }
+    const auto first_101 = std::find(numbers.begin(), numbers.end(), 101);
+    ASSERT_NE(first_101, numbers.begin());
+    EXPECT_TRUE(std::all_of(numbers.begin(), first_101, [](auto n) { return n == 1; }));
+    EXPECT_TRUE(std::all_of(first_101, numbers.end(), [](auto n) { return n == 101; }));
+
+    logger.read_waiting();
+    std::ifstream saved(options.logging_saves[0], std::ios::binary);
+    const std::string kept((std::istreambuf_iterator<char>(saved)),
+                           std::istreambuf_iterator<char>());
+    ASSERT_EQ(kept.size(), logger.received().size());
+    EXPECT_TRUE(std::equal(kept.begin(), kept.end(), logger.received().begin(),
+                           [](char c, std::byte b) { return static_cast<std::byte>(c) == b; }));
+}
+
+// A port closed after N bytes cuts the frame that crosses N; a refused port takes no client.
+TEST(KorusimTest, LoggingPortsCloseAfterABudgetOrRefuseOnRequest)
+{
+    SOptions options = test_options();
+    options.logging_groups[1] = {1, 101};
+    options.faults.logging_close_after = 1000;
+    options.faults.refuse_logging[0] = true;
+    CHarness harness(options);
+    CClient refused(harness, harness.korusim().logging_port(0));
+    CClient logger(harness, harness.korusim().logging_port(1));
+    ASSERT_TRUE(connected(harness, "secondary logging port"));
+    harness.advance(2.0);
+    EXPECT_TRUE(logger.wait_for_close());
+    EXPECT_EQ(logger.received().size(), 1000u);
+    EXPECT_NE(harness.log().find("secondary logging port: closing after 1000 bytes"),
+              std::string::npos);
+    EXPECT_TRUE(refused.connect_error() != 0 || refused.wait_for_close())
+        << "nothing listens on the refused port";
+    EXPECT_NE(harness.log().find("primary logging port refuses connections"), std::string::npos);
 }
 
 TEST(KorusimTest, AStreamTheClientCannotTakeAtOnceArrivesWholeAndInOrder)

@@ -156,6 +156,19 @@ TEST(OptionsTest, NothingGivenMeansTheComputersDefaults)
     EXPECT_TRUE(parsed({"-h"}).help);
 }
 
+TEST(OptionsTest, LoggingPortsAreSavedClosedOrRefusedOnRequest)
+{
+    const SParsed_options result = parsed({"--log-save", "a.raw", "--log-save-2", "b.raw",
+                                           "--log-close-after", "4096", "--log-refuse", "2"});
+    ASSERT_EQ(result.error, "");
+    const SOptions &o = result.options;
+    EXPECT_EQ(o.logging_saves[0], "a.raw");
+    EXPECT_EQ(o.logging_saves[1], "b.raw");
+    EXPECT_EQ(o.faults.logging_close_after, 4096u);
+    EXPECT_FALSE(o.faults.refuse_logging[0]);
+    EXPECT_TRUE(o.faults.refuse_logging[1]);
+}
+
 TEST(OptionsTest, MistakesAreNamed)
 {
     const std::vector<std::pair<std::vector<std::string_view>, std::string>> cases = {
@@ -180,6 +193,9 @@ TEST(OptionsTest, MistakesAreNamed)
         {{"--reject", "7"}, "--reject: '7' is not MSG=CODE"},
         {{"--silence", "5"}, "--silence: '5' is not AT,SECONDS"},
         {{"--imu-data-rate", "256"}, "--imu-data-rate: '256' is not a whole number from 0 to 255"},
+        {{"--log-refuse", "3"}, "--log-refuse: '3' is not a whole number from 1 to 2"},
+        {{"--log-close-after", "0"},
+         "--log-close-after: '0' is not a whole number from 1 to 18446744073709551615"},
     };
     for (const auto &[arguments, error] : cases) {
         EXPECT_EQ(parsed(arguments).error, error);
@@ -222,6 +238,10 @@ TEST(OptionsTest, HelpExplainsEveryOptionWithinEightyColumns)
                                           "--silence AT,S",
                                           "--drop-control S",
                                           "--refuse-connections",
+                                          "--log-save FILE",
+                                          "--log-save-2 FILE",
+                                          "--log-close-after BYTES",
+                                          "--log-refuse PORT",
                                           "--reject MSG=CODE",
                                           "--duration S",
                                           "--help"}) {
