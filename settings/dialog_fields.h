@@ -45,8 +45,9 @@ public:
     virtual std::optional<QString> problem() const = 0;
     // Writes the entry into `message`, once every field passed its check.
     virtual void store(TMessage &message) const = 0;
-    // Writes what the echo holds into `message` instead: for a field the user cannot see, whose
-    // entry the user cannot mend. A field that never refuses its entry keeps nothing.
+    // Writes what the echo holds into `message` instead: for a field the user cannot see or
+    // cannot edit, whose entry the user cannot mend. A field that never refuses its entry keeps
+    // nothing.
     virtual void keep(TMessage &, TMessage &) const {}
     // Shown to the user (a page not in front counts as shown): only such fields are checked.
     bool shown() const { return ShownInWindow(*m_control); }
@@ -96,6 +97,8 @@ public:
     // A QLineEdit over a text field, as long as the field at most.
     template <class TAccessor>
     void text(const char *control, TAccessor accessor);
+    // A field of the dialog's own kind, for entries no kind above reads.
+    void add(std::unique_ptr<TDialog_field<TMessage>> field) { m_fields.push_back(std::move(field)); }
 
     void load() override
     {
@@ -110,7 +113,8 @@ public:
     std::optional<std::pair<QWidget *, QString>> first_problem() const override
     {
         for (const auto &field : m_fields) {
-            if (const auto problem = field->problem(); problem && field->shown()) {
+            if (const auto problem = field->problem(); problem && field->shown() &&
+                                                        field->control()->isEnabled()) {
                 return std::pair{field->control(), field->caption() + ": " + *problem};
             }
         }

@@ -7,6 +7,7 @@
 #include "shell/Form_koru_base.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -88,6 +89,7 @@ QWidget *settable(QWidget &window, const QString &name)
     for (QWidget *control : taking_part<QWidget>(window)) {
         if (control->objectName() == name &&
             (qobject_cast<QLineEdit *>(control) != nullptr ||
+             qobject_cast<QAbstractSpinBox *>(control) != nullptr ||
              qobject_cast<QCheckBox *>(control) != nullptr || items_of(control))) {
             return control;
         }
@@ -162,6 +164,8 @@ QMap<QString, QString> WindowValues(TFormKoruBase &window)
             values.insert(name, label->text());
         } else if (auto *entry = qobject_cast<QLineEdit *>(control)) {
             values.insert(name, entry->text());
+        } else if (auto *spin = qobject_cast<QAbstractSpinBox *>(control)) {
+            values.insert(name, spin->text());
         } else if (auto *lamp = qobject_cast<CLed_image *>(control)) {
             values.insert(name, lamp->State() ? on : off);
         } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
@@ -193,6 +197,7 @@ QStringList ControlNames(QWidget &window)
         const bool value_or_button =
             qobject_cast<QLabel *>(control) != nullptr ||
             qobject_cast<QLineEdit *>(control) != nullptr ||
+            qobject_cast<QAbstractSpinBox *>(control) != nullptr ||
             qobject_cast<CLed_image *>(control) != nullptr ||
             qobject_cast<QAbstractButton *>(control) != nullptr || items_of(control) ||
             qobject_cast<TFloatGauge *>(control) != nullptr ||
@@ -230,6 +235,10 @@ void SetWindowValue(QWidget &window, const QString &control, const QString &text
     }
     if (auto *entry = qobject_cast<QLineEdit *>(target)) {
         entry->setText(text);
+    } else if (auto *spin = qobject_cast<QAbstractSpinBox *>(target)) {
+        // As if typed: the spin box reads its own entry (a date, a time, a number).
+        spin->findChild<QLineEdit *>()->setText(text);
+        spin->interpretText();
     } else if (auto *box = qobject_cast<QCheckBox *>(target)) {
         box->setChecked(text == on);
     } else if (auto *group = qobject_cast<TRadioGroup *>(target)) {
