@@ -7,7 +7,14 @@
 #include "shell/Form_password.h"
 #include "shell/Form_save_settings.h"
 #include "shell/Form_set_password.h"
+#include "settings/Form_events.h"
+#include "settings/Form_general_data.h"
+#include "settings/Form_gps_installation.h"
 #include "settings/Form_installation.h"
+#include "settings/Form_ip_address.h"
+#include "settings/Form_time_sync.h"
+#include "settings/Form_twan_installation.h"
+#include "settings/Form_user_accuracy.h"
 #include "views/Form_iin_status.h"
 
 namespace {
@@ -38,8 +45,18 @@ std::vector<SWindow_row> WindowRows()
         {"FormMessageLog", MakeWindow<TFormMessageLog>, at_start, view,
          {{"MessageLog1"}, {"SaveMessageLog1", -1, save_message_log}}, {}},
         {"FormSaveSettings", MakeWindow<TFormSaveSettings>, at_start, view, {}, {}},
+        {"FormTimeSync", MakeWindow<TFormTimeSync>, at_start, dialog, {{"TimeSync1"}}, {}},
+        {"FormEvents", MakeWindow<TFormEvents>, at_start, dialog, {{"Events1"}}, {}},
+        {"FormGeneralData", MakeWindow<TFormGeneralData>, at_start, dialog, {{"GeneralData1"}}, {}},
         {"FormInstallation", MakeWindow<TFormInstallation>, at_start, dialog,
          {{"LeverArms1", 0}, {"TagsMultipath1", 2}}, {}},
+        {"FormGpsInstallation", MakeWindow<TFormGpsInstallation>, at_start, dialog,
+         {{"GnssReceiver1"}}, {}},
+        {"FormTwanInstallation", MakeWindow<TFormTwanInstallation>, at_start, dialog,
+         {{"TwanInstallation1"}}, {}},
+        {"FormIpAddress", MakeWindow<TFormIpAddress>, at_start, dialog, {{"KoruIpAddress1"}}, {}},
+        {"FormUserAccuracy", MakeWindow<TFormUserAccuracy>, at_start, dialog,
+         {{"UserAccuracy1"}}, {}},
         {"FormCommandReply", MakeWindow<TFormCommandReply>, at_start, view, {{"CommandReply1"}},
          {}},
         {"FormIinStatus", MakeWindow<TFormIinStatus>, on_demand, view, {{"IntegratedNavigator1"}},
