@@ -9,6 +9,7 @@
 #include "protocol/command_messages.h"
 #include "protocol/navigation_groups.h"
 #include "protocol/navigation_messages.h"
+#include "tools/korusim/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -160,7 +161,8 @@ TEST(KorusimTest, ConnectingControllerGetsTheSettingsEchoed)
     for (const SFound &frame : frames_in(harness.display().take())) {
         numbers.push_back(frame.number);
     }
-    EXPECT_EQ(numbers, (std::vector<std::uint16_t>{2, 13, 101, 7, 1}));
+    EXPECT_EQ(numbers, (std::vector<std::uint16_t>{2, 13, 101, 107, 6, 12, 11, 20211, 5, 110, 108,
+                                                   7, 1}));
 }
 
 // A controller reads its copies of the settings again when Message 1 comes, so every burst of
@@ -187,7 +189,7 @@ TEST(KorusimTest, EveryBurstOfEchoesEndsWithMessage1)
             bursts.emplace_back();
         }
     }
-    const std::vector<std::uint16_t> all = {2, 13, 101, 7, 1};
+    const std::vector<std::uint16_t> all = {2, 13, 101, 107, 6, 12, 11, 20211, 5, 110, 108, 7, 1};
     EXPECT_EQ(bursts, (std::vector<std::vector<std::uint16_t>>{all, all, {7, 1}, all, all, {}}))
         << "power-on, connection, the mode, at 2 s and at 4 s";
 }
@@ -409,6 +411,9 @@ TEST(KorusimTest, ReplayReproducesARecordedFileByteForByteAtItsPace)
 
 class FaultTest : public ::testing::Test {
 protected:
+    // Every simulated group, every setting and the mode.
+    static std::size_t first_turn_frames() { return 14 + setting_rows().size() + 1; }
+
     // The frames of the first turn of the loop (every group and the settings echoes).
     std::vector<SDatagram> first_datagrams(const std::function<void(SFault_options &)> &set)
     {
@@ -423,7 +428,7 @@ TEST_F(FaultTest, BadChecksumsFailTheCheck)
 {
     const std::vector<SFound> frames =
         frames_in(first_datagrams([](SFault_options &f) { f.bad_checksum_every = 2; }));
-    ASSERT_EQ(frames.size(), 19u);
+    ASSERT_EQ(frames.size(), first_turn_frames());
     for (std::size_t i = 0; i < frames.size(); ++i) {
         EXPECT_EQ(frames[i].status, i % 2 == 1 ? EFrame_status::bad_checksum : EFrame_status::ok);
     }
@@ -445,12 +450,12 @@ TEST_F(FaultTest, SplitFramesReassemble)
 {
     const std::vector<SDatagram> datagrams =
         first_datagrams([](SFault_options &f) { f.split_frames = true; });
-    ASSERT_EQ(datagrams.size(), 38u);
+    ASSERT_EQ(datagrams.size(), 2 * first_turn_frames());
     for (const SDatagram &datagram : datagrams) {
         EXPECT_TRUE(frames_in({datagram}).empty()) << "no datagram holds a whole frame";
     }
     const std::vector<SFound> frames = frames_in(datagrams);
-    ASSERT_EQ(frames.size(), 19u);
+    ASSERT_EQ(frames.size(), first_turn_frames());
     for (const SFound &frame : frames) {
         EXPECT_EQ(frame.status, EFrame_status::ok);
     }
@@ -466,7 +471,7 @@ TEST_F(FaultTest, GarbageComesBeforeEveryFrame)
         EXPECT_EQ(datagram.bytes[7], std::byte{'$'});
     }
     const std::vector<SFound> frames = frames_in(datagrams);
-    EXPECT_EQ(frames.size(), 19u);
+    EXPECT_EQ(frames.size(), first_turn_frames());
     EXPECT_TRUE(std::all_of(frames.begin(), frames.end(),
                             [](const SFound &f) { return f.status == EFrame_status::ok; }));
 }
