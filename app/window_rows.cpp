@@ -7,14 +7,18 @@
 #include "shell/Form_password.h"
 #include "shell/Form_save_settings.h"
 #include "shell/Form_set_password.h"
+#include "omnistar/Form_omni_star.h"
 #include "settings/Form_events.h"
 #include "settings/Form_general_data.h"
 #include "settings/Form_gps_installation.h"
 #include "settings/Form_installation.h"
 #include "settings/Form_ip_address.h"
+#include "settings/Form_output_port.h"
+#include "settings/Form_scsi_logging.h"
 #include "settings/Form_time_sync.h"
 #include "settings/Form_twan_installation.h"
 #include "settings/Form_user_accuracy.h"
+#include "settings/Form_yaw_drift_correction.h"
 #include "views/Form_iin_status.h"
 
 namespace {
@@ -45,6 +49,9 @@ std::vector<SWindow_row> WindowRows()
         {"FormMessageLog", MakeWindow<TFormMessageLog>, at_start, view,
          {{"MessageLog1"}, {"SaveMessageLog1", -1, save_message_log}}, {}},
         {"FormSaveSettings", MakeWindow<TFormSaveSettings>, at_start, view, {}, {}},
+        {"FormScsiLogging", MakeWindow<TFormScsiLogging>, at_start, dialog, {{"PcCardLogging1"}},
+         {}},
+        {"FormOutputPort", MakeWindow<TFormOutputPort>, at_start, dialog, {{"SerialAnalog1"}}, {}},
         {"FormTimeSync", MakeWindow<TFormTimeSync>, at_start, dialog, {{"TimeSync1"}}, {}},
         {"FormEvents", MakeWindow<TFormEvents>, at_start, dialog, {{"Events1"}}, {}},
         {"FormGeneralData", MakeWindow<TFormGeneralData>, at_start, dialog, {{"GeneralData1"}}, {}},
@@ -58,6 +65,10 @@ std::vector<SWindow_row> WindowRows()
         {"FormUserAccuracy", MakeWindow<TFormUserAccuracy>, at_start, dialog,
          {{"UserAccuracy1"}}, {}},
         {"FormCommandReply", MakeWindow<TFormCommandReply>, at_start, view, {{"CommandReply1"}},
+         {}},
+        {"FormYawDriftCorrection", MakeWindow<TFormYawDriftCorrection>, at_start, dialog,
+         {{"YawDriftCorrection1"}}, {}},
+        {"FormOmniStar", MakeWindow<TFormOmniStar>, at_start, dialog, {{"OmniStarInstallation1"}},
          {}},
         {"FormIinStatus", MakeWindow<TFormIinStatus>, on_demand, view, {{"IntegratedNavigator1"}},
          {20106, 20107, 20108, 20109}},

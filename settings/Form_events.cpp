@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr long long longest_guard_time = 10000; // ms
+constexpr double longest_guard_time = 10000; // ms
 constexpr double largest_shift = 1e6;           // ms
 constexpr int decimals = 3;
 
@@ -16,24 +16,20 @@ TFormEvents::TFormEvents(QWidget *parent) : TFormFields("FormEvents", parent)
     setWindowTitle(tr("Events"));
     Ui::FormEventsContent ui;
     ui.setupUi(body());
-    // The entry of a spin edit answers to the spin edit's name, as its value.
-    ui.Event1GuardTime->Entry().setObjectName("Event1GuardTime");
-    ui.Event2GuardTime->Entry().setObjectName("Event2GuardTime");
     m_guard_time_controls = {ui.Event1GuardTimeLabel, ui.Event1GuardTime, ui.Event2GuardTimeLabel,
                              ui.Event2GuardTime};
 
     auto &events = m_fields.message<CMessage11>();
     events.choice("Event1", &CMessage11::event_1_trigger);
     events.choice("Event2", &CMessage11::event_2_trigger);
-    events.integer("Event1GuardTime", &CMessage11::event_1_guard_time, 0, longest_guard_time,
-                   tr("Event 1 Guard Time"));
-    events.integer("Event2GuardTime", &CMessage11::event_2_guard_time, 0, longest_guard_time,
-                   tr("Event 2 Guard Time"));
+    // Whole milliseconds, in spin edits.
+    events.real("Event1GuardTime", &CMessage11::event_1_guard_time, 0, longest_guard_time, 0);
+    events.real("Event2GuardTime", &CMessage11::event_2_guard_time, 0, longest_guard_time, 0);
     auto &shifts = m_fields.message<CMessage20211>();
     shifts.real("FloatEvent1Shift", &CMessage20211::event_1_shift, -largest_shift, largest_shift,
-                decimals, tr("Event 1 Shift"));
+                decimals);
     shifts.real("FloatEvent2Shift", &CMessage20211::event_2_shift, -largest_shift, largest_shift,
-                decimals, tr("Event 2 Shift"));
+                decimals);
 }
 
 // The guard times are there to edit only when the echo holds them: a computer of the older kind

@@ -217,7 +217,7 @@ std::function<void()> bind_angle(TMessage_fields<CMessage13> &fields, QLineEdit 
             checked->point_out_problem();
         }
     };
-    fields.add(std::move(field));
+    fields.add_own(std::move(field));
     return select;
 }
 
@@ -230,25 +230,22 @@ TFormGeneralData::TFormGeneralData(QWidget *parent)
     m_ui->setupUi(body());
 
     auto &data = m_fields.message<CMessage13>();
-    data.add(std::make_unique<CTime_field>(m_ui->Time1, tr("Time")));
-    data.add(std::make_unique<CDate_field>(m_ui->Date1, tr("Date")));
+    data.add_own(std::make_unique<CTime_field>(m_ui->Time1, tr("Time")));
+    data.add_own(std::make_unique<CDate_field>(m_ui->Date1, tr("Date")));
     m_select_wrong_parts = {
         bind_angle(data, m_ui->Latitude, tr("Latitude"), &CMessage13::initial_latitude,
                    latitude_format),
         bind_angle(data, m_ui->Longitude, tr("Longitude"), &CMessage13::initial_longitude,
                    longitude_format)};
     data.real("Altitude", &CMessage13::initial_altitude, lowest_altitude, highest_altitude,
-              decimals, tr("Altitude"));
-    data.real("Heading", &CMessage13::initial_heading, 0, largest_heading, decimals,
-              tr("Heading"));
+              decimals);
+    data.real("Heading", &CMessage13::initial_heading, 0, largest_heading, decimals);
     static constexpr const char *rms_entries[] = {"RmsNorth", "RmsEast", "RmsVertical"};
-    static const char *const rms_captions[] = {QT_TR_NOOP("RMS North"), QT_TR_NOOP("RMS East"),
-                                               QT_TR_NOOP("RMS Vertical")};
     for (std::size_t axis = 0; axis < 3; ++axis) {
         data.real(
             rms_entries[axis],
             [axis](CMessage13 &m) -> auto & { return m.rms_position().component(axis); },
-            smallest_rms, largest_rms, decimals, tr(rms_captions[axis]));
+            smallest_rms, largest_rms, decimals);
     }
     show_defaults();
 }

@@ -61,8 +61,10 @@ void TFormGpsInstallation::bind_receiver(int page, const char *augmentation)
 {
     auto &receiver = m_fields.message<TMessage>();
     receiver.choice(named("receiverType", page).c_str(), &CReceiver::receiver_type);
-    receiver.choice(named("autoConfig", page).c_str(), &CReceiver::auto_config, {1, 0}, 0);
-    receiver.choice(named("outputRate", page).c_str(), &CReceiver::output_rate, output_rates, 0);
+    receiver.choice(named("autoConfig", page).c_str(), &CReceiver::auto_config,
+                    {.codes = {1, 0}, .fallback = 0});
+    receiver.choice(named("outputRate", page).c_str(), &CReceiver::output_rate,
+                    {.codes = output_rates, .fallback = 0});
     receiver.choice(named("RadioGroupAntennaSettings", page).c_str(),
                     &CReceiver::antenna_frequency);
     receiver.choice(augmentation, &CReceiver::augmentation);
@@ -74,16 +76,18 @@ void TFormGpsInstallation::bind_receiver(int page, const char *augmentation)
     receiver.choice(
         named("parity", page).c_str(),
         [](CReceiver &m) -> auto & { return m.differential_port().protocol().parity(); },
-        {CCom_port_protocol::no_parity, CCom_port_protocol::even_parity,
-         CCom_port_protocol::odd_parity});
+        {.codes = {CCom_port_protocol::no_parity, CCom_port_protocol::even_parity,
+                   CCom_port_protocol::odd_parity}});
     receiver.choice(
         named("dataBits", page).c_str(),
         [](CReceiver &m) -> auto & { return m.differential_port().protocol().data_bits(); },
-        {CCom_port_protocol::seven_data_bits, CCom_port_protocol::eight_data_bits}, 1);
+        {.codes = {CCom_port_protocol::seven_data_bits, CCom_port_protocol::eight_data_bits},
+         .fallback = 1});
     receiver.choice(
         named("stopBits", page).c_str(),
         [](CReceiver &m) -> auto & { return m.differential_port().protocol().stop_bits(); },
-        {CCom_port_protocol::one_stop_bit, CCom_port_protocol::two_stop_bits}, 0);
+        {.codes = {CCom_port_protocol::one_stop_bit, CCom_port_protocol::two_stop_bits},
+         .fallback = 0});
 }
 
 bool TFormGpsInstallation::UpdateFromMessage(int argument)

@@ -32,7 +32,8 @@ TFormInstallation::TFormInstallation(QWidget *parent)
     installation.choice(
         "distanceTag",
         [](CMessage1 &m) -> auto & { return m.distance_tag_type().distance_select(); },
-        {CDistance_tag_type::koru_distance, CDistance_tag_type::dmi_distance}, 0);
+        {.codes = {CDistance_tag_type::koru_distance, CDistance_tag_type::dmi_distance},
+         .fallback = 0});
     installation.choice("autoStart", [](CMessage1 &m) -> auto & {
         return m.auto_start_mode().auto_start();
     });

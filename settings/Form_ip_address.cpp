@@ -105,7 +105,7 @@ void bind_octets(TMessage_fields<CMessage6> &fields, QLineEdit *entry, const QSt
 {
     auto field = std::make_unique<COctets_field>(entry, caption, std::move(rule));
     CheckOnExit(*entry, [checked = field.get()] { return checked->problem(); });
-    fields.add(std::move(field));
+    fields.add_own(std::move(field));
 }
 
 } // namespace

@@ -20,8 +20,7 @@ TFormTimeSync::TFormTimeSync(QWidget *parent) : TFormFields("FormTimeSync", pare
     m_user_time = ui.userTime;
 
     m_fields.message<CMessage12>().real("userTime", &CMessage12::units_per_second,
-                                        smallest_factor, largest_factor, decimals,
-                                        tr("User Time Conversion"));
+                                        smallest_factor, largest_factor, decimals);
 }
 
 bool TFormTimeSync::UpdateFromMessage(int argument)

@@ -18,11 +18,10 @@ TFormTwanInstallation::TFormTwanInstallation(QWidget *parent)
 
     auto &twan = m_fields.message<CMessage108>();
     twan.real("TwoAntennaSeparation", &CMessage108::antenna_separation, 0, longest_baseline,
-              decimals, tr("Two Antenna Separation"));
+              decimals);
     twan.xyz("BaselineVector", &CMessage108::baseline_vector, -longest_baseline,
              longest_baseline, decimals);
     twan.real("HeadingCalibrationThreshold", &CMessage108::calibration_threshold, 0.1, 90,
-              decimals, tr("Heading Calibration Threshold"));
-    twan.real("HeadingCorrection", &CMessage108::heading_correction, -360, 360, decimals,
-              tr("Heading Correction"));
+              decimals);
+    twan.real("HeadingCorrection", &CMessage108::heading_correction, -360, 360, decimals);
 }

@@ -16,10 +16,8 @@ TFormUserAccuracy::TFormUserAccuracy(QWidget *parent)
     Ui::FormUserAccuracyContent().setupUi(body());
 
     auto &accuracy = m_fields.message<CMessage107>();
-    accuracy.real("attitude", &CMessage107::attitude_accuracy, 0.01, 20, decimals, tr("Attitude"));
-    accuracy.real("heading", &CMessage107::heading_accuracy, 0.01, 20, decimals, tr("Heading"));
-    accuracy.real("position", &CMessage107::position_accuracy, 0.01, 1000, decimals,
-                  tr("Position"));
-    accuracy.real("velocity", &CMessage107::velocity_accuracy, 0.05, 20, decimals,
-                  tr("Velocity"));
+    accuracy.real("attitude", &CMessage107::attitude_accuracy, 0.01, 20, decimals);
+    accuracy.real("heading", &CMessage107::heading_accuracy, 0.01, 20, decimals);
+    accuracy.real("position", &CMessage107::position_accuracy, 0.01, 1000, decimals);
+    accuracy.real("velocity", &CMessage107::velocity_accuracy, 0.05, 20, decimals);
 }

@@ -30,21 +30,43 @@ QString choice_problem()
     return QCoreApplication::translate("CDialog_fields", "choose one.");
 }
 
+QString length_problem(qsizetype most, qsizetype taken)
+{
+    return QCoreApplication::translate("CDialog_fields",
+                                       "the computer takes at most %1 bytes; this text takes %2.")
+        .arg(most)
+        .arg(taken);
+}
+
+QString group_count_problem(qsizetype checked, std::size_t room)
+{
+    return QCoreApplication::translate("CDialog_fields",
+                                       "%1 groups are checked; the computer takes at most %2.")
+        .arg(checked)
+        .arg(room);
+}
+
 } // namespace dialog_field_detail
 
-// The caption given, else the title of the group box the control is, or is in, without its
-// shortcut marks.
-QString FieldCaption(QWidget *control, const QString &own)
+QString FieldCaption(const QWidget &control, const QString &own)
 {
     if (!own.isEmpty()) {
         return QString(own).remove('&');
     }
-    for (QWidget *widget = control; widget != nullptr; widget = widget->parentWidget()) {
-        if (auto *box = qobject_cast<QGroupBox *>(widget)) {
+    // The nearest first: an entry inside a compound control is known by that control's label.
+    const QList<QLabel *> labels = control.window()->findChildren<QLabel *>();
+    for (const QWidget *widget = &control; widget != nullptr; widget = widget->parentWidget()) {
+        for (const QLabel *label : labels) {
+            if (label->buddy() == widget) {
+                return label->text().remove('&');
+            }
+        }
+        const auto *box = qobject_cast<const QGroupBox *>(widget);
+        if (box != nullptr && !box->title().isEmpty()) {
             return box->title().remove('&');
         }
     }
-    return control->objectName();
+    return control.objectName();
 }
 
 namespace {
@@ -97,9 +119,11 @@ bool CDialog_fields::check()
     return true;
 }
 
-void CDialog_fields::send() const
+long CDialog_fields::send() const
 {
+    long sent = 0;
     for (const auto &[key, fields] : m_messages) {
-        fields->send();
+        sent += fields->send();
     }
+    return sent;
 }

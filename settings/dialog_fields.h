@@ -9,14 +9,18 @@
 
 #include "controls/number_edit.h"
 #include "controls/radio_group.h"
+#include "controls/spin_float_edit.h"
 #include "display/number_text.h"
 #include "protocol/group_buffer.h"
+#include "protocol/group_copy.h"
+#include "protocol/group_list_message.h"
 #include "shell/program.h"
 #include "shell/window_values.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QString>
 
 #include <cmath>
@@ -25,6 +29,10 @@
 #include <optional>
 #include <type_traits>
 #include <vector>
+
+// What the user knows a field's control as: the caption given, else the text of the label
+// whose buddy it is, else the title of the group box it is, or is in; without shortcut marks.
+QString FieldCaption(const QWidget &control, const QString &own);
 
 // One control bound to one item of settings message TMessage.
 template <class TMessage>
@@ -36,8 +44,8 @@ public:
     virtual ~TDialog_field() = default;
 
     QWidget *control() const { return m_control; }
-    // What the user knows the field as: its group box's title, or its own caption.
-    const QString &caption() const { return m_caption; }
+    // What the user knows the field as, as its label says now.
+    QString caption() const { return FieldCaption(*m_control, m_caption); }
 
     // Shows the echo's item; what the echo does not hold, or holds as "no data", shows as such.
     virtual void load(TMessage &echo) = 0;
@@ -45,16 +53,52 @@ public:
     virtual std::optional<QString> problem() const = 0;
     // Writes the entry into `message`, once every field passed its check.
     virtual void store(TMessage &message) const = 0;
-    // Writes what the echo holds into `message` instead: for a field the user cannot see or
-    // cannot edit, whose entry the user cannot mend. A field that never refuses its entry keeps
-    // nothing.
+
+    // Writes what the echo holds into `message` instead: for a field the user cannot see, whose
+    // entry the user cannot mend. A field that never refuses its entry keeps nothing.
     virtual void keep(TMessage &, TMessage &) const {}
-    // Shown to the user (a page not in front counts as shown): only such fields are checked.
-    bool shown() const { return ShownInWindow(*m_control); }
+    // In use: shown to the user (a page not in front counts as shown) and enabled. A dialog's
+    // rules for dependent controls hide or disable what does not apply; only fields in use are
+    // checked.
+    bool in_use() const { return ShownInWindow(*m_control) && m_control->isEnabled(); }
+    // While the control is not in use, `value` is sent in place of its entry.
+    void send_when_unused(double value) { m_unused_value = value; }
+
+    // Writes the entry into `message`; while not in use, the value named for that; an entry the
+    // user cannot mend, as the echo holds it.
+    void fill(TMessage &message, TMessage &echo) const
+    {
+        if (m_unused_value && !in_use()) {
+            store_number(message, *m_unused_value);
+        } else if (problem()) {
+            keep(message, echo);
+        } else {
+            store(message);
+        }
+    }
+
+protected:
+    // Writes `value` into the item, for fields whose item is a number.
+    virtual void store_number(TMessage &, double) const {}
 
 private:
     QWidget *m_control;
     QString m_caption;
+    std::optional<double> m_unused_value;
+};
+
+// How the items of a radio group or combo box stand for codes of the item they are bound to.
+struct SChoice {
+    // Item i stands for codes[i]; when empty, for the code its data holds (a combo box whose
+    // items carry their codes), or else for code i.
+    std::vector<long long> codes = {};
+    // The item chosen for a code that no item stands for; without it, none is chosen.
+    std::optional<int> fallback = std::nullopt;
+    // The code sent while no item is chosen; without it the user must choose before anything is
+    // sent.
+    std::optional<long long> unchosen = std::nullopt;
+    // Further codes and the item each chooses when received.
+    std::vector<std::pair<long long, int>> aliases = {};
 };
 
 // The fields of one message, and its echo.
@@ -74,36 +118,57 @@ class TMessage_fields : public CMessage_fields {
 public:
     TMessage_fields(QWidget &dialog) : m_dialog(dialog) { Get(Program().messages, m_echo); }
 
-    // A number of `decimals` decimals from `lowest` to `highest`, in a TNumberEdit.
+    using Field = TDialog_field<TMessage>;
+
+    // A number of `decimals` decimals within the range of a TNumberEdit (or of the entry of a
+    // TSpinFloatEdit), set here from `lowest` to `highest`; a dialog rule may change the range.
     template <class TAccessor>
-    void real(const char *control, TAccessor accessor, double lowest, double highest,
-              int decimals, const QString &caption = {});
+    Field &real(const char *control, TAccessor accessor, double lowest, double highest,
+                int decimals);
     // The X, Y and Z of a triple, in the controls named `prefix` followed by X, Y and Z.
     template <class TAccessor>
     void xyz(const char *prefix, TAccessor accessor, double lowest, double highest, int decimals);
     // A whole number from `lowest` to `highest`, in a TNumberEdit.
     template <class TAccessor>
-    void integer(const char *control, TAccessor accessor, long long lowest, long long highest,
-                 const QString &caption = {});
-    // A choice of a TRadioGroup or a QComboBox: item i stands for code `codes[i]` (for code i
-    // when `codes` is empty). A code without an item chooses `fallback`, or nothing, and then the
-    // user must choose before anything is sent.
+    Field &integer(const char *control, TAccessor accessor, long long lowest, long long highest);
+    // A choice of a TRadioGroup or a QComboBox, its items standing for codes as `codes` says.
     template <class TAccessor>
-    void choice(const char *control, TAccessor accessor, std::vector<long long> codes = {},
-                std::optional<int> fallback = std::nullopt);
-    // A QCheckBox over a bit.
+    Field &choice(const char *control, TAccessor accessor, SChoice codes = {});
+    // A QCheckBox over a bit, or over a number that is 1 when checked and 0 when not.
     template <class TAccessor>
-    void check(const char *control, TAccessor accessor);
-    // A QLineEdit over a text field, as long as the field at most.
+    Field &check(const char *control, TAccessor accessor);
+    // A QLineEdit over a text field: the text's UTF-8 bytes, as many as the field holds at most.
     template <class TAccessor>
-    void text(const char *control, TAccessor accessor);
+    Field &text(const char *control, TAccessor accessor);
+    // A check list (a QListWidget of checkable lines) over a bit field: line i is bit
+    // `line_bits[i]`. Bits without a line are sent clear.
+    template <class TAccessor>
+    Field &bits(const char *control, TAccessor accessor, std::vector<unsigned> line_bits);
+    // A check list over the message's list of groups: every line's data holds its group number.
+    // The checked lines are sent in list order; more than the list has room for are refused.
+    Field &group_list(const char *control)
+        requires std::derived_from<TMessage, CGroup_list_message>;
+
     // A field of the dialog's own kind, for entries no kind above reads.
-    void add(std::unique_ptr<TDialog_field<TMessage>> field) { m_fields.push_back(std::move(field)); }
+    Field &add_own(std::unique_ptr<Field> field)
+    {
+        m_fields.push_back(std::move(field));
+        return *m_fields.back();
+    }
+
+    // Sets what no field sets, in every message sent, after the fields have filled it.
+    void before_sending(std::function<void(TMessage &)> complete)
+    {
+        m_complete = std::move(complete);
+    }
 
     void load() override
     {
         if (!m_echo->is_current()) {
             return;
+        }
+        if constexpr (Lays_out_received<TMessage>) {
+            m_echo->lay_out_received();
         }
         for (const auto &field : m_fields) {
             field->load(*m_echo);
@@ -113,8 +178,7 @@ public:
     std::optional<std::pair<QWidget *, QString>> first_problem() const override
     {
         for (const auto &field : m_fields) {
-            if (const auto problem = field->problem(); problem && field->shown() &&
-                                                        field->control()->isEnabled()) {
+            if (const auto problem = field->problem(); problem && field->in_use()) {
                 return std::pair{field->control(), field->caption() + ": " + *problem};
             }
         }
@@ -125,11 +189,10 @@ public:
     {
         TMessage message;
         for (const auto &field : m_fields) {
-            if (field->problem()) {
-                field->keep(message, *m_echo);
-            } else {
-                field->store(message);
-            }
+            field->fill(message, *m_echo);
+        }
+        if (m_complete) {
+            m_complete(message);
         }
         return Program().controller != nullptr ? Program().controller->send_message(message) : 0;
     }
@@ -139,11 +202,18 @@ public:
 private:
     template <class TControl>
     TControl *control_named(const char *name) const;
-    QString caption_of(QWidget *control, const QString &own) const;
+    TNumberEdit *number_entry_named(const char *name) const;
+    template <class TField, class... Arguments>
+    Field &add(Arguments &&...arguments)
+    {
+        m_fields.push_back(std::make_unique<TField>(std::forward<Arguments>(arguments)...));
+        return *m_fields.back();
+    }
 
     QWidget &m_dialog;
     TMessage *m_echo = nullptr;
-    std::vector<std::unique_ptr<TDialog_field<TMessage>>> m_fields;
+    std::vector<std::unique_ptr<Field>> m_fields;
+    std::function<void(TMessage &)> m_complete;
 };
 
 class CDialog_fields {
@@ -160,8 +230,9 @@ public:
     // Checks every field of every message; the first wrong one gets the focus and a box says
     // what is wrong with it. False when one was.
     bool check();
-    // Fills and sends every message, in order. Call check() first.
-    void send() const;
+    // Fills and sends every message, in order. Call check() first. Returns the bytes sent in all:
+    // 0 when nothing could be sent.
+    long send() const;
 
 private:
     QWidget &m_dialog;
@@ -190,6 +261,20 @@ void copy_item(const TAccessor &accessor, TMessage &message, TMessage &echo)
 QString not_available();
 QString range_problem(double lowest, double highest);
 QString choice_problem();
+QString length_problem(qsizetype most, qsizetype taken);
+QString group_count_problem(qsizetype checked, std::size_t room);
+
+// Stores `value` into a numeric item, as the item's own type.
+template <class TItem>
+void set_number(TItem &item, double value)
+{
+    using T = std::remove_cvref_t<decltype(item.get())>;
+    if constexpr (std::is_floating_point_v<T>) {
+        item.set(static_cast<T>(value));
+    } else {
+        item.set(static_cast<T>(std::llround(value)));
+    }
+}
 
 template <class TMessage, class TAccessor>
 class TReal_field : public TDialog_field<TMessage> {
@@ -199,8 +284,6 @@ public:
         : TDialog_field<TMessage>(edit, std::move(caption)),
           m_edit(edit),
           m_accessor(std::move(accessor)),
-          m_lowest(lowest),
-          m_highest(highest),
           m_decimals(decimals)
     {
         edit->SetRangeMin(lowest);
@@ -210,20 +293,20 @@ public:
     void load(TMessage &echo) override
     {
         auto &item = std::invoke(m_accessor, echo);
-        m_edit->setText(echo.has_value(item) ? FixedText(item.get(), m_decimals)
-                                                : not_available());
+        m_edit->setText(echo.has_value(item) ? FixedText(item.get(), m_decimals) : not_available());
     }
+    // Within the range the entry has now.
     std::optional<QString> problem() const override
     {
         const std::optional<double> value = ParseNumber(m_edit->text());
-        if (!value || *value < m_lowest || *value > m_highest) {
-            return range_problem(m_lowest, m_highest);
+        if (!value || *value < m_edit->RangeMin() || *value > m_edit->RangeMax()) {
+            return range_problem(m_edit->RangeMin(), m_edit->RangeMax());
         }
         return std::nullopt;
     }
     void store(TMessage &message) const override
     {
-        std::invoke(m_accessor, message).set(*ParseNumber(m_edit->text()));
+        store_number(message, *ParseNumber(m_edit->text()));
     }
     void keep(TMessage &message, TMessage &echo) const override
     {
@@ -231,23 +314,15 @@ public:
     }
 
 protected:
+    void store_number(TMessage &message, double value) const override
+    {
+        set_number(std::invoke(m_accessor, message), value);
+    }
+
+private:
     TNumberEdit *m_edit;
     TAccessor m_accessor;
-    double m_lowest;
-    double m_highest;
     int m_decimals;
-};
-
-template <class TMessage, class TAccessor>
-class TInteger_field : public TReal_field<TMessage, TAccessor> {
-public:
-    using TReal_field<TMessage, TAccessor>::TReal_field;
-    void store(TMessage &message) const override
-    {
-        auto &item = std::invoke(this->m_accessor, message);
-        using T = std::remove_cvref_t<decltype(item.get())>;
-        item.set(static_cast<T>(std::llround(*ParseNumber(this->m_edit->text()))));
-    }
 };
 
 // Which item of a radio group or combo box is chosen.
@@ -256,7 +331,10 @@ public:
     explicit CChosen(QWidget *control)
         : m_group(qobject_cast<TRadioGroup *>(control)), m_combo(qobject_cast<QComboBox *>(control))
     {}
-    int index() const { return m_group != nullptr ? m_group->ItemIndex() : m_combo->currentIndex(); }
+    int index() const
+    {
+        return m_group != nullptr ? m_group->ItemIndex() : m_combo->currentIndex();
+    }
     int count() const
     {
         return m_group != nullptr ? static_cast<int>(m_group->Items().size()) : m_combo->count();
@@ -269,6 +347,14 @@ public:
             m_combo->setCurrentIndex(index < m_combo->count() ? index : -1);
         }
     }
+    // The code a combo box's item carries in its data.
+    std::optional<long long> carried_code(int index) const
+    {
+        if (m_combo == nullptr || !m_combo->itemData(index).isValid()) {
+            return std::nullopt;
+        }
+        return m_combo->itemData(index).toLongLong();
+    }
 
 private:
     TRadioGroup *m_group;
@@ -278,66 +364,75 @@ private:
 template <class TMessage, class TAccessor>
 class TChoice_field : public TDialog_field<TMessage> {
 public:
-    TChoice_field(QWidget *control, QString caption, TAccessor accessor,
-                  std::vector<long long> codes, std::optional<int> fallback)
+    TChoice_field(QWidget *control, QString caption, TAccessor accessor, SChoice codes)
         : TDialog_field<TMessage>(control, std::move(caption)),
           m_chosen(control),
           m_accessor(std::move(accessor)),
-          m_codes(std::move(codes)),
-          m_fallback(fallback)
+          m_codes(std::move(codes))
     {}
     void load(TMessage &echo) override
     {
         auto &item = std::invoke(m_accessor, echo);
-        int index = -1;
-        if (echo.has_value(item)) {
-            const long long code = static_cast<long long>(item.get());
-            for (int i = 0; i < m_chosen.count() && index < 0; ++i) {
-                if (code_of(i) == code) {
-                    index = i;
-                }
-            }
-            if (index < 0 && m_fallback) {
-                index = *m_fallback;
-            }
-        }
-        m_chosen.choose(index);
+        m_chosen.choose(echo.has_value(item) ? index_of(static_cast<long long>(item.get())) : -1);
     }
     std::optional<QString> problem() const override
     {
-        if (m_chosen.index() < 0) {
+        if (m_chosen.index() < 0 && !m_codes.unchosen) {
             return choice_problem();
         }
         return std::nullopt;
     }
     void store(TMessage &message) const override
     {
-        auto &item = std::invoke(m_accessor, message);
-        using T = std::remove_cvref_t<decltype(item.get())>;
-        item.set(static_cast<T>(code_of(m_chosen.index())));
+        const int index = m_chosen.index();
+        store_number(message, static_cast<double>(index < 0 ? *m_codes.unchosen : code_of(index)));
     }
     void keep(TMessage &message, TMessage &echo) const override
     {
         copy_item(m_accessor, message, echo);
     }
 
+protected:
+    void store_number(TMessage &message, double value) const override
+    {
+        set_number(std::invoke(m_accessor, message), value);
+    }
+
 private:
     long long code_of(int index) const
     {
-        return m_codes.empty() ? index : m_codes[static_cast<std::size_t>(index)];
+        if (!m_codes.codes.empty()) {
+            return m_codes.codes[static_cast<std::size_t>(index)];
+        }
+        return m_chosen.carried_code(index).value_or(index);
+    }
+    int index_of(long long code) const
+    {
+        for (int i = 0; i < m_chosen.count(); ++i) {
+            if (code_of(i) == code) {
+                return i;
+            }
+        }
+        for (const auto &[alias, index] : m_codes.aliases) {
+            if (alias == code) {
+                return index;
+            }
+        }
+        return m_codes.fallback.value_or(-1);
     }
 
     CChosen m_chosen;
     TAccessor m_accessor;
-    std::vector<long long> m_codes;
-    std::optional<int> m_fallback;
+    SChoice m_codes;
 };
 
 template <class TMessage, class TAccessor>
 class TCheck_field : public TDialog_field<TMessage> {
 public:
     TCheck_field(QCheckBox *box, QString caption, TAccessor accessor)
-        : TDialog_field<TMessage>(box, std::move(caption)), m_box(box), m_accessor(std::move(accessor))
+        : TDialog_field<TMessage>(box, std::move(caption)),
+          m_box(box),
+          m_accessor(std::move(accessor))
     {}
     void load(TMessage &echo) override
     {
@@ -359,7 +454,10 @@ template <class TMessage, class TAccessor>
 class TText_field : public TDialog_field<TMessage> {
 public:
     TText_field(QLineEdit *edit, QString caption, TAccessor accessor, int length)
-        : TDialog_field<TMessage>(edit, std::move(caption)), m_edit(edit), m_accessor(std::move(accessor))
+        : TDialog_field<TMessage>(edit, std::move(caption)),
+          m_edit(edit),
+          m_accessor(std::move(accessor)),
+          m_length(length)
     {
         edit->setMaxLength(length);
     }
@@ -367,19 +465,127 @@ public:
     {
         auto &item = std::invoke(m_accessor, echo);
         const std::string_view text = item.text();
-        m_edit->setText(echo.holds(item) ? QString::fromLatin1(text.data(),
-                                                                static_cast<qsizetype>(text.size()))
-                                         : QString());
+        m_edit->setText(echo.holds(item)
+                            ? QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                            : QString());
     }
-    std::optional<QString> problem() const override { return std::nullopt; }
+    // The field takes bytes: a text whose bytes do not all fit is refused, never cut.
+    std::optional<QString> problem() const override
+    {
+        const qsizetype taken = m_edit->text().toUtf8().size();
+        if (taken > m_length) {
+            return length_problem(m_length, taken);
+        }
+        return std::nullopt;
+    }
     void store(TMessage &message) const override
     {
-        std::invoke(m_accessor, message).set(m_edit->text().toLatin1().toStdString());
+        std::invoke(m_accessor, message).set(m_edit->text().toUtf8().toStdString());
+    }
+    void keep(TMessage &message, TMessage &echo) const override
+    {
+        copy_item(m_accessor, message, echo);
     }
 
 private:
     QLineEdit *m_edit;
     TAccessor m_accessor;
+    int m_length;
+};
+
+template <class TMessage, class TAccessor>
+class TBits_field : public TDialog_field<TMessage> {
+public:
+    TBits_field(QListWidget *list, QString caption, TAccessor accessor,
+                std::vector<unsigned> line_bits)
+        : TDialog_field<TMessage>(list, std::move(caption)),
+          m_list(list),
+          m_accessor(std::move(accessor)),
+          m_line_bits(std::move(line_bits))
+    {}
+    void load(TMessage &echo) override
+    {
+        auto &field = std::invoke(m_accessor, echo);
+        const bool held = echo.holds(field);
+        for (int line = 0; line < lines(); ++line) {
+            const bool set =
+                held && ((field.get() >> m_line_bits[static_cast<std::size_t>(line)]) & 1U);
+            m_list->item(line)->setCheckState(set ? Qt::Checked : Qt::Unchecked);
+        }
+    }
+    std::optional<QString> problem() const override { return std::nullopt; }
+    void store(TMessage &message) const override
+    {
+        auto &field = std::invoke(m_accessor, message);
+        using T = std::remove_cvref_t<decltype(field.get())>;
+        T value = 0;
+        for (int line = 0; line < lines(); ++line) {
+            if (m_list->item(line)->checkState() == Qt::Checked) {
+                value = static_cast<T>(value | T{1} << m_line_bits[static_cast<std::size_t>(line)]);
+            }
+        }
+        field.set(value);
+    }
+
+private:
+    int lines() const { return std::min(m_list->count(), static_cast<int>(m_line_bits.size())); }
+
+    QListWidget *m_list;
+    TAccessor m_accessor;
+    std::vector<unsigned> m_line_bits;
+};
+
+template <class TMessage>
+class TGroup_list_field : public TDialog_field<TMessage> {
+public:
+    TGroup_list_field(QListWidget *list, QString caption)
+        : TDialog_field<TMessage>(list, std::move(caption)), m_list(list)
+    {}
+    // Exactly the lines of the groups the echo lists are checked.
+    void load(TMessage &echo) override
+    {
+        auto &groups = echo.groups();
+        for (int line = 0; line < m_list->count(); ++line) {
+            const int group = group_of(line);
+            bool listed = false;
+            for (std::size_t i = 0; i < groups.count() && !listed; ++i) {
+                listed = echo.holds(groups[i]) && groups[i].get() == group;
+            }
+            m_list->item(line)->setCheckState(listed ? Qt::Checked : Qt::Unchecked);
+        }
+    }
+    std::optional<QString> problem() const override
+    {
+        const std::size_t room = TMessage::largest_group_count;
+        const qsizetype checked = checked_lines().size();
+        if (static_cast<std::size_t>(checked) > room) {
+            return group_count_problem(checked, room);
+        }
+        return std::nullopt;
+    }
+    void store(TMessage &message) const override
+    {
+        const std::vector<int> checked = checked_lines();
+        const std::size_t count = message.set_group_count(checked.size());
+        for (std::size_t i = 0; i < count; ++i) {
+            message.groups()[i].set(static_cast<std::uint16_t>(group_of(checked[i])));
+        }
+    }
+
+private:
+    int group_of(int line) const { return m_list->item(line)->data(Qt::UserRole).toInt(); }
+    std::vector<int> checked_lines() const
+    {
+        std::vector<int> checked;
+        for (int line = 0; line < m_list->count(); ++line) {
+            if (m_list->item(line)->checkState() == Qt::Checked) {
+                checked.push_back(line);
+            }
+        }
+        return checked;
+    }
+
+    QListWidget *m_list;
 };
 
 } // namespace dialog_field_detail
@@ -398,23 +604,24 @@ TControl *TMessage_fields<TMessage>::control_named(const char *name) const
     return control;
 }
 
-QString FieldCaption(QWidget *control, const QString &own);
-
+// A TNumberEdit of that name, or the entry of a TSpinFloatEdit of that name.
 template <class TMessage>
-QString TMessage_fields<TMessage>::caption_of(QWidget *control, const QString &own) const
+TNumberEdit *TMessage_fields<TMessage>::number_entry_named(const char *name) const
 {
-    return FieldCaption(control, own);
+    if (auto *spin = m_dialog.findChild<TSpinFloatEdit *>(name)) {
+        return &spin->Entry();
+    }
+    return control_named<TNumberEdit>(name);
 }
 
 template <class TMessage>
 template <class TAccessor>
-void TMessage_fields<TMessage>::real(const char *control, TAccessor accessor, double lowest,
-                                     double highest, int decimals, const QString &caption)
+auto TMessage_fields<TMessage>::real(const char *control, TAccessor accessor, double lowest,
+                                     double highest, int decimals) -> Field &
 {
-    auto *edit = control_named<TNumberEdit>(control);
-    m_fields.push_back(
-        std::make_unique<dialog_field_detail::TReal_field<TMessage, TAccessor>>(
-            edit, caption_of(edit, caption), std::move(accessor), lowest, highest, decimals));
+    TNumberEdit *edit = number_entry_named(control);
+    return add<dialog_field_detail::TReal_field<TMessage, TAccessor>>(
+        edit, QString(), std::move(accessor), lowest, highest, decimals);
 }
 
 template <class TMessage>
@@ -429,54 +636,69 @@ void TMessage_fields<TMessage>::xyz(const char *prefix, TAccessor accessor, doub
         auto component = [accessor, axis](TMessage &message) -> auto & {
             return std::invoke(accessor, message).component(axis);
         };
-        m_fields.push_back(
-            std::make_unique<dialog_field_detail::TReal_field<TMessage, decltype(component)>>(
-                edit, caption_of(edit, QString()) + " " + axes[axis], component, lowest, highest,
-                decimals));
+        add<dialog_field_detail::TReal_field<TMessage, decltype(component)>>(
+            edit, FieldCaption(*edit, QString()) + " " + axes[axis], component, lowest, highest,
+            decimals);
     }
 }
 
 template <class TMessage>
 template <class TAccessor>
-void TMessage_fields<TMessage>::integer(const char *control, TAccessor accessor,
-                                        long long lowest, long long highest,
-                                        const QString &caption)
+auto TMessage_fields<TMessage>::integer(const char *control, TAccessor accessor, long long lowest,
+                                        long long highest) -> Field &
 {
     auto *edit = control_named<TNumberEdit>(control);
-    m_fields.push_back(
-        std::make_unique<dialog_field_detail::TInteger_field<TMessage, TAccessor>>(
-            edit, caption_of(edit, caption), std::move(accessor), static_cast<double>(lowest),
-            static_cast<double>(highest), 0));
+    return add<dialog_field_detail::TReal_field<TMessage, TAccessor>>(
+        edit, QString(), std::move(accessor), static_cast<double>(lowest),
+        static_cast<double>(highest), 0);
 }
 
 template <class TMessage>
 template <class TAccessor>
-void TMessage_fields<TMessage>::choice(const char *control, TAccessor accessor,
-                                       std::vector<long long> codes, std::optional<int> fallback)
+auto TMessage_fields<TMessage>::choice(const char *control, TAccessor accessor, SChoice codes)
+    -> Field &
 {
     auto *chooser = control_named<QWidget>(control);
-    m_fields.push_back(std::make_unique<dialog_field_detail::TChoice_field<TMessage, TAccessor>>(
-        chooser, caption_of(chooser, QString()), std::move(accessor), std::move(codes), fallback));
+    return add<dialog_field_detail::TChoice_field<TMessage, TAccessor>>(
+        chooser, QString(), std::move(accessor), std::move(codes));
 }
 
 template <class TMessage>
 template <class TAccessor>
-void TMessage_fields<TMessage>::check(const char *control, TAccessor accessor)
+auto TMessage_fields<TMessage>::check(const char *control, TAccessor accessor) -> Field &
 {
     auto *box = control_named<QCheckBox>(control);
-    m_fields.push_back(std::make_unique<dialog_field_detail::TCheck_field<TMessage, TAccessor>>(
-        box, caption_of(box, box->text()), std::move(accessor)));
+    return add<dialog_field_detail::TCheck_field<TMessage, TAccessor>>(box, box->text(),
+                                                                       std::move(accessor));
 }
 
 template <class TMessage>
 template <class TAccessor>
-void TMessage_fields<TMessage>::text(const char *control, TAccessor accessor)
+auto TMessage_fields<TMessage>::text(const char *control, TAccessor accessor) -> Field &
 {
     auto *edit = control_named<QLineEdit>(control);
     TMessage layout;
     const int length = static_cast<int>(std::invoke(accessor, layout).size());
-    m_fields.push_back(std::make_unique<dialog_field_detail::TText_field<TMessage, TAccessor>>(
-        edit, caption_of(edit, QString()), std::move(accessor), length));
+    return add<dialog_field_detail::TText_field<TMessage, TAccessor>>(edit, QString(),
+                                                                      std::move(accessor), length);
+}
+
+template <class TMessage>
+template <class TAccessor>
+auto TMessage_fields<TMessage>::bits(const char *control, TAccessor accessor,
+                                     std::vector<unsigned> line_bits) -> Field &
+{
+    auto *list = control_named<QListWidget>(control);
+    return add<dialog_field_detail::TBits_field<TMessage, TAccessor>>(
+        list, QString(), std::move(accessor), std::move(line_bits));
+}
+
+template <class TMessage>
+auto TMessage_fields<TMessage>::group_list(const char *control) -> Field &
+    requires std::derived_from<TMessage, CGroup_list_message>
+{
+    auto *list = control_named<QListWidget>(control);
+    return add<dialog_field_detail::TGroup_list_field<TMessage>>(list, QString());
 }
 
 template <class TMessage>

@@ -48,12 +48,12 @@ void TFormKoruSettings::showEvent(QShowEvent *event)
     (controller ? buttonOk() : m_cancel)->setFocus();
 }
 
-// The focus moves to Ok first: an entry that refuses its value on leaving keeps the focus, and
-// then nothing is sent and the dialog stays open.
-bool TFormKoruSettings::focus_ok()
+// The focus moves to the button first: an entry that refuses its value on leaving keeps the
+// focus, and then nothing is sent and the dialog stays open.
+bool TFormKoruSettings::focus_on(QPushButton *button)
 {
-    buttonOk()->setFocus();
-    return focusWidget() == buttonOk();
+    button->setFocus();
+    return focusWidget() == button;
 }
 
 void TFormKoruSettings::ButtonOkClick()

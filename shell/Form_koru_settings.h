@@ -27,7 +27,9 @@ protected:
     // Apply: sends; the dialog stays open.
     virtual void ButtonApplyClick();
     // Moves the focus to Ok; false when an entry that refuses its value kept it.
-    bool focus_ok();
+    bool focus_ok() { return focus_on(buttonOk()); }
+    // Moves the focus to a button that sends; false when an entry that refuses its value kept it.
+    bool focus_on(QPushButton *button);
     // Checks the entries before anything is sent; false (having told the user what is wrong)
     // keeps the dialog as it is.
     virtual bool entries_ready() { return true; }

@@ -170,9 +170,15 @@ void TFormMain::LoadKoruConfig1Click()
     }
     std::istringstream in(bytes.toStdString());
     CSettings_file_loader loader;
-    const SLoad_result result = loader.load(in, [this](std::span<std::byte> frame) {
-        return is_controller() ? m_control->send_frame(frame) : 0L;
-    });
+    // The PC card records as the last Group 101 said; loading a file keeps it so.
+    const bool logging = (m_previous_status_a &
+                          status_mask(CGen_status_a::bits::log_port_logging_enabled)) != 0;
+    const SLoad_result result = loader.load(
+        in,
+        [this](std::span<std::byte> frame) {
+            return is_controller() ? m_control->send_frame(frame) : 0L;
+        },
+        logging);
     report_load(result, path);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/settings_file.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -36,10 +37,11 @@ CSettings_file_loader::CSettings_file_loader()
     m_reassembler.set_message_queue(&m_frames);
 }
 
-SLoad_result CSettings_file_loader::load(std::istream &in, const Sender &send)
+SLoad_result CSettings_file_loader::load(std::istream &in, const Sender &send, bool logging_now)
 {
     m_result = {};
     m_send = &send;
+    m_logging_now = logging_now;
     m_reassembler.reset();
     while (!m_result.send_failed && in) {
         const std::span<std::byte> area = m_reassembler.free_area();
@@ -73,6 +75,9 @@ void CSettings_file_loader::frame_received(CFrame_queue &queue, EFrame_status st
         return;
     }
     const std::span<std::byte> frame(queue.buffer(), queue.frame_length());
+    if (queue.number() == CMessage4::number_of_record) {
+        keep_recording_as_it_is(frame);
+    }
     const long accepted = (*m_send)(frame);
     if (accepted != static_cast<long>(frame.size())) {
         m_result.send_failed = true;
@@ -81,4 +86,19 @@ void CSettings_file_loader::frame_received(CFrame_queue &queue, EFrame_status st
         return;
     }
     ++m_result.sent;
+}
+
+// The bit is written where the frame's own count puts it, and only when the frame holds it.
+void CSettings_file_loader::keep_recording_as_it_is(std::span<std::byte> frame)
+{
+    const std::size_t length = std::min(frame.size(), m_logging.buffer_size());
+    std::memcpy(m_logging.buffer(), frame.data(), length);
+    m_logging.lay_out_received();
+    CDisk_logging_control &control = m_logging.disk_logging_control();
+    if (!m_logging.holds(control)) {
+        return;
+    }
+    control.start_logging().set(m_logging_now);
+    const auto at = static_cast<std::size_t>(control.start() - m_logging.buffer());
+    frame[at] = m_logging.buffer()[at];
 }

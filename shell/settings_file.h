@@ -5,6 +5,7 @@
 
 #include "protocol/group_buffer.h"
 #include "protocol/reassembler.h"
+#include "settings/scsi_logging_records.h"
 
 #include <array>
 #include <cstddef>
@@ -44,13 +45,18 @@ public:
 
     CSettings_file_loader();
 
-    // Reads `in` to its end, frame by frame, and sends every good frame that may be sent.
-    SLoad_result load(std::istream &in, const Sender &send);
+    // Reads `in` to its end, frame by frame, and sends every good frame that may be sent. A file
+    // never starts or stops the PC card's recording: its logging settings go with "Start
+    // Logging" as `logging_now` says the computer is recording.
+    SLoad_result load(std::istream &in, const Sender &send, bool logging_now);
 
 private:
     void frame_received(CFrame_queue &queue, EFrame_status status) override;
+    void keep_recording_as_it_is(std::span<std::byte> frame);
 
     CMessage_buffer m_frames;
+    CMessage4 m_logging;
+    bool m_logging_now = false;
     CReassembler m_reassembler{CReassembler::smallest_area};
     const Sender *m_send = nullptr;
     SLoad_result m_result;

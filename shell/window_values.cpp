@@ -3,6 +3,7 @@
 #include "controls/float_gauge.h"
 #include "controls/led_image.h"
 #include "controls/radio_group.h"
+#include "controls/spin_float_edit.h"
 #include "display/number_text.h"
 #include "shell/Form_koru_base.h"
 
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -89,6 +91,7 @@ QWidget *settable(QWidget &window, const QString &name)
     for (QWidget *control : taking_part<QWidget>(window)) {
         if (control->objectName() == name &&
             (qobject_cast<QLineEdit *>(control) != nullptr ||
+             qobject_cast<TSpinFloatEdit *>(control) != nullptr ||
              qobject_cast<QAbstractSpinBox *>(control) != nullptr ||
              qobject_cast<QCheckBox *>(control) != nullptr || items_of(control))) {
             return control;
@@ -108,12 +111,36 @@ void add_table(QMap<QString, QString> &values, const QTableWidget &table)
     }
 }
 
+// A line of a check list reads its check mark, a tab and its text.
 void add_lines(QMap<QString, QString> &values, const QListWidget &list)
 {
     for (int row = 0; row < list.count(); ++row) {
-        values.insert(QStringLiteral("%1[%2]").arg(list.objectName()).arg(row),
-                      list.item(row)->text());
+        const QListWidgetItem &line = *list.item(row);
+        const QString text =
+            (line.flags() & Qt::ItemIsUserCheckable) == 0
+                ? line.text()
+                : (line.checkState() == Qt::Checked ? on : off) + '\t' + line.text();
+        values.insert(QStringLiteral("%1[%2]").arg(list.objectName()).arg(row), text);
     }
+}
+
+// The checkable line `Name[i]` of a check list taking part in `window`, or null.
+QListWidgetItem *check_line(QWidget &window, const QString &control)
+{
+    static const QRegularExpression line_name(QStringLiteral("^(.+)\\[(\\d+)\\]$"));
+    const QRegularExpressionMatch match = line_name.match(control);
+    if (!match.hasMatch()) {
+        return nullptr;
+    }
+    for (QListWidget *list : taking_part<QListWidget>(window)) {
+        if (list->objectName() == match.captured(1)) {
+            QListWidgetItem *line = list->item(match.captured(2).toInt());
+            if (line != nullptr && (line->flags() & Qt::ItemIsUserCheckable) != 0) {
+                return line;
+            }
+        }
+    }
+    return nullptr;
 }
 
 void add_lines(QMap<QString, QString> &values, const QTreeWidget &tree)
@@ -164,8 +191,10 @@ QMap<QString, QString> WindowValues(TFormKoruBase &window)
             values.insert(name, label->text());
         } else if (auto *entry = qobject_cast<QLineEdit *>(control)) {
             values.insert(name, entry->text());
-        } else if (auto *spin = qobject_cast<QAbstractSpinBox *>(control)) {
-            values.insert(name, spin->text());
+        } else if (auto *spin = qobject_cast<TSpinFloatEdit *>(control)) {
+            values.insert(name, spin->Text());
+        } else if (auto *spin_box = qobject_cast<QAbstractSpinBox *>(control)) {
+            values.insert(name, spin_box->text());
         } else if (auto *lamp = qobject_cast<CLed_image *>(control)) {
             values.insert(name, lamp->State() ? on : off);
         } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
@@ -197,6 +226,7 @@ QStringList ControlNames(QWidget &window)
         const bool value_or_button =
             qobject_cast<QLabel *>(control) != nullptr ||
             qobject_cast<QLineEdit *>(control) != nullptr ||
+            qobject_cast<TSpinFloatEdit *>(control) != nullptr ||
             qobject_cast<QAbstractSpinBox *>(control) != nullptr ||
             qobject_cast<CLed_image *>(control) != nullptr ||
             qobject_cast<QAbstractButton *>(control) != nullptr || items_of(control) ||
@@ -212,6 +242,10 @@ QStringList ControlNames(QWidget &window)
 
 QString WindowValueProblem(QWidget &window, const QString &control, const QString &text)
 {
+    if (check_line(window, control) != nullptr) {
+        return text == on || text == off ? QString()
+                                         : QStringLiteral("%1 is \"on\" or \"off\"").arg(control);
+    }
     QWidget *target = settable(window, control);
     if (target == nullptr) {
         return QStringLiteral("%1 has no control %2 that takes a value")
@@ -229,22 +263,32 @@ QString WindowValueProblem(QWidget &window, const QString &control, const QStrin
 
 void SetWindowValue(QWidget &window, const QString &control, const QString &text)
 {
+    if (QListWidgetItem *line = check_line(window, control)) {
+        line->setCheckState(text == on ? Qt::Checked : Qt::Unchecked);
+        return;
+    }
     QWidget *target = settable(window, control);
     if (target == nullptr) {
         return;
     }
     if (auto *entry = qobject_cast<QLineEdit *>(target)) {
         entry->setText(text);
-    } else if (auto *spin = qobject_cast<QAbstractSpinBox *>(target)) {
+    } else if (auto *spin = qobject_cast<TSpinFloatEdit *>(target)) {
+        spin->SetText(text);
+    } else if (auto *spin_box = qobject_cast<QAbstractSpinBox *>(target)) {
         // As if typed: the spin box reads its own entry (a date, a time, a number).
-        spin->findChild<QLineEdit *>()->setText(text);
-        spin->interpretText();
+        spin_box->findChild<QLineEdit *>()->setText(text);
+        spin_box->interpretText();
     } else if (auto *box = qobject_cast<QCheckBox *>(target)) {
         box->setChecked(text == on);
     } else if (auto *group = qobject_cast<TRadioGroup *>(target)) {
-        group->setItemIndex(static_cast<int>(group->Items().indexOf(text)));
+        const auto index = static_cast<int>(group->Items().indexOf(text));
+        group->setItemIndex(index);
+        emit group->Clicked(index);
     } else if (auto *combo = qobject_cast<QComboBox *>(target)) {
-        combo->setCurrentIndex(combo->findText(text));
+        const int index = combo->findText(text);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
     } else if (auto *pages = qobject_cast<QTabWidget *>(target)) {
         pages->setCurrentIndex(static_cast<int>(items_of(pages)->indexOf(text)));
     }

@@ -5,10 +5,12 @@
 #include "app/window_rows.h"
 #include "automation/status_service.h"
 #include "settings/Form_installation.h"
+#include "settings/Form_scsi_logging.h"
 
 #include "bus_client.h"
 #include "controller_fixture.h"
 #include "installation_frames.h"
+#include "setting_frames.h"
 
 #include <QPushButton>
 
@@ -116,6 +118,43 @@ TEST_F(WindowServiceTest, AScriptReadsTheEchoedSettingsAndAppliesItsOwn)
     first.multipath = 0;
     second.components[3 * 2 + 1] = -0.125f;
     EXPECT_EQ(sent, settings_sent(first, second.without_heave(), u16_at(sent[0], 8)));
+}
+
+// The PC card's state as the dialog shows it, and a recording started from outside.
+TEST_F(WindowServiceTest, AScriptReadsThePcCardAndStartsRecording)
+{
+    using namespace setting_frames;
+    const QString dialog("FormScsiLogging");
+    connect_as_controller();
+    SPc_card echo;
+    echo.groups = {1, 2, 101};
+    hear(echo.message(0));
+    hear(views_notice());
+    hear(disk_group(524288, 1024, 75, 525312));
+    windows.window(dialog)->show();
+
+    auto values = qdbus_cast<CText_map>(client.call("WindowValues", {dialog}).arguments().value(0));
+    EXPECT_EQ(values.value("groupSelect[1]"), "on\t    2 RMS Performance");
+    EXPECT_EQ(values.value("bytesRemaining"), "524288");
+    EXPECT_EQ(values.value("timeRemaining"), "01:15:00");
+    EXPECT_EQ(values.value("LoggingStatus"), "Idle");
+    EXPECT_EQ(error_of("PressButton", {dialog, QString("stopLogging")}), access_denied)
+        << "nothing records";
+
+    EXPECT_EQ(
+        client.call("SetWindowValue", {dialog, QString("filename"), QString("line12")}).type(),
+        QDBusMessage::ReplyMessage);
+    EXPECT_EQ(client.call("PressButton", {dialog, QString("startLogging")}).type(),
+              QDBusMessage::ReplyMessage);
+    ASSERT_TRUE(WaitFor([&] { return !answers.frames_numbered({4}).empty(); }));
+    const Bytes sent = answers.frames_numbered({4}).front();
+    echo.control = 1;
+    echo.file_name = "line12";
+    EXPECT_EQ(sent, echo.message(u16_at(sent, 8)));
+
+    hear(status_group(1u << 14));
+    values = qdbus_cast<CText_map>(client.call("WindowValues", {dialog}).arguments().value(0));
+    EXPECT_EQ(values.value("LoggingStatus"), "Buffering");
 }
 
 } // namespace

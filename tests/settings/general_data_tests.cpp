@@ -3,6 +3,7 @@
 // goes while any entry is wrong.
 
 #include "controls/radio_group.h"
+#include "controls/spin_float_edit.h"
 #include "resources/texts.h"
 #include "settings/Form_events.h"
 #include "settings/Form_general_data.h"
@@ -178,10 +179,10 @@ using EventsTest = CDialog_test;
 TEST_F(EventsTest, GuardTimesOnlyForALongEchoAndABadShiftSendsNeitherMessage)
 {
     auto &events_dialog = dialog<TFormEvents>("FormEvents");
-    QLineEdit &guard1 = control(events_dialog, "Event1GuardTime");
+    auto &guard1 = control<TSpinFloatEdit>(events_dialog, "Event1GuardTime");
     hear_echo(shifts(1.5f, -2.25f));
     hear_echo(events(1, 0, 300, 500));
-    EXPECT_EQ(guard1.text(), "300");
+    EXPECT_EQ(guard1.Text(), "300");
     EXPECT_TRUE(guard1.isEnabled());
     EXPECT_EQ(control(events_dialog, "FloatEvent2Shift").text(), "-2.250");
     EXPECT_EQ(control<TRadioGroup>(events_dialog, "Event1").ItemIndex(), 1);
@@ -189,15 +190,15 @@ TEST_F(EventsTest, GuardTimesOnlyForALongEchoAndABadShiftSendsNeitherMessage)
     // A computer without guard times: no leftover of the longer echo before.
     hear_echo(events(0, 1, std::nullopt, std::nullopt));
     EXPECT_FALSE(guard1.isEnabled());
-    EXPECT_FALSE(control(events_dialog, "Event2GuardTime").isEnabled());
-    EXPECT_EQ(guard1.text(), "N/A");
+    EXPECT_FALSE(control<TSpinFloatEdit>(events_dialog, "Event2GuardTime").isEnabled());
+    EXPECT_EQ(guard1.Text(), "N/A");
     EXPECT_EQ(WindowValues(events_dialog).value("Event1GuardTime"), "N/A");
 
     connect_as_controller();
     events_dialog.show();
     control(events_dialog, "FloatEvent2Shift").setText("N/A");
     events_dialog.buttonApply()->click();
-    EXPECT_EQ(last_box(), "Event 2 Shift: enter a number from -1000000 to 1000000.");
+    EXPECT_EQ(last_box(), "Event 2 Shift (msec): enter a number from -1000000 to 1000000.");
 
     control(events_dialog, "FloatEvent2Shift").setText("4.5");
     events_dialog.buttonApply()->click();
@@ -255,7 +256,7 @@ TEST_F(AccuracyAndTimeTest, AccuracyIsSentBackAndTimeSyncKeepsItsFactorWithoutSe
     user_accuracy.show();
     control(user_accuracy, "velocity").setText("0.04");
     user_accuracy.buttonApply()->click();
-    EXPECT_EQ(last_box(), "Velocity: enter a number from 0.05 to 20.");
+    EXPECT_EQ(last_box(), "Velocity (m/s): enter a number from 0.05 to 20.");
     control(user_accuracy, "velocity").setText("19.5");
     user_accuracy.buttonApply()->click();
     const std::vector<Bytes> frames = sent({107}, 1);

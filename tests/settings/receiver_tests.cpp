@@ -124,10 +124,10 @@ TEST_F(ReceiverTest, CodesWithoutAnItem)
     connect_as_controller();
     gps.show();
     gps.buttonApply()->click();
-    EXPECT_EQ(last_box(), "WaasBoxSec: choose one.");
+    EXPECT_EQ(last_box(), "Waas/Egnos/Msas: choose one.");
     gps.findChild<QComboBox *>("WaasBoxSec")->setCurrentIndex(2);
     gps.buttonApply()->click();
-    EXPECT_EQ(last_box(), "Diff Port: choose one.");
+    EXPECT_EQ(last_box(), "Baud Rate: choose one.");
     EXPECT_EQ(gps.focusWidget(), gps.findChild<QComboBox *>("baudRate2"));
     gps.findChild<QComboBox *>("baudRate2")->setCurrentIndex(7);
     control<TRadioGroup>(gps, "gps2Com2Control").setItemIndex(4);
@@ -168,7 +168,7 @@ TEST_F(TwanTest, RangesAreCheckedAndTheProtectedSetupAsksForThePasswordFirst)
     dialog_twan.show();
     control(dialog_twan, "HeadingCalibrationThreshold").setText("0.05");
     dialog_twan.buttonOk()->click();
-    EXPECT_EQ(last_box(), "Heading Calibration Threshold: enter a number from 0.1 to 90.");
+    EXPECT_EQ(last_box(), "Heading Calibration Threshold (deg): enter a number from 0.1 to 90.");
     EXPECT_TRUE(feedback.dialogs.empty()) << "no password asked for a wrong entry";
 
     control(dialog_twan, "HeadingCalibrationThreshold").setText("0.1");

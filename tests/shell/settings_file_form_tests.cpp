@@ -4,6 +4,7 @@
 #include "controller_fixture.h"
 #include "app/window_rows.h"
 
+#include "setting_frames.h"
 #include "test_records.h"
 
 #include <QDialog>
@@ -197,6 +198,30 @@ TEST_F(SettingsFileFormTest, FileThatCannotBeOpenedIsReported)
     ASSERT_EQ(feedback.boxes.size(), 1u);
     EXPECT_EQ(feedback.boxes[0].caption, "TARVO Error");
     EXPECT_TRUE(feedback.boxes[0].text.contains("missing.nvm"));
+}
+
+// PC card logging stored while the card was idle, loaded while it records: the recording goes
+// on, as the last Group 101 reported it.
+TEST_F(SettingsFileFormTest, LoadingKeepsThePcCardRecordingAsTheComputerReportsIt)
+{
+    connect_as_controller();
+    setting_frames::SPc_card stored;
+    stored.groups = {1, 101, 10001};
+    stored.rate = 50;
+    feedback.chosen_file = folder.filePath("idle.nvm");
+    write_file(feedback.chosen_file, {stored.message(700)});
+
+    hear(status_group(1u << 14 | 1u << 13)); // writing
+    form->LoadKoruConfig1Click();
+    ASSERT_TRUE(answers.wait_for_frames(1));
+    setting_frames::SPc_card recording = stored;
+    recording.control = 1;
+    EXPECT_EQ(answers.frames[0], recording.message(1));
+
+    hear(status_group(0)); // idle
+    form->LoadKoruConfig1Click();
+    ASSERT_TRUE(answers.wait_for_frames(2));
+    EXPECT_EQ(answers.frames[1], stored.message(2));
 }
 
 } // namespace

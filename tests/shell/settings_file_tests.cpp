@@ -34,15 +34,19 @@ protected:
     SLoad_result load(const std::string &file)
     {
         std::istringstream in(file);
-        return loader.load(in, [this](std::span<std::byte> frame) {
-            sent.emplace_back(frame.begin(), frame.end());
-            return accepted < 0 ? accepted : static_cast<long>(frame.size());
-        });
+        return loader.load(
+            in,
+            [this](std::span<std::byte> frame) {
+                sent.emplace_back(frame.begin(), frame.end());
+                return accepted < 0 ? accepted : static_cast<long>(frame.size());
+            },
+            logging_now);
     }
 
     CSettings_file_loader loader;
     std::vector<Bytes> sent;
-    long accepted = 0; // below 0: the sender fails
+    long accepted = 0;        // below 0: the sender fails
+    bool logging_now = false; // whether the computer records on its PC card
 };
 
 TEST_F(SettingsFileTest, GoodFramesAreSentInFileOrderUnchanged)
@@ -54,6 +58,53 @@ TEST_F(SettingsFileTest, GoodFramesAreSentInFileOrderUnchanged)
     EXPECT_EQ(result.sent, 4u);
     EXPECT_EQ(result.damaged, 0u);
     EXPECT_FALSE(result.send_failed);
+}
+
+// PC card logging of two groups: count, groups, rate, mode, "Disk Logging Control" at message
+// offset 19, a 64-byte file name.
+Bytes pc_card_logging(std::uint8_t control, std::uint16_t count = 2)
+{
+    Bytes body;
+    frame_bytes::put_u16(body, count);
+    frame_bytes::put_u16(body, 1);
+    frame_bytes::put_u16(body, 101);
+    frame_bytes::put_u16(body, 50);
+    frame_bytes::put_u8(body, 1);
+    frame_bytes::put_u8(body, control);
+    body.resize(body.size() + 64, std::byte{'x'});
+    return frame_bytes::message(4, 77, body);
+}
+
+// A file stored while the card was idle must not stop a recording that runs when it is loaded,
+// nor one stored while recording start one: "Start Logging" goes as the computer records now.
+// Only that bit changes; the sender writes the checksum of what it sends.
+TEST_F(SettingsFileTest, PcCardLoggingGoesWithTheRecordingAsItIsNow)
+{
+    constexpr std::size_t control_at = 19;
+    const auto with_control = [](Bytes frame, std::uint8_t control) {
+        frame[control_at] = std::byte{control};
+        return frame;
+    };
+    const Bytes stored_idle = pc_card_logging(0xF0);
+    logging_now = true;
+    load(file_of({stored_idle}));
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], with_control(stored_idle, 0xF1));
+
+    sent.clear();
+    logging_now = false;
+    const Bytes stored_recording = pc_card_logging(0x01);
+    load(file_of({stored_recording}));
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], with_control(stored_recording, 0x00));
+
+    // A count past the frame: the bit is written where the groups the frame holds end.
+    sent.clear();
+    logging_now = true;
+    const Bytes wrong_count = pc_card_logging(0x00, 65535);
+    load(file_of({wrong_count}));
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], with_control(wrong_count, 0x01));
 }
 
 TEST_F(SettingsFileTest, CommandsModeAndAcknowledgementsAreNeverSentFromAFile)

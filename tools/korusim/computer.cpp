@@ -13,6 +13,8 @@ constexpr double login_seconds = 600;
 constexpr double disk_kbytes = 16.0 * 1024 * 1024;
 constexpr double disk_kbytes_in_other_files = disk_kbytes / 4;
 constexpr double logging_kbytes_per_second = 1024;
+// How long the computer buffers what it records before the file on the card is open.
+constexpr double file_open_seconds = 1;
 
 // Discrete inputs: the PPS every second, the two event inputs from cameras.
 struct SPulse_train {
@@ -81,6 +83,8 @@ CComputer::CComputer(const SOptions &options)
       m_settings(options),
       m_password(options.password),
       m_pending_settings(setting_rows().size()),
+      m_states{&m_mode, &m_com2_values, &m_analog_values},
+      m_pending_states(m_states.size()),
       m_navigator(options.start, options.profile, options.align_seconds),
       m_received_settings(options),
       m_handlers(make_handlers())
@@ -89,6 +93,7 @@ CComputer::CComputer(const SOptions &options)
     if (!options.start_in_standby) {
         start_navigation(0);
     }
+    set_logging(m_settings.get<CMessage4>().logging_mode().automatic_logging().get(), 0);
 }
 
 std::vector<CComputer::SHandler> CComputer::make_handlers()
@@ -113,6 +118,10 @@ std::vector<CComputer::SHandler> CComputer::make_handlers()
          apply(&CComputer::apply_password)},
         {CMessage20202::number_of_record, false, &m_received_free_inertial, nullptr,
          apply(&CComputer::apply_free_inertial)},
+        {CMessage20102::number_of_record, false, &m_received_com2_values, nullptr,
+         apply(&CComputer::apply_com2_values)},
+        {CMessage20103::number_of_record, false, &m_received_analog_values, nullptr,
+         apply(&CComputer::apply_analog_values)},
     };
     const std::span<const SSetting_row> rows = setting_rows();
     for (std::size_t index = 0; index < rows.size(); ++index) {
@@ -220,6 +229,7 @@ void CComputer::restart(double t)
     if (!m_options.start_in_standby) {
         start_navigation(t);
     }
+    set_logging(m_settings.get<CMessage4>().logging_mode().automatic_logging().get(), t);
     request_echoes();
 }
 
@@ -229,6 +239,12 @@ void CComputer::setting_changed(std::size_t index)
     m_pending_settings[index] = true;
 }
 
+void CComputer::state_changed(const CMessage_record &state)
+{
+    const auto found = std::find(m_states.begin(), m_states.end(), &state);
+    m_pending_states[static_cast<std::size_t>(found - m_states.begin())] = true;
+}
+
 void CComputer::settings_replaced()
 {
     for (std::size_t index = 0; index < m_pending_settings.size(); ++index) {
@@ -236,13 +252,18 @@ void CComputer::settings_replaced()
     }
 }
 
-SAnswer CComputer::apply_setting(std::size_t index, double)
+// Recording on the PC card starts and stops with the logging settings' "Start Logging".
+SAnswer CComputer::apply_setting(std::size_t index, double t)
 {
     CMessage_record &received = m_received_settings.record(index);
     const SAnswer answer = setting_rows()[index].check(received);
     if (answer.code == response::accepted) {
         m_settings.take(index, received);
         setting_changed(index);
+        if (received.number() == CMessage4::number_of_record) {
+            set_logging(m_settings.get<CMessage4>().disk_logging_control().start_logging().get(),
+                        t);
+        }
     }
     return answer;
 }
@@ -265,7 +286,7 @@ SAnswer CComputer::apply_mode(double t)
         return rejected(response::parameter_error, mode.name());
     }
     m_mode.mode_type().set(mode.get());
-    m_pending_mode = true;
+    state_changed(m_mode);
     return applied();
 }
 
@@ -355,16 +376,36 @@ SAnswer CComputer::apply_free_inertial(double)
     return applied();
 }
 
+SAnswer CComputer::take_values(CMessage_record &received, CMessage_record &taken, SAnswer check)
+{
+    if (check.code == response::accepted) {
+        std::memcpy(taken.buffer(), received.buffer(), taken.buffer_size());
+        taken.refit_frame();
+        state_changed(taken);
+    }
+    return check;
+}
+
+SAnswer CComputer::apply_com2_values(double)
+{
+    return take_values(m_received_com2_values, m_com2_values,
+                       check_com2_values(m_received_com2_values));
+}
+
+SAnswer CComputer::apply_analog_values(double)
+{
+    return take_values(m_received_analog_values, m_analog_values,
+                       check_analog_values(m_received_analog_values));
+}
+
 void CComputer::start_navigation(double t)
 {
     m_navigator.start(t, m_settings.start());
-    set_logging(true, t);
 }
 
-void CComputer::stop_navigation(double t)
+void CComputer::stop_navigation(double)
 {
     m_navigator.stop();
-    set_logging(false, t);
 }
 
 void CComputer::set_logging(bool on, double t)
@@ -375,9 +416,21 @@ void CComputer::set_logging(bool on, double t)
     m_logging_since = on ? std::optional<double>(t) : std::nullopt;
 }
 
+EPc_card CComputer::pc_card_at(double t, const SDisk_usage &disk) const
+{
+    if (!m_logging_since) {
+        return EPc_card::idle;
+    }
+    if (disk.kbytes_remaining == 0) {
+        return EPc_card::device_full;
+    }
+    return t - *m_logging_since < file_open_seconds ? EPc_card::buffering : EPc_card::writing;
+}
+
 SDisk_usage CComputer::disk_usage(double t) const
 {
-    const double free_at_start = disk_kbytes - disk_kbytes_in_other_files;
+    const double free_at_start =
+        m_options.pc_card_full ? 0 : disk_kbytes - disk_kbytes_in_other_files;
     const double logging = m_logging_since ? (t - *m_logging_since) * logging_kbytes_per_second : 0;
     const double logged = std::min(m_logged_kbytes + logging, free_at_start);
     const double remaining = free_at_start - logged;
@@ -395,9 +448,9 @@ SSnapshot CComputer::snapshot(double t)
     snapshot.phase = m_navigator.phase_at(t);
     snapshot.nav = m_navigator.state_at(t);
     snapshot.disk = disk_usage(t);
+    snapshot.imu_data_rate_code = m_options.imu_data_rate_code;
     snapshot.status =
-        navigation_status({snapshot.phase, m_free_inertial,
-                           m_logging_since.has_value() && snapshot.disk.kbytes_remaining > 0,
+        navigation_status({snapshot.phase, m_free_inertial, pc_card_at(t, snapshot.disk),
                            !m_settings.same_as(m_saved), m_saved_successfully, logged_out(t)});
     snapshot.pps = pulses(pps_train, koru_time);
     snapshot.event_1 = pulses(event_1_train, koru_time);
@@ -416,7 +469,7 @@ SSnapshot CComputer::snapshot(double t)
 void CComputer::request_echoes()
 {
     std::fill(m_pending_settings.begin(), m_pending_settings.end(), true);
-    m_pending_mode = true;
+    std::fill(m_pending_states.begin(), m_pending_states.end(), true);
 }
 
 void CComputer::take_echoes(const std::function<void(std::span<const std::byte>)> &send)
@@ -446,10 +499,12 @@ void CComputer::take_echoes(const std::function<void(std::span<const std::byte>)
         any = any || m_pending_settings[index];
         m_pending_settings[index] = false;
     }
-    if (m_pending_mode) {
-        send_sealed(m_mode);
-        any = true;
-        m_pending_mode = false;
+    for (std::size_t index = 0; index < m_states.size(); ++index) {
+        if (m_pending_states[index]) {
+            send_sealed(*m_states[index]);
+            any = true;
+            m_pending_states[index] = false;
+        }
     }
     if (any) {
         send_sealed(m_settings.record(*closing));

@@ -15,6 +15,8 @@
 #include "protocol/frame.h"
 #include "protocol/navigation_messages.h"
 #include "protocol/password_message.h"
+#include "settings/output_port_records.h"
+#include "settings/scsi_logging_records.h"
 
 #include <cstdint>
 #include <functional>
@@ -94,28 +96,40 @@ private:
     SAnswer apply_twan_calibration(double t);
     SAnswer apply_password(double t);
     SAnswer apply_free_inertial(double t);
+    SAnswer apply_com2_values(double t);
+    SAnswer apply_analog_values(double t);
+    // The values taken are echoed as received.
+    SAnswer take_values(CMessage_record &received, CMessage_record &taken, SAnswer check);
 
     // A setting in use changed: its row is echoed, and the last save no longer holds.
     void setting_changed(std::size_t index);
     // Every setting in use was replaced by another set.
     void settings_replaced();
+    // A state echoed besides the settings changed: it is echoed.
+    void state_changed(const CMessage_record &state);
     void start_navigation(double t);
     void stop_navigation(double t);
+    // Recording on the PC card, asked for (or not) at `t`.
     void set_logging(bool on, double t);
     SDisk_usage disk_usage(double t) const;
+    EPc_card pc_card_at(double t, const SDisk_usage &disk) const;
 
     SOptions m_options;
     CSettings m_factory;
     CSettings m_saved;
     CSettings m_settings;
     CMessage7 m_mode;
+    CMessage20102 m_com2_values;
+    CMessage20103 m_analog_values;
     bool m_free_inertial = false;
     bool m_saved_successfully = false;
     std::string m_password;
     std::optional<double> m_logged_in_until;
-    // Echoes due: one flag per row of the settings table, and the mode's.
+    // Echoes due: one flag per row of the settings table, and one per state the computer echoes
+    // besides: the mode and the diagnostics values.
     std::vector<bool> m_pending_settings;
-    bool m_pending_mode = false;
+    std::vector<CMessage_record *> m_states;
+    std::vector<bool> m_pending_states;
 
     CNavigator m_navigator;
     double m_power_on = 0;
@@ -135,6 +149,8 @@ private:
     CMessage109 m_received_twan_calibration;
     CMessage111 m_received_password;
     CMessage20202 m_received_free_inertial;
+    CMessage20102 m_received_com2_values;
+    CMessage20103 m_received_analog_values;
     std::vector<SHandler> m_handlers;
 
     std::uint16_t m_answered_number = 0;

@@ -95,7 +95,7 @@ void fill_imu(CGroup4 &group, const SSnapshot &snapshot)
                           imu::angle_unit));
     group.bad_frame_status().set(0);
     group.imu_type().set(imu::imu_type);
-    group.data_rate().set(imu::data_rate_code);
+    group.data_rate().set(snapshot.imu_data_rate_code);
     group.imu_status().set(0);
 }
 

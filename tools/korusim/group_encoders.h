@@ -82,9 +82,8 @@ std::vector<SGroup_default> group_defaults(const Group_encoders &encoders);
 
 // The IMU increments of Group 4 are counts of these units over one IMU sample.
 namespace imu {
-constexpr double sample_rate = 200;    // Hz; the group's "Data Rate" code 2
+constexpr double sample_rate = 200;    // Hz, whatever data-rate code the group reports
 constexpr double velocity_unit = 1e-6; // m/s per count
 constexpr double angle_unit = 1e-9;    // rad per count
 constexpr std::uint8_t imu_type = 17;
-constexpr std::uint8_t data_rate_code = 2;
 } // namespace imu

@@ -29,6 +29,22 @@ constexpr std::uint32_t bit_if(bool condition, unsigned number)
     return condition ? status_mask(number) : 0;
 }
 
+// Recording asked for sets "Loging Enabled"; the open file, or the full card, say how it goes.
+constexpr std::uint32_t pc_card_bits(EPc_card pc_card)
+{
+    switch (pc_card) {
+    case EPc_card::idle:
+        break;
+    case EPc_card::buffering:
+        return status_mask(A::log_port_logging_enabled);
+    case EPc_card::writing:
+        return status_mask(A::log_port_logging_enabled, A::log_port_file_open);
+    case EPc_card::device_full:
+        return status_mask(A::log_port_logging_enabled, A::log_port_device_full);
+    }
+    return 0;
+}
+
 // An accuracy that improves from `from` towards `to` with time constant `tau` seconds.
 double converge(double from, double to, double tau, double seconds)
 {
@@ -187,8 +203,7 @@ SNav_status navigation_status(const SStatus_inputs &inputs)
     SNav_status status;
     status.general_status_a = alignment_bits(phase) | status_mask(A::initial_position_valid) |
                               bit_if(inputs.free_inertial, A::free_inertial_mode) |
-                              bit_if(inputs.logging, A::log_port_file_open) |
-                              bit_if(inputs.logging, A::log_port_logging_enabled) |
+                              pc_card_bits(inputs.pc_card) |
                               bit_if(inputs.configuration_changed, A::ram_config_differs) |
                               bit_if(inputs.saved, A::nvm_write_successful);
     status.general_status_b = receiver_bits(inputs.phase);

@@ -37,11 +37,15 @@ private:
     CFlight m_flight;
 };
 
+// Recording on the removable disk (the PC card): not asked for, asked for while the file is being
+// opened, writing, or asked for with no room left.
+enum class EPc_card : std::uint8_t { idle, buffering, writing, device_full };
+
 // What the status words depend on besides the phase.
 struct SStatus_inputs {
     SNav_phase phase;
     bool free_inertial = false;
-    bool logging = false;               // the removable disk is being written
+    EPc_card pc_card = EPc_card::idle;
     bool configuration_changed = false; // settings differ from the saved ones
     bool saved = false;                 // the last save of the settings succeeded
     bool logged_out = false;            // a password is set and the user has not logged in

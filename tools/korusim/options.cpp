@@ -359,10 +359,10 @@ const std::vector<SOption> &option_table()
          }},
         {"--echo-seconds", "S",
          "period of the settings echoes on the display port: every setting the computer keeps "
-         "(Messages 1, 2, 5, 6, 11, 12, 13, 101, 107, 108, 110 and 20211) and the mode (Message "
-         "7) (default 5); a setting is also "
-         "echoed when it changes, all of them when a controller connects; 0: only then. Every "
-         "burst of echoes ends with Message 1",
+         "(Messages 1, 2, 4, 5, 6, 11, 12, 13, 17, 101 to 105, 107, 108, 110, 20201, 20205 and "
+         "20211), the mode (Message 7) and the diagnostics values (Messages 20102 and 20103) "
+         "(default 5); a setting is also echoed when it changes, all of them when a controller "
+         "connects; 0: only then. Every burst of echoes ends with Message 1",
          [](SOptions &o, std::string_view v, const SContext &) {
              return take_double(o.echo_seconds, v, 0, 3600);
          }},
@@ -372,6 +372,25 @@ const std::vector<SOption> &option_table()
          "\"Data\" values (byte counts 104, 76, 84 and 92 instead of 184, 156, 164 and 172)",
          [](SOptions &o, std::string_view, const SContext &) {
              o.iin_form = EIin_form::short_form;
+             return std::string();
+         }},
+
+        {"", "", "Devices:", nullptr},
+        {"--imu-data-rate", "CODE",
+         "the IMU's data-rate code Group 4 reports, 0 to 255 (default 2: 200 Hz; 0 50 Hz, 1 100, "
+         "3 400, 4 125, 5 500, 6 250, 7 300, 8 180); the increments stay those of 200 Hz",
+         [](SOptions &o, std::string_view v, const SContext &) {
+             unsigned code = 0;
+             std::string error = take_integer<unsigned>(code, v, 0, 255);
+             o.imu_data_rate_code = static_cast<std::uint8_t>(code);
+             return error;
+         }},
+        {"--pc-card-full", "",
+         "the removable disk (PC card) has no room: recording, once Message 4 starts it, reports "
+         "the device full. Without it the disk has room for hours; recording starts and stops "
+         "with Message 4's \"Start Logging\", and at power-on with its \"Automatic Logging\"",
+         [](SOptions &o, std::string_view, const SContext &) {
+             o.pc_card_full = true;
              return std::string();
          }},
 

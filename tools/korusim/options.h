@@ -51,6 +51,10 @@ struct SOptions {
     double echo_seconds = 5; // period of the settings echoes; 0 = on change only
     EIin_form iin_form = EIin_form::full;
 
+    // The computer's devices.
+    std::uint8_t imu_data_rate_code = 2; // Group 4's "Data Rate"; 2 stands for 200 Hz
+    bool pc_card_full = false;           // the removable disk has no room left
+
     // The flight.
     SFlight_start start;
     SStart_time start_time;

@@ -6,10 +6,15 @@
 #include "settings/general_data_records.h"
 #include "settings/gps_installation_records.h"
 #include "settings/installation_records.h"
+#include "settings/omni_star_records.h"
+#include "settings/output_port_records.h"
+#include "settings/scsi_logging_records.h"
 #include "settings/twan_installation_records.h"
+#include "settings/yaw_drift_records.h"
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -36,6 +41,38 @@ public:
             note(vector, vector.component(i).get(), -limit, limit);
         }
         return *this;
+    }
+    template <class TItem>
+    CParameter_check &one_of(const TItem &item, std::initializer_list<double> values)
+    {
+        const double value = item.get();
+        if (m_outside == nullptr &&
+            std::find(values.begin(), values.end(), value) == values.end()) {
+            m_outside = &item;
+        }
+        return *this;
+    }
+    // A serial port: enabled or not, a baud rate the port has, a character format it knows.
+    CParameter_check &serial_port(CCom_port &port)
+    {
+        CCom_port_protocol &protocol = port.protocol();
+        return within(port.port_control(), CCom_port::disabled, CCom_port::enabled)
+            .within(port.baud_rate(), CCom_port::baud_4800, CCom_port::baud_115200)
+            .one_of(protocol.parity(),
+                    {CCom_port_protocol::no_parity, CCom_port_protocol::even_parity,
+                     CCom_port_protocol::odd_parity})
+            .within(protocol.data_bits(), CCom_port_protocol::eight_data_bits,
+                    CCom_port_protocol::seven_data_bits)
+            .within(protocol.stop_bits(), CCom_port_protocol::one_stop_bit,
+                    CCom_port_protocol::two_stop_bits);
+    }
+    // Roll, pitch and heave each signed one way or the other.
+    template <class TMessage>
+    CParameter_check &senses(TMessage &message)
+    {
+        return within(message.roll_sense(), positive_sense, negative_sense)
+            .within(message.pitch_sense(), positive_sense, negative_sense)
+            .within(message.heave_sense(), positive_sense, negative_sense);
     }
 
     SAnswer answer() const
@@ -73,12 +110,103 @@ SAnswer check_installation(CMessage1 &received)
 }
 
 // The list must hold as many groups as its count says.
-SAnswer check_display_groups(CMessage2 &received)
+SAnswer check_group_list(CGroup_list_message &received)
 {
     if (received.group_count().get() != received.groups().count()) {
         return rejected(response::parameter_error, received.group_count().name());
     }
     return applied(true);
+}
+
+SAnswer check_display_groups(CMessage2 &received)
+{
+    return check_group_list(received);
+}
+
+// Groups logged at up to the fastest IMU's rate.
+SAnswer check_pc_card_logging(CMessage4 &received)
+{
+    const SAnswer groups = check_group_list(received);
+    if (groups.code != response::accepted) {
+        return groups;
+    }
+    return CParameter_check().within(received.output_rate(), 1, 500).answer();
+}
+
+SAnswer check_omni_star(CMessage17 &received)
+{
+    return CParameter_check()
+        .within(received.mode_control(), CMessage17::off, CMessage17::vbs_only)
+        .within(received.satellite_id(), CMessage17::automatic_satellite,
+                CMessage17::custom_satellite)
+        .within(received.frequency(), 0, 10000)
+        .answer();
+}
+
+SAnswer check_com1(CMessage102 &received)
+{
+    return CParameter_check()
+        .senses(received)
+        .serial_port(received.com1())
+        .one_of(received.update_rate(), {1, 2, 5, 10, 20, 25, 50})
+        .answer();
+}
+
+// COM2's fastest rates follow the IMU's.
+SAnswer check_com2(CMessage103 &received)
+{
+    return CParameter_check()
+        .senses(received)
+        .within(received.formula_select(), CMessage103::att01, CMessage103::gsm3000)
+        .serial_port(received.com2())
+        .one_of(received.update_rate(), {1, 2, 5, 10, 20, 25, 50, 100, 125, 150, 200, 250, 300})
+        .within(received.tm1b_delay(), 0, CMessage103::largest_tm1b_delay)
+        .answer();
+}
+
+// An input port may run without a rate of its own (0).
+SAnswer check_com3(CMessage104 &received)
+{
+    return CParameter_check()
+        .within(received.formula_select(), CMessage104::auxiliary_gps, CMessage104::pv_su)
+        .serial_port(received.com3())
+        .one_of(received.update_rate(), {0, 1, 2, 5, 10, 20, 25, 50, 100, 200})
+        .within(received.aux_1_protocol(), CMessage104::nmea_standard, CMessage104::cnav_navcom)
+        .within(received.aux_2_protocol(), CMessage104::nmea_standard, CMessage104::cnav_navcom)
+        .answer();
+}
+
+SAnswer check_analog(CMessage105 &received)
+{
+    constexpr double largest_scale = 1000000;
+    return CParameter_check()
+        .within(received.roll_scale_factor(), 0, largest_scale)
+        .within(received.pitch_scale_factor(), 0, largest_scale)
+        .within(received.heave_scale_factor(), 0, largest_scale)
+        .senses(received)
+        .within(received.formula_select(), CMessage105::rph, CMessage105::rprr)
+        .within(received.output_enable(), 0, 1)
+        .answer();
+}
+
+SAnswer check_yaw_drift(CMessage20201 &received)
+{
+    return CParameter_check()
+        .within(received.desired_heading(), 0, 360)
+        .within(received.activation_threshold(), 0, 30)
+        .within(received.cutoff_period(), 0.001, 10000)
+        .within(received.gain(), 0.00001, 10000)
+        .within(received.correction_method(), CMessage20201::follow_mean_track,
+                CMessage20201::follow_desired_heading)
+        .answer();
+}
+
+SAnswer check_gimbal(CMessage20205 &received)
+{
+    return CParameter_check()
+        .within(received.gimbal_control(), CMessage20205::stabilization_off,
+                CMessage20205::stabilization_on)
+        .answer();
 }
 
 SAnswer check_general_data(CMessage13 &received)
@@ -206,6 +334,24 @@ void factory_general_data(CMessage13 &message, const SOptions &options)
     message.initial_heading().set(options.start.heading);
 }
 
+// The settings a new record holds that the computer would not take: COM2 and the analog output
+// put out their first formats, the yaw drift correction acts with a short period at gain 1.
+void factory_com2(CMessage103 &message, const SOptions &)
+{
+    message.formula_select().set(CMessage103::att01);
+}
+
+void factory_analog(CMessage105 &message, const SOptions &)
+{
+    message.formula_select().set(CMessage105::rph);
+}
+
+void factory_yaw_drift(CMessage20201 &message, const SOptions &)
+{
+    message.cutoff_period().set(0.01);
+    message.gain().set(1.0);
+}
+
 template <class TRecord>
 void record_defaults(TRecord &, const SOptions &)
 {}
@@ -262,8 +408,16 @@ const std::vector<SSetting_row> &table()
     static const std::vector<SSetting_row> rows = {
         setting_row<CMessage1, check_installation>(EGuard::password),
         setting_row<CMessage2, check_display_groups, factory_display_groups>(EGuard::none),
+        setting_row<CMessage4, check_pc_card_logging>(EGuard::none),
         setting_row<CMessage13, check_general_data, factory_general_data>(EGuard::none),
+        setting_row<CMessage17, check_omni_star>(EGuard::none),
         setting_row<CMessage101, check_sensor_mounting>(EGuard::password),
+        setting_row<CMessage102, check_com1>(EGuard::none),
+        setting_row<CMessage103, check_com2, factory_com2>(EGuard::none),
+        setting_row<CMessage104, check_com3>(EGuard::none),
+        setting_row<CMessage105, check_analog, factory_analog>(EGuard::none),
+        setting_row<CMessage20201, check_yaw_drift, factory_yaw_drift>(EGuard::none),
+        setting_row<CMessage20205, check_gimbal>(EGuard::none),
         setting_row<CMessage107, check_user_accuracy>(EGuard::none),
         echoing(setting_row<CMessage6, check_address>(EGuard::password), address_echoed),
         setting_row<CMessage12, check_user_time>(EGuard::none),
@@ -288,6 +442,27 @@ void lay_out_and_frame(std::size_t index, CMessage_record &record)
 }
 
 } // namespace
+
+// Degrees and metres of heave; the analog output's third channel carries heading (0 to 360),
+// roll rate (±150) or heave (±100).
+SAnswer check_com2_values(CMessage20102 &received)
+{
+    return CParameter_check()
+        .within(received.roll_input(), -180, 180)
+        .within(received.pitch_input(), -180, 180)
+        .within(received.heading_input(), 0, 360)
+        .within(received.heave_input(), -100, 100)
+        .answer();
+}
+
+SAnswer check_analog_values(CMessage20103 &received)
+{
+    return CParameter_check()
+        .within(received.roll_input(), -180, 180)
+        .within(received.pitch_input(), -180, 180)
+        .within(received.heave_input(), -150, 360)
+        .answer();
+}
 
 std::vector<std::byte> CutMessageFrame(std::span<const std::byte> frame, std::size_t body)
 {

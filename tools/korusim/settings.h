@@ -9,6 +9,7 @@
 #include "tools/korusim/options.h"
 
 #include "protocol/group_base.h"
+#include "settings/output_port_records.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -39,6 +40,11 @@ std::vector<std::byte> CutMessageFrame(std::span<const std::byte> frame, std::si
 std::span<const SSetting_row> setting_rows();
 // The row of message `number`, if it is a setting.
 std::optional<std::size_t> setting_row_of(std::uint16_t number);
+// The values the diagnostics mode puts out on COM2 and on the analog output are no settings, but
+// are checked as settings are.
+SAnswer check_com2_values(CMessage20102 &received);
+SAnswer check_analog_values(CMessage20103 &received);
+
 // The setting whose echo ends every burst of echoes: a controller reads all its copies of the
 // settings again when this one arrives.
 constexpr std::uint16_t closing_echo = 1;

@@ -39,6 +39,7 @@ struct SSnapshot {
     SPulse_count event_1;
     SPulse_count event_2;
     SDisk_usage disk;
+    std::uint8_t imu_data_rate_code = 2; // what Group 4 reports as the IMU's data rate
     SRun_statistics run;
     std::array<std::uint8_t, 4> address{}; // the computer's IPv4 address, in order
     std::uint32_t data_port_reads = 0;     // reads of the computer's data port so far

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -74,6 +76,26 @@ std::vector<Bytes> echoes_of(CComputer &computer)
     computer.take_echoes(
         [&frames](std::span<const std::byte> frame) { frames.push_back(bytes_of(frame)); });
     return frames;
+}
+
+std::vector<std::uint16_t> numbers_of(const std::vector<Bytes> &frames)
+{
+    std::vector<std::uint16_t> numbers;
+    for (const Bytes &frame : frames) {
+        numbers.push_back(frame::number_of(frame));
+    }
+    return numbers;
+}
+
+// The frame of message `number` among `frames`; empty when there is none.
+Bytes frame_numbered(const std::vector<Bytes> &frames, std::uint16_t number)
+{
+    for (const Bytes &frame : frames) {
+        if (frame::number_of(frame) == number) {
+            return frame;
+        }
+    }
+    return {};
 }
 
 SOptions options_with(std::vector<std::uint16_t> display_groups)
@@ -250,10 +272,9 @@ TEST_F(ComputerTest, SaveAndRestoreSettings)
     EXPECT_EQ(send(message_with(9, 5, 0), 6).code, 1);
     EXPECT_EQ(computer.display_groups(), (std::vector<std::uint16_t>{1, 2, 101}));
     const std::vector<Bytes> burst = echoes();
-    ASSERT_EQ(burst.size(), setting_rows().size()) << "every setting once, Message 1 last";
-    EXPECT_EQ(burst[0], display_groups_message(0, {1, 2, 101}));
-    EXPECT_EQ(frame::number_of(burst[1]), CMessage13::number_of_record);
-    EXPECT_EQ(burst[2], sensor_mounting_message(0));
+    EXPECT_EQ(numbers_of(burst), settings_echo_burst) << "every setting once, Message 1 last";
+    EXPECT_EQ(burst.front(), display_groups_message(0, {1, 2, 101}));
+    EXPECT_EQ(frame_numbered(burst, 101), sensor_mounting_message(0));
     EXPECT_EQ(burst.back(), installation_message(0));
 }
 
@@ -316,8 +337,56 @@ TEST_F(ComputerTest, SettingsOutOfRangeAreRefusedByName)
     EXPECT_TRUE(echoes().empty()) << "nothing refused is applied";
     computer.request_echoes();
     const std::vector<Bytes> burst = echoes();
-    EXPECT_EQ(burst[2], sensor_mounting_message(0));
+    EXPECT_EQ(frame_numbered(burst, 101), sensor_mounting_message(0));
     EXPECT_EQ(burst.back(), installation_message(0));
+}
+
+// A controller sends back what the computer echoed (a settings file holds the echoes): every
+// factory setting passes the computer's own check.
+TEST_F(ComputerTest, EveryEchoIsTakenBackWhenSent)
+{
+    computer.request_echoes();
+    const std::vector<Bytes> burst = echoes();
+    ASSERT_EQ(numbers_of(burst), echo_burst);
+    for (const Bytes &echo : burst) {
+        EXPECT_EQ(send(echo).code, response::accepted) << frame::number_of(echo);
+    }
+}
+
+// The echo of message `number` with `bytes` written at message offset `at`.
+Bytes echo_changed(CComputer &computer, std::uint16_t number, std::size_t at, const Bytes &bytes)
+{
+    computer.request_echoes();
+    Bytes frame = frame_numbered(echoes_of(computer), number);
+    std::copy(bytes.begin(), bytes.end(), frame.begin() + static_cast<std::ptrdiff_t>(at));
+    return frame;
+}
+
+TEST_F(ComputerTest, PortAndPeripheralSettingsOutOfRangeAreRefusedByName)
+{
+    Bytes heading;
+    frame_bytes::put_f32(heading, 360.5F);
+    Bytes gain;
+    frame_bytes::put_f64(gain, 0.0);
+    const std::vector<std::tuple<std::uint16_t, std::size_t, Bytes, std::string>> cases = {
+        {102, 19, {std::byte{0x2B}, std::byte{0}}, "Parity"}, // parity 3
+        {102, 21, {std::byte{3}, std::byte{0}}, "COM Port Update Rate"},
+        {103, 13, {std::byte{21}, std::byte{0}}, "Formula Select"},
+        {103, 21, {std::byte{251}}, "TM1B Additional Delay"},
+        {104, 18, {std::byte{2}}, " AUX 1 Protocol"},
+        {105, 25, {std::byte{7}}, "Formula Select"},
+        {4, 20, {std::byte{0}, std::byte{0}}, "Logging Port Output Rate"}, // four groups, rate 0
+        {17, 10, {std::byte{5}}, "Mode Control"},
+        {20201, 34, gain, "Gain"},
+        {20205, 10, {std::byte{2}}, "Gimbal Control"},
+        {20102, 18, heading, "Heading Input"},
+    };
+    for (const auto &[number, at, bytes, parameter] : cases) {
+        const SAnswer answer = send(echo_changed(computer, number, at, bytes));
+        EXPECT_EQ(answer.code, response::parameter_error) << number << " " << parameter;
+        EXPECT_EQ(answer.parameter_name, parameter) << number;
+    }
+    EXPECT_TRUE(echoes().empty()) << "nothing refused is applied";
 }
 
 TEST_F(ComputerTest, SaveThenChangeThenRestoreBringsTheSavedSettingsBack)
@@ -340,21 +409,22 @@ TEST_F(ComputerTest, SaveThenChangeThenRestoreBringsTheSavedSettingsBack)
 
     EXPECT_EQ(send(message_with(9, 7, 1), 4).code, 1) << "the user's saved settings";
     std::vector<Bytes> burst = echoes();
-    ASSERT_EQ(burst.size(), setting_rows().size());
-    EXPECT_EQ(burst[0], display_groups_message(0, {1, 2, 101}));
-    EXPECT_EQ(burst[2], sensor_mounting_message(0, saved_mounting));
+    EXPECT_EQ(numbers_of(burst), settings_echo_burst);
+    EXPECT_EQ(burst.front(), display_groups_message(0, {1, 2, 101}));
+    EXPECT_EQ(frame_numbered(burst, 101), sensor_mounting_message(0, saved_mounting));
     EXPECT_EQ(burst.back(), installation_message(0, saved_values));
 
     EXPECT_EQ(send(message_with(9, 8, 0), 5).code, 1) << "the factory settings";
     burst = echoes();
-    ASSERT_EQ(burst.size(), setting_rows().size());
-    EXPECT_EQ(burst[2], sensor_mounting_message(0));
+    EXPECT_EQ(numbers_of(burst), settings_echo_burst);
+    EXPECT_EQ(frame_numbered(burst, 101), sensor_mounting_message(0));
     EXPECT_EQ(burst.back(), installation_message(0));
 
     computer.restart(10);
     burst = echoes();
-    ASSERT_EQ(burst.size(), setting_rows().size() + 1) << "every setting and the mode";
-    EXPECT_EQ(burst[2], sensor_mounting_message(0, saved_mounting)) << "power-on loads the saved";
+    EXPECT_EQ(numbers_of(burst), echo_burst) << "every setting, the mode and the test values";
+    EXPECT_EQ(frame_numbered(burst, 101), sensor_mounting_message(0, saved_mounting))
+        << "power-on loads the saved";
     EXPECT_EQ(burst.back(), installation_message(0, saved_values));
 }
 

@@ -8,6 +8,7 @@
 #include "views/iin_status_records.h"
 
 #include "frame_bytes.h"
+#include "settings_frames.h"
 
 #include <gtest/gtest.h>
 
@@ -144,8 +145,7 @@ TEST_F(EncoderTest, PulseGroupsTellTheLastPulseInTheirHeader)
 
 TEST_F(EncoderTest, StatusWordsFollowTheAlignment)
 {
-    const std::set<std::string> always = {"Initial Position Valid", "Log Port File Open",
-                                          "Log Port Loging Enabled"};
+    const std::set<std::string> always = {"Initial Position Valid"};
     const auto status_a = [&](double t) {
         auto group = decoded<CGroup_fdir>(t);
         std::set<std::string> names = names_of_set_bits(group.record.general_status_a());
@@ -186,14 +186,80 @@ TEST_F(EncoderTest, AccuracyImprovesAndIsNoDataInStandby)
     EXPECT_FALSE(group.record.rms_attitude().heading().is_valid());
 }
 
-TEST_F(EncoderTest, DiskFillsWhileNavigating)
+// The PC card's bits of General Status A a Group 101 at `t` carries.
+std::set<std::string> pc_card_bits(CComputer &computer, CGroup_encoder &status, double t)
 {
-    auto at_10 = decoded<CGroup8>(10);
-    auto at_20 = decoded<CGroup8>(20);
-    EXPECT_EQ(at_10.record.kbytes_remaining().get() - at_20.record.kbytes_remaining().get(),
-              10u * 1024);
-    EXPECT_EQ(at_20.record.kbytes_logged().get(), 20u * 1024);
-    EXPECT_LT(at_20.record.time_remaining().get(), at_10.record.time_remaining().get());
+    TDecoded<CGroup_fdir> group(status.encode(computer.snapshot(t)));
+    std::set<std::string> names;
+    for (const std::string &name : names_of_set_bits(group.record.general_status_a())) {
+        if (name.starts_with("Log Port")) {
+            names.insert(name);
+        }
+    }
+    return names;
+}
+
+// Recording starts and stops with Message 4: the file is opened while the first data is
+// buffered, then written; the card fills only while recording.
+TEST_F(EncoderTest, PcCardRecordsFromStartLoggingToStopLogging)
+{
+    CGroup_encoder &status = encoder(101);
+    EXPECT_TRUE(pc_card_bits(computer, status, 5).empty()) << "navigating does not record";
+    EXPECT_EQ(decoded<CGroup8>(10).record.kbytes_logged().get(), 0u);
+
+    ASSERT_EQ(
+        computer.answer(korusim_test::pc_card_logging_message(1, true), EFrame_status::ok, 10).code,
+        1);
+    EXPECT_EQ(pc_card_bits(computer, status, 10.5),
+              (std::set<std::string>{"Log Port Loging Enabled"}))
+        << "buffering";
+    EXPECT_EQ(pc_card_bits(computer, status, 15),
+              (std::set<std::string>{"Log Port Loging Enabled", "Log Port File Open"}))
+        << "writing";
+    auto at_12 = decoded<CGroup8>(12);
+    auto at_15 = decoded<CGroup8>(15);
+    EXPECT_EQ(at_15.record.kbytes_logged().get(), 5u * 1024);
+    EXPECT_EQ(at_12.record.kbytes_remaining().get() - at_15.record.kbytes_remaining().get(),
+              3u * 1024);
+    EXPECT_LT(at_15.record.time_remaining().get(), at_12.record.time_remaining().get());
+
+    computer.answer(korusim_test::pc_card_logging_message(2, false), EFrame_status::ok, 20);
+    EXPECT_TRUE(pc_card_bits(computer, status, 25).empty());
+    EXPECT_EQ(decoded<CGroup8>(25).record.kbytes_logged().get(), 10u * 1024);
+}
+
+// "Automatic Logging", once saved, starts recording at the next power-on.
+TEST_F(EncoderTest, AutomaticLoggingRecordsFromPowerOn)
+{
+    computer.answer(korusim_test::pc_card_logging_message(1, false, true), EFrame_status::ok, 1);
+    computer.answer(frame_bytes::message(8, 2, {std::byte{1}}), EFrame_status::ok, 2);
+    EXPECT_TRUE(pc_card_bits(computer, encoder(101), 3).empty());
+    computer.restart(10);
+    EXPECT_EQ(pc_card_bits(computer, encoder(101), 15),
+              (std::set<std::string>{"Log Port Loging Enabled", "Log Port File Open"}));
+}
+
+TEST_F(EncoderTest, AFullCardIsReportedOnceRecordingStarts)
+{
+    SOptions full_card = options;
+    full_card.pc_card_full = true;
+    CComputer full(full_card);
+    full.answer(korusim_test::pc_card_logging_message(1, true), EFrame_status::ok, 1);
+    EXPECT_EQ(pc_card_bits(full, encoder(101), 5),
+              (std::set<std::string>{"Log Port Loging Enabled", "Log Port Device Full"}));
+    TDecoded<CGroup8> disk(encoder(8).encode(full.snapshot(5)));
+    EXPECT_EQ(disk.record.kbytes_remaining().get(), 0u);
+    EXPECT_EQ(disk.record.kbytes_logged().get(), 0u);
+}
+
+TEST_F(EncoderTest, Group4ReportsTheImuDataRateCodeItIsGiven)
+{
+    EXPECT_EQ(decoded<CGroup4>(1).record.data_rate().get(), 2);
+    SOptions faster = options;
+    faster.imu_data_rate_code = 7;
+    CComputer at_300_hz(faster);
+    TDecoded<CGroup4> imu(encoder(4).encode(at_300_hz.snapshot(1)));
+    EXPECT_EQ(imu.record.data_rate().get(), 7);
 }
 
 // Group 20106 at 72.5 s, in full navigation: counts of 200 Hz, 10 Hz, 50 Hz and 1 Hz events,

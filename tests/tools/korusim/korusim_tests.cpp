@@ -9,7 +9,6 @@
 #include "protocol/command_messages.h"
 #include "protocol/navigation_groups.h"
 #include "protocol/navigation_messages.h"
-#include "tools/korusim/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -161,8 +160,7 @@ TEST(KorusimTest, ConnectingControllerGetsTheSettingsEchoed)
     for (const SFound &frame : frames_in(harness.display().take())) {
         numbers.push_back(frame.number);
     }
-    EXPECT_EQ(numbers, (std::vector<std::uint16_t>{2, 13, 101, 107, 6, 12, 11, 20211, 5, 110, 108,
-                                                   7, 1}));
+    EXPECT_EQ(numbers, echo_burst);
 }
 
 // A controller reads its copies of the settings again when Message 1 comes, so every burst of
@@ -189,7 +187,7 @@ TEST(KorusimTest, EveryBurstOfEchoesEndsWithMessage1)
             bursts.emplace_back();
         }
     }
-    const std::vector<std::uint16_t> all = {2, 13, 101, 107, 6, 12, 11, 20211, 5, 110, 108, 7, 1};
+    const std::vector<std::uint16_t> &all = echo_burst;
     EXPECT_EQ(bursts, (std::vector<std::vector<std::uint16_t>>{all, all, {7, 1}, all, all, {}}))
         << "power-on, connection, the mode, at 2 s and at 4 s";
 }
@@ -409,11 +407,12 @@ TEST(KorusimTest, ReplayReproducesARecordedFileByteForByteAtItsPace)
     std::remove(path.c_str());
 }
 
+// The first turn of the loop sends every simulated group once, then the settings echoes.
+constexpr std::size_t groups_in_first_turn = 14;
+const std::size_t first_turn_frames = groups_in_first_turn + echo_burst.size();
+
 class FaultTest : public ::testing::Test {
 protected:
-    // Every simulated group, every setting and the mode.
-    static std::size_t first_turn_frames() { return 14 + setting_rows().size() + 1; }
-
     // The frames of the first turn of the loop (every group and the settings echoes).
     std::vector<SDatagram> first_datagrams(const std::function<void(SFault_options &)> &set)
     {
@@ -428,7 +427,7 @@ TEST_F(FaultTest, BadChecksumsFailTheCheck)
 {
     const std::vector<SFound> frames =
         frames_in(first_datagrams([](SFault_options &f) { f.bad_checksum_every = 2; }));
-    ASSERT_EQ(frames.size(), first_turn_frames());
+    ASSERT_EQ(frames.size(), first_turn_frames);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         EXPECT_EQ(frames[i].status, i % 2 == 1 ? EFrame_status::bad_checksum : EFrame_status::ok);
     }
@@ -450,12 +449,12 @@ TEST_F(FaultTest, SplitFramesReassemble)
 {
     const std::vector<SDatagram> datagrams =
         first_datagrams([](SFault_options &f) { f.split_frames = true; });
-    ASSERT_EQ(datagrams.size(), 2 * first_turn_frames());
+    ASSERT_EQ(datagrams.size(), 2 * first_turn_frames);
     for (const SDatagram &datagram : datagrams) {
         EXPECT_TRUE(frames_in({datagram}).empty()) << "no datagram holds a whole frame";
     }
     const std::vector<SFound> frames = frames_in(datagrams);
-    ASSERT_EQ(frames.size(), first_turn_frames());
+    ASSERT_EQ(frames.size(), first_turn_frames);
     for (const SFound &frame : frames) {
         EXPECT_EQ(frame.status, EFrame_status::ok);
     }
@@ -471,7 +470,7 @@ TEST_F(FaultTest, GarbageComesBeforeEveryFrame)
         EXPECT_EQ(datagram.bytes[7], std::byte{'$'});
     }
     const std::vector<SFound> frames = frames_in(datagrams);
-    EXPECT_EQ(frames.size(), first_turn_frames());
+    EXPECT_EQ(frames.size(), first_turn_frames);
     EXPECT_TRUE(std::all_of(frames.begin(), frames.end(),
                             [](const SFound &f) { return f.status == EFrame_status::ok; }));
 }

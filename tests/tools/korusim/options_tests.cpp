@@ -83,6 +83,9 @@ TEST(OptionsTest, EveryOptionReachesItsSetting)
         "--reject=109=11",
         "--duration",
         "60",
+        "--imu-data-rate",
+        "7",
+        "--pc-card-full",
     });
     ASSERT_EQ(result.error, "");
     EXPECT_FALSE(result.help);
@@ -126,6 +129,8 @@ TEST(OptionsTest, EveryOptionReachesItsSetting)
     EXPECT_TRUE(o.faults.refuse_connections);
     EXPECT_EQ(o.faults.responses, (std::map<std::uint16_t, std::uint16_t>{{7, 5}, {109, 11}}));
     EXPECT_EQ(o.duration_seconds, 60);
+    EXPECT_EQ(o.imu_data_rate_code, 7);
+    EXPECT_TRUE(o.pc_card_full);
 }
 
 TEST(OptionsTest, NothingGivenMeansTheComputersDefaults)
@@ -142,6 +147,8 @@ TEST(OptionsTest, NothingGivenMeansTheComputersDefaults)
     EXPECT_EQ(o.iin_form, EIin_form::full);
     EXPECT_EQ(o.watchdog_seconds, 30);
     EXPECT_TRUE(o.faults.responses.empty());
+    EXPECT_EQ(o.imu_data_rate_code, 2) << "200 Hz";
+    EXPECT_FALSE(o.pc_card_full);
     EXPECT_TRUE(parsed({"--help"}).help);
     EXPECT_TRUE(parsed({"-h"}).help);
 }
@@ -168,6 +175,7 @@ TEST(OptionsTest, MistakesAreNamed)
         {{"--password", "twenty-one characters"}, "--password: a password has 1 to 20 characters"},
         {{"--reject", "7"}, "--reject: '7' is not MSG=CODE"},
         {{"--silence", "5"}, "--silence: '5' is not AT,SECONDS"},
+        {{"--imu-data-rate", "256"}, "--imu-data-rate: '256' is not a whole number from 0 to 255"},
     };
     for (const auto &[arguments, error] : cases) {
         EXPECT_EQ(parsed(arguments).error, error);
@@ -189,6 +197,8 @@ TEST(OptionsTest, HelpExplainsEveryOptionWithinEightyColumns)
                                           "--log-groups-2 LIST",
                                           "--echo-seconds S",
                                           "--iin-short",
+                                          "--imu-data-rate CODE",
+                                          "--pc-card-full",
                                           "--start LAT,LON,ALT[,HEADING]",
                                           "--start-time YYYY-MM-DDTHH:MM:SS",
                                           "--align-seconds S",

@@ -5,9 +5,19 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace korusim_test {
+
+// What a burst of echoes holds, in order: every setting the computer keeps, the mode and the
+// diagnostics values, and Message 1 last. When only the settings changed, without the mode and
+// the diagnostics values.
+inline const std::vector<std::uint16_t> echo_burst = {
+    2, 4, 13, 17, 101, 102, 103, 104, 105, 20201, 20205, 107, 6, 12, 11, 20211, 5, 110, 108,
+    7, 20102, 20103, 1};
+inline const std::vector<std::uint16_t> settings_echo_burst = {
+    2, 4, 13, 17, 101, 102, 103, 104, 105, 20201, 20205, 107, 6, 12, 11, 20211, 5, 110, 108, 1};
 
 // The values of Message 1; the defaults are the computer's factory settings.
 struct SInstallation {
@@ -50,6 +60,24 @@ inline frame_bytes::Bytes display_groups_message(std::uint16_t transaction,
     }
     frame_bytes::put_u16(body, 0);
     return frame_bytes::message(2, transaction, body);
+}
+
+// Message 4: PC card logging of groups 1 and 101 at 50 Hz, "Start Logging" and "Automatic
+// Logging" as given, file name "flight".
+inline frame_bytes::Bytes pc_card_logging_message(std::uint16_t transaction, bool start,
+                                                  bool automatic = false)
+{
+    frame_bytes::Bytes body;
+    frame_bytes::put_u16(body, 2);
+    frame_bytes::put_u16(body, 1);
+    frame_bytes::put_u16(body, 101);
+    frame_bytes::put_u16(body, 50);
+    frame_bytes::put_u8(body, automatic ? 1 : 0);
+    frame_bytes::put_u8(body, start ? 1 : 0);
+    frame_bytes::Bytes name(64, std::byte{0});
+    std::memcpy(name.data(), "flight", 6);
+    frame_bytes::append(body, name);
+    return frame_bytes::message(4, transaction, body);
 }
 
 // Message 101: sensor mounting angles and lever arms, seven vectors of X, Y, Z.
