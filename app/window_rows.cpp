@@ -20,6 +20,7 @@
 #include "settings/Form_user_accuracy.h"
 #include "settings/Form_yaw_drift_correction.h"
 #include "views/Form_iin_status.h"
+#include "views/Form_subsystem_status.h"
 
 namespace {
 
@@ -72,6 +73,34 @@ std::vector<SWindow_row> WindowRows()
          {}},
         {"FormIinStatus", MakeWindow<TFormIinStatus>, on_demand, view, {{"IntegratedNavigator1"}},
          {20106, 20107, 20108, 20109}},
+        {"FormTwanStatus", MakeWindow<TFormTwanStatus>, on_demand, view, {{"TwanStatus1"}},
+         {20117}},
+        {"FormNmeaStatus", MakeWindow<TFormNmeaStatus>, on_demand, view, {{"Com1Status1"}},
+         {20114}},
+        {"FormRtStatus", MakeWindow<TFormRtStatus>, on_demand, view, {{"Com2Status1"}}, {20119}},
+        {"FormAnalogStatus", MakeWindow<TFormAnalogStatus>, on_demand, view,
+         {{"AnalogPortStatus1"}}, {20121}},
+        {"FormEthernetPortsStatus", MakeWindow<TFormEthernetPortsStatus>, on_demand, view,
+         {{"EthernetPortsStatus1"}}, {20124, 20125, 20126}},
+        {"FormImuStatus", MakeWindow<TFormImuStatus>, on_demand, view, {{"ImuStatus1"}}, {20111}},
+        {"FormPriGpsStatus", MakeWindow<TFormPriGpsStatus>, on_demand, view, {{"PrimaryGnss1"}},
+         {20112}},
+        {"FormSecGpsStatus", MakeWindow<TFormSecGpsStatus>, on_demand, view, {{"SecondaryGnss1"}},
+         {20113}},
+        {"FormAuxGpsStatus", MakeWindow<TFormAuxGpsStatus>, on_demand, view,
+         {{"Auxiliary11"}, {"AuxiliaryGnss1"}}, {20122}},
+        {"FormAux2GpsStatus", MakeWindow<TFormAux2GpsStatus>, on_demand, view, {{"Auxiliary21"}},
+         {20123}},
+        {"FormDiscreteStatus", MakeWindow<TFormDiscreteStatus>, on_demand, view, {{"Discretes1"}},
+         {20110}},
+        {"FormScsiLoggingStatus", MakeWindow<TFormScsiLoggingStatus>, on_demand, view,
+         {{"PcCardLoggingStatus1"}}, {20120}},
+        {"FormImgrStatus", MakeWindow<TFormImgrStatus>, on_demand, view, {{"InputManager1"}},
+         {20116}},
+        {"FormOmgrStatus", MakeWindow<TFormOmgrStatus>, on_demand, view, {{"OutputManager1"}},
+         {20115}},
+        {"FormSystemStatus", MakeWindow<TFormSystemStatus>, on_demand, view, {{"SystemMonitor1"}},
+         {20118}},
         {"FormPassword", MakeWindow<TFormPassword>, on_demand, dialog, {}, {}},
         {"FormSetPassword", MakeWindow<TFormSetPassword>, on_demand, dialog, {{"SetPassword1"}},
          {}},

@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -80,6 +81,13 @@ std::optional<QStringList> items_of(QWidget *control)
         QStringList items;
         for (int i = 0; i < pages->count(); ++i) {
             items.append(shown_title(pages->tabText(i)));
+        }
+        return items;
+    }
+    if (auto *tabs = qobject_cast<QTabBar *>(control)) {
+        QStringList items;
+        for (int i = 0; i < tabs->count(); ++i) {
+            items.append(shown_title(tabs->tabText(i)));
         }
         return items;
     }
@@ -162,6 +170,10 @@ QString chosen_text(QWidget *control)
     }
     if (auto *combo = qobject_cast<QComboBox *>(control)) {
         return combo->currentIndex() >= 0 ? combo->itemText(combo->currentIndex()) : QString();
+    }
+    if (auto *tabs = qobject_cast<QTabBar *>(control)) {
+        return tabs->currentIndex() >= 0 ? shown_title(tabs->tabText(tabs->currentIndex()))
+                                         : QString();
     }
     auto *pages = qobject_cast<QTabWidget *>(control);
     return pages->currentIndex() >= 0 ? shown_title(pages->tabText(pages->currentIndex()))
@@ -291,6 +303,8 @@ void SetWindowValue(QWidget &window, const QString &control, const QString &text
         emit combo->activated(index);
     } else if (auto *pages = qobject_cast<QTabWidget *>(target)) {
         pages->setCurrentIndex(static_cast<int>(items_of(pages)->indexOf(text)));
+    } else if (auto *tabs = qobject_cast<QTabBar *>(target)) {
+        tabs->setCurrentIndex(static_cast<int>(items_of(tabs)->indexOf(text)));
     }
 }
 

@@ -17,9 +17,10 @@ bool ShownInWindow(const QWidget &control);
 
 // Every control that shows a value, by name, as shown: labels and entries (spin entries too) by
 // their text, lamps, check boxes and radio buttons "on" or "off", the chosen item of a radio
-// group, combo box or page control ("" for none), gauges by their reading ("" with none), grid
-// cells as "Name[row,column]" and list lines as "Name[i]" (the columns of a line joined by tabs;
-// a line of a check list reads "on" or "off", a tab and its text); then what the window paints.
+// group, combo box, page control or tab bar ("" for none), gauges by their reading ("" with
+// none), grid cells as "Name[row,column]" and list lines as "Name[i]" (the columns of a line
+// joined by tabs; a line of a check list reads "on" or "off", a tab and its text); then what the
+// window paints.
 QMap<QString, QString> WindowValues(TFormKoruBase &window);
 
 // The names of every control of `window` that takes part, values and buttons, once each as they
@@ -27,8 +28,8 @@ QMap<QString, QString> WindowValues(TFormKoruBase &window);
 QStringList ControlNames(QWidget &window);
 
 // Why `text` cannot be set into control `control` of `window`, or nothing when it can: an entry
-// takes any text, a radio group, combo box or page control one of its items, a check box and a
-// line "Name[i]" of a check list "on" or "off".
+// takes any text, a radio group, combo box, page control or tab bar one of its items, a check
+// box and a line "Name[i]" of a check list "on" or "off".
 QString WindowValueProblem(QWidget &window, const QString &control, const QString &text);
 // Sets it as the user would: types the text, chooses the item (the control tells of the choice
 // as of a click), checks or clears the box.

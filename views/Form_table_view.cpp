@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -41,7 +42,7 @@ QFont value_font()
 
 void CView_group::refresh()
 {
-    if (!m_changed) {
+    if (!m_changed || !m_in_front) {
         return;
     }
     m_changed = false;
@@ -53,51 +54,112 @@ void CView_group::refresh()
 void CView_group::blank()
 {
     clear();
+    blank_rows();
+}
+
+void CView_group::blank_rows()
+{
     for (const auto &row : m_rows) {
         row->blank();
     }
 }
 
+void CView_group::set_in_front(bool in_front)
+{
+    m_in_front = in_front;
+    if (!in_front) {
+        return;
+    }
+    if (holds_frame()) {
+        m_changed = true;
+        refresh();
+    } else {
+        blank_rows();
+    }
+}
+
 // --- boxes and pages -----------------------------------------------------------------------
 
-CView_box::CView_box(QGroupBox *box, QString name_prefix, std::function<QString()> design_text)
+CView_box::CView_box(QGroupBox *box, QString name_prefix, std::function<QString()> design_text,
+                     QStringList column_titles)
     : m_box(box),
       m_grid(new QGridLayout(box)),
       m_prefix(std::move(name_prefix)),
-      m_design_text(std::move(design_text))
+      m_design_text(std::move(design_text)),
+      m_column_titles(std::move(column_titles))
 {
     m_grid->setColumnStretch(0, 1);
+    for (int column = 0; column < m_column_titles.size(); ++column) {
+        m_grid->addWidget(new QLabel(m_column_titles[column], m_box), 0, column + 1,
+                          Qt::AlignRight);
+    }
 }
 
-QString CView_box::control_name(const QString &caption, const QString &name) const
+QString CView_box::control_name(const QString &caption, const QString &name, int column) const
 {
-    return name.isEmpty() ? m_prefix + camel_case(caption) : name;
+    if (!name.isEmpty()) {
+        return name;
+    }
+    const QString title = m_column_titles.isEmpty() ? QString() : m_column_titles[column];
+    return m_prefix + camel_case(caption) + camel_case(title);
+}
+
+std::pair<int, int> CView_box::place_of(const QString &caption)
+{
+    const bool beside = caption == m_last_caption && m_last_column + 1 < m_column_titles.size();
+    if (beside) {
+        ++m_last_column;
+    } else {
+        m_last_row = m_grid->rowCount();
+        m_last_column = 0;
+        m_last_caption = caption;
+        m_grid->addWidget(new QLabel(caption, m_box), m_last_row, 0);
+    }
+    return {m_last_row, m_last_column};
+}
+
+void CView_box::again()
+{
+    m_next_label = 0;
+    m_next_lamp = 0;
 }
 
 TValueLabel *CView_box::add_label(const QString &caption, const QString &name,
                                   const QStringList &widest)
 {
-    const int row = m_grid->rowCount();
-    m_grid->addWidget(new QLabel(caption, m_box), row, 0);
+    if (m_next_label < m_labels.size()) {
+        TValueLabel *label = m_labels[m_next_label++];
+        QStringList all = label->WidestTexts() + widest;
+        all.removeDuplicates();
+        label->SetWidestTexts(all);
+        return label;
+    }
+    const auto [row, column] = place_of(caption);
     auto *label = new TValueLabel(m_box);
-    label->setObjectName(control_name(caption, name));
+    label->setObjectName(control_name(caption, name, column));
     label->setFont(value_font());
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->SetWidestTexts(widest);
     label->setText(m_design_text());
-    m_grid->addWidget(label, row, 1);
+    m_grid->addWidget(label, row, column + 1);
+    m_labels.push_back(label);
+    m_next_label = m_labels.size();
     return label;
 }
 
 CLed_image *CView_box::add_lamp(const QString &caption, const QString &name)
 {
-    const int row = m_grid->rowCount();
-    m_grid->addWidget(new QLabel(caption, m_box), row, 0);
+    if (m_next_lamp < m_lamps.size()) {
+        return m_lamps[m_next_lamp++];
+    }
+    const auto [row, column] = place_of(caption);
     auto *lamp = new CLed_image(m_box);
-    lamp->setObjectName(control_name(caption, name));
+    lamp->setObjectName(control_name(caption, name, column));
     lamp->Set_image_list(&GreenLampImages());
     lamp->setFixedSize(16, 16);
-    m_grid->addWidget(lamp, row, 1, Qt::AlignRight);
+    m_grid->addWidget(lamp, row, column + 1, Qt::AlignRight);
+    m_lamps.push_back(lamp);
+    m_next_lamp = m_lamps.size();
     return lamp;
 }
 
@@ -110,14 +172,26 @@ CView_page::CView_page(QWidget *area, QString name_prefix, int columns,
       m_design_text(std::move(design_text))
 {}
 
-CView_box &CView_page::box(const QString &title)
+CView_box &CView_page::box(const QString &title, const QStringList &column_titles)
 {
+    if (m_next_box < m_boxes.size()) {
+        return *m_boxes[m_next_box++];
+    }
     const int index = static_cast<int>(m_boxes.size());
     auto *group_box = new QGroupBox(title, m_area);
     m_layout->addWidget(group_box, index / m_columns, index % m_columns);
-    m_boxes.push_back(
-        std::make_unique<CView_box>(group_box, m_prefix + camel_case(title), m_design_text));
+    m_boxes.push_back(std::make_unique<CView_box>(group_box, m_prefix + camel_case(title),
+                                                  m_design_text, column_titles));
+    m_next_box = m_boxes.size();
     return *m_boxes.back();
+}
+
+void CView_page::again()
+{
+    m_next_box = 0;
+    for (const auto &made : m_boxes) {
+        made->again();
+    }
 }
 
 // --- the view ------------------------------------------------------------------------------
@@ -199,6 +273,40 @@ std::vector<SView_binding> TFormTableView::bindings() const
         }
     }
     return all;
+}
+
+QTabBar &TFormTableView::group_tabs(const QString &name, const QStringList &titles,
+                                    std::vector<CView_group *> groups)
+{
+    m_group_tabs = new QTabBar(BorderBevel());
+    m_group_tabs->setObjectName(name);
+    m_group_tabs->setExpanding(false);
+    for (const QString &title : titles) {
+        m_group_tabs->addTab(title);
+    }
+    content()->insertWidget(0, m_group_tabs);
+    m_tabbed_groups = std::move(groups);
+    for (std::size_t i = 1; i < m_tabbed_groups.size(); ++i) {
+        m_tabbed_groups[i]->set_in_front(false);
+    }
+    connect(m_group_tabs, &QTabBar::currentChanged, this, &TFormTableView::bring_to_front);
+    return *m_group_tabs;
+}
+
+void TFormTableView::bring_to_front(int tab)
+{
+    for (std::size_t i = 0; i < m_tabbed_groups.size(); ++i) {
+        m_tabbed_groups[i]->set_in_front(static_cast<int>(i) == tab);
+    }
+}
+
+void TFormTableView::select_group(std::uint16_t number)
+{
+    for (std::size_t i = 0; i < m_tabbed_groups.size(); ++i) {
+        if (m_tabbed_groups[i]->number() == number) {
+            m_group_tabs->setCurrentIndex(static_cast<int>(i));
+        }
+    }
 }
 
 void TFormTableView::showEvent(QShowEvent *event)

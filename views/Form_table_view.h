@@ -24,6 +24,7 @@
 
 class QGridLayout;
 class QGroupBox;
+class QTabBar;
 class QTabWidget;
 
 // What a row binds: a control (a label, a lamp, or a cell of a grid) and an item of a group's
@@ -65,9 +66,16 @@ public:
     virtual void clear() = 0;
     virtual std::uint16_t number() const = 0;
 
-    // Shows the copy on every row, when it changed since the last time.
+    // True while the copy holds a frame of the group.
+    virtual bool holds_frame() const = 0;
+
+    // Shows the copy on every row, when it changed since the last time and the rows are in front.
     void refresh();
     void blank();
+    // Whether the rows show this group: a group behind a tab keeps taking its frames into the
+    // copy, and its rows show the copy when its tab comes to the front (nothing, before the first
+    // frame).
+    void set_in_front(bool in_front);
     void add_row(std::unique_ptr<CView_row> row) { m_rows.push_back(std::move(row)); }
     bool changed() const { return m_changed; }
     const std::vector<std::unique_ptr<CView_row>> &rows() const { return m_rows; }
@@ -76,7 +84,10 @@ protected:
     bool m_changed = false;
 
 private:
+    void blank_rows();
+
     std::vector<std::unique_ptr<CView_row>> m_rows;
+    bool m_in_front = true;
 };
 
 template <class TRecord>
@@ -99,6 +110,7 @@ public:
         m_changed = false;
     }
     std::uint16_t number() const override { return TRecord::number_of_record; }
+    bool holds_frame() const override { return m_copy.holds_frame(); }
     // The copy rows read.
     TRecord &record() { return m_copy.record(); }
 
@@ -114,10 +126,15 @@ auto &ItemOf(TView_group<TRecord> &group, TAccessor &&accessor)
     return std::invoke(std::forward<TAccessor>(accessor), group.record());
 }
 
-// A group box of caption and value pairs, one pair per row.
+// A group box of caption and value pairs, one pair per row. A box with column titles shows the
+// values of rows of one caption side by side, under the titles.
+//
+// Several groups of one layout may share the box's controls: after again(), values and lamps take
+// the controls made before, in the order they were made, instead of making new ones.
 class CView_box {
 public:
-    CView_box(QGroupBox *box, QString name_prefix, std::function<QString()> design_text);
+    CView_box(QGroupBox *box, QString name_prefix, std::function<QString()> design_text,
+              QStringList column_titles = {});
 
     // A value label captioned `caption`. `name` is the control's object name; by default the
     // box's prefix followed by the caption in camel case. Returns the label.
@@ -132,16 +149,29 @@ public:
                      std::uint64_t mask, bool inverted = false, const QString &name = {});
 
     QGroupBox *box() const { return m_box; }
+    // From here on, the controls made so far are taken again, in order.
+    void again();
 
 private:
     TValueLabel *add_label(const QString &caption, const QString &name, const QStringList &widest);
     CLed_image *add_lamp(const QString &caption, const QString &name);
-    QString control_name(const QString &caption, const QString &name) const;
+    // The row and value column of the next control captioned `caption`; a new row unless the box
+    // has column titles and the row before has this caption and a free column.
+    std::pair<int, int> place_of(const QString &caption);
+    QString control_name(const QString &caption, const QString &name, int column) const;
 
     QGroupBox *m_box;
     QGridLayout *m_grid;
     QString m_prefix;
     std::function<QString()> m_design_text;
+    QStringList m_column_titles;
+    QString m_last_caption;
+    int m_last_row = -1;
+    int m_last_column = 0;
+    std::vector<TValueLabel *> m_labels;
+    std::vector<CLed_image *> m_lamps;
+    std::size_t m_next_label = 0;
+    std::size_t m_next_lamp = 0;
 };
 
 // A page of the view's `PageControl1`, or the view's own area: group boxes in columns.
@@ -149,8 +179,12 @@ class CView_page {
 public:
     CView_page(QWidget *area, QString name_prefix, int columns,
                std::function<QString()> design_text);
-    CView_box &box(const QString &title);
+    // A new group box; after again(), the boxes made before, in order.
+    CView_box &box(const QString &title, const QStringList &column_titles = {});
     QWidget *area() const { return m_area; }
+    // From here on, the boxes and controls made so far are taken again, in order: the rows of
+    // another group of the same layout share them.
+    void again();
 
 private:
     QWidget *m_area;
@@ -159,6 +193,7 @@ private:
     int m_columns;
     std::function<QString()> m_design_text;
     std::vector<std::unique_ptr<CView_box>> m_boxes;
+    std::size_t m_next_box = 0;
 };
 
 class TFormTableView : public TFormKoruView {
@@ -176,6 +211,8 @@ public:
     void RefreshDisplay() override;
     // Every row of the view: which control shows which item, by which rule.
     std::vector<SView_binding> bindings() const;
+    // Brings the tab of group `number` to the front, when its rows share controls behind tabs.
+    void select_group(std::uint16_t number);
 
 protected:
     // The groups the view shows, in the order they are matched.
@@ -195,6 +232,11 @@ protected:
     void cell(TValueGrid &grid, int row, int column, TView_group<TRecord> &group,
               TAccessor accessor, const CText_rule &rule = CText_rule::natural(),
               std::function<bool(TRecord &)> shown = {});
+    // A tab bar above the view's controls, named `name`, a tab per group: the controls show the
+    // group of the selected tab (see CView_page::again); the other groups keep their frames in
+    // their copies until their tab is selected.
+    QTabBar &group_tabs(const QString &name, const QStringList &titles,
+                        std::vector<CView_group *> groups);
     // The text of every value before its first group arrives (empty unless the view says).
     void set_design_text(const QString &text) { m_design_text = text; }
     const QString &design_text() const { return m_design_text; }
@@ -204,12 +246,14 @@ protected:
 private:
     void fill();
     QTabWidget *pages();
-    QWidget *pages_and_grids();
+    void bring_to_front(int tab);
 
     std::vector<std::unique_ptr<CView_group>> m_groups;
     std::vector<std::unique_ptr<CView_page>> m_pages;
     std::vector<TValueGrid *> m_grids;
     QTabWidget *m_page_control = nullptr;
+    QTabBar *m_group_tabs = nullptr;
+    std::vector<CView_group *> m_tabbed_groups;
     CDisplay_pace m_pace;
     QString m_design_text;
 };
@@ -262,8 +306,7 @@ TValueLabel &CView_box::value(const QString &caption, TView_group<TRecord> &grou
                               TAccessor accessor, const CText_rule &rule, const QString &name)
 {
     auto &item = ItemOf(group, accessor);
-    using TItem = std::remove_reference_t<decltype(item)>;
-    TValueLabel *label = add_label(caption, name, WidestTexts<TItem>(rule));
+    TValueLabel *label = add_label(caption, name, WidestTexts(rule, item));
     TRecord &record = group.record();
     SView_binding binding{label, -1, -1, TRecord::number_of_record, &record, &item, rule};
     group.add_row(std::make_unique<view_kit_detail::CText_row>(
@@ -317,8 +360,7 @@ void TFormTableView::cell(TValueGrid &grid, int row, int column, TView_group<TRe
                           std::function<bool(TRecord &)> shown)
 {
     auto &item = ItemOf(group, accessor);
-    using TItem = std::remove_reference_t<decltype(item)>;
-    grid.AddWidestTexts(column, WidestTexts<TItem>(rule));
+    grid.AddWidestTexts(column, WidestTexts(rule, item));
     TRecord &record = group.record();
     std::function<bool()> carried;
     if (shown) {

@@ -41,3 +41,26 @@ QString CText_rule::word_of(long long code) const
     }
     return m_other.isEmpty() ? QString::number(code) : m_other;
 }
+
+CText_rule CText_rule::in_tail(std::uint16_t short_byte_count) const
+{
+    CText_rule rule = *this;
+    rule.m_short_byte_count = short_byte_count;
+    return rule;
+}
+
+QString ShownText(std::string_view text)
+{
+    QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    for (QChar &c : shown) {
+        if (c.category() == QChar::Other_Control) {
+            c = '?';
+        }
+    }
+    return shown;
+}
+
+std::uint16_t FrameByteCount(const CGroup_base &record)
+{
+    return static_cast<std::uint16_t>(record.frame_length() - frame::prefix_length);
+}

@@ -3,7 +3,8 @@
 // the item's type ("%u" for unsigned long and short, "%d" for unsigned char, short and long,
 // "0.000000" for floating values, the characters of a text), a picture of decimals, hexadecimal
 // "%4X" or "%4.4X", dotted bytes, a fixed text, or words for codes. An item the received frame
-// does not hold, or that holds the computer's "no data", shows "N/A".
+// does not hold, or that holds the computer's "no data", shows "N/A"; an item of an optional tail
+// that the frame does not carry shows nothing.
 
 #include "display/formats.h"
 #include "protocol/group_base.h"
@@ -17,6 +18,7 @@
 #include <concepts>
 #include <cstdint>
 #include <limits>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -49,6 +51,14 @@ public:
     bool zero_padded() const { return m_zero_padded; }
     const QString &fixed_text() const { return m_fixed; }
     const std::vector<SWord> &word_list() const { return m_words; }
+    const QString &other_text() const { return m_other; }
+
+    // The same rule for an item of an optional tail: only frames whose byte count is above
+    // `short_byte_count` carry it. Shorter frames, and frames that end before the item, show
+    // nothing for it.
+    CText_rule in_tail(std::uint16_t short_byte_count) const;
+    bool is_tail() const { return m_short_byte_count > 0; }
+    std::uint16_t short_byte_count() const { return m_short_byte_count; }
 
     // The word of `code`, or the text for a code without one.
     QString word_of(long long code) const;
@@ -63,7 +73,21 @@ private:
     QString m_fixed;
     std::vector<SWord> m_words;
     QString m_other;
+    std::uint16_t m_short_byte_count = 0; // 0: not in a tail
 };
+
+// The characters of a text field as a label shows them: control bytes, which a label would not
+// show or would show as something else, read "?".
+QString ShownText(std::string_view text);
+
+// The byte count of the frame `record` holds now.
+std::uint16_t FrameByteCount(const CGroup_base &record);
+
+// True when the frame `record` holds carries the optional tail of `rule` up to `item`.
+inline bool CarriesTail(const CText_rule &rule, const CGroup_base &record, const CItem &item)
+{
+    return FrameByteCount(record) > rule.short_byte_count() && record.holds(item);
+}
 
 // A fixed-length text field.
 template <class TItem>
@@ -123,14 +147,14 @@ QString FormatItem(const CText_rule &rule, const CGroup_base &record, const TIte
 {
     using namespace view_rule_detail;
     using T = value_type<TItem>;
+    if (rule.is_tail() && !CarriesTail(rule, record, item)) {
+        return QString();
+    }
     if (rule.kind() == CText_rule::EKind::fixed) {
         return rule.fixed_text();
     }
     if constexpr (Text_item<TItem>) {
-        const std::string_view text = item.text();
-        return record.holds(item)
-                   ? QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
-                   : LoadText(string_id::not_available);
+        return record.holds(item) ? ShownText(item.text()) : LoadText(string_id::not_available);
     } else {
         const bool is_valid = record.has_value(item);
         const T value = item.get();
@@ -165,7 +189,11 @@ QStringList WidestTexts(const CText_rule &rule)
         texts.append(FormatValue(rule.picture_text(), -9999999.0, true));
         break;
     case CText_rule::EKind::hex:
-        texts.append(QString(std::max<int>(rule.width(), 2 * static_cast<int>(sizeof(T))), 'F'));
+        // Whichever digit is widest in the label's font, as many of it as the value may have.
+        for (const char digit : std::string_view("0123456789ABCDEF")) {
+            texts.append(
+                QString(std::max<int>(rule.width(), 2 * static_cast<int>(sizeof(T))), digit));
+        }
         break;
     case CText_rule::EKind::dotted:
         texts.append(QStringLiteral("255.255.255.255"));
@@ -181,6 +209,20 @@ QStringList WidestTexts(const CText_rule &rule)
             texts.append(widest_natural<T>(rule.picture_text()));
         }
         break;
+    }
+    return texts;
+}
+
+// Every text `rule` may give for `item` that could be its widest: for a text field, one that fills
+// the field with wide characters.
+template <class TItem>
+QStringList WidestTexts(const CText_rule &rule, const TItem &item)
+{
+    QStringList texts = WidestTexts<TItem>(rule);
+    if constexpr (Text_item<TItem>) {
+        if (rule.kind() != CText_rule::EKind::fixed) {
+            texts.append(QString(static_cast<qsizetype>(item.size()), 'W'));
+        }
     }
     return texts;
 }

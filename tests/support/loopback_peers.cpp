@@ -50,6 +50,31 @@ void CUdp_sender::send_to(std::uint16_t port, const Bytes &datagram) const
               static_cast<ssize_t>(datagram.size()));
 }
 
+CUdp_receiver::CUdp_receiver() : m_handle(socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK, 0))
+{
+    const sockaddr_in local = address_of(loopback(1), 0);
+    EXPECT_EQ(bind(m_handle, reinterpret_cast<const sockaddr *>(&local), sizeof local), 0);
+    m_port = bound_port(m_handle);
+}
+
+CUdp_receiver::~CUdp_receiver()
+{
+    close(m_handle);
+}
+
+std::vector<Bytes> CUdp_receiver::take()
+{
+    std::vector<Bytes> datagrams;
+    Bytes buffer(65536);
+    while (true) {
+        const ssize_t count = recv(m_handle, buffer.data(), buffer.size(), 0);
+        if (count < 0) {
+            return datagrams;
+        }
+        datagrams.emplace_back(buffer.begin(), buffer.begin() + count);
+    }
+}
+
 CTcp_peer::CTcp_peer(std::uint8_t host)
     : m_listener(socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0))
 {

@@ -30,6 +30,23 @@ private:
     std::uint32_t m_address;
 };
 
+class CUdp_receiver {
+public:
+    // Receives on 127.0.0.1 at a port the system picks.
+    CUdp_receiver();
+    ~CUdp_receiver();
+    CUdp_receiver(const CUdp_receiver &) = delete;
+    CUdp_receiver &operator=(const CUdp_receiver &) = delete;
+
+    std::uint16_t port() const { return m_port; }
+    // Every datagram waiting now, oldest first.
+    std::vector<Bytes> take();
+
+private:
+    int m_handle;
+    std::uint16_t m_port = 0;
+};
+
 class CTcp_peer {
 public:
     // Listens on 127.0.0.`host` with an ephemeral port.

@@ -448,9 +448,10 @@ SSnapshot CComputer::snapshot(double t)
     snapshot.phase = m_navigator.phase_at(t);
     snapshot.nav = m_navigator.state_at(t);
     snapshot.disk = disk_usage(t);
+    snapshot.pc_card = pc_card_at(t, snapshot.disk);
     snapshot.imu_data_rate_code = m_options.imu_data_rate_code;
     snapshot.status =
-        navigation_status({snapshot.phase, m_free_inertial, pc_card_at(t, snapshot.disk),
+        navigation_status({snapshot.phase, m_free_inertial, snapshot.pc_card,
                            !m_settings.same_as(m_saved), m_saved_successfully, logged_out(t)});
     snapshot.pps = pulses(pps_train, koru_time);
     snapshot.event_1 = pulses(event_1_train, koru_time);

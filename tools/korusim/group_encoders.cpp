@@ -1,6 +1,7 @@
 #include "tools/korusim/group_encoders.h"
 
 #include "tools/korusim/iin_tasks.h"
+#include "tools/korusim/subsystem_status.h"
 
 #include "protocol/navigation_groups.h"
 #include "protocol/wire.h"
@@ -185,6 +186,18 @@ void add_iin_task(Group_encoders &encoders, EIin_form form,
     }
 }
 
+// A status group with an optional tail, sent without it in the short form.
+template <class TGroup>
+void add_with_tail(Group_encoders &encoders, EStatus_form form,
+                   const CItem &(*first_of_tail)(TGroup &),
+                   typename TGroup_encoder<TGroup>::Fill fill_group)
+{
+    TGroup_encoder<TGroup> &encoder = add<TGroup>(encoders, slow, fill_group);
+    if (form == EStatus_form::short_form) {
+        encoder.leave_off_from(first_of_tail(encoder.group()));
+    }
+}
+
 } // namespace
 
 std::span<const std::byte> CGroup_encoder::encode(const SSnapshot &snapshot)
@@ -224,7 +237,7 @@ std::span<const std::byte> CGroup_encoder::cut(std::span<const std::byte> whole)
     return shortened;
 }
 
-Group_encoders make_group_encoders(EIin_form iin_form)
+Group_encoders make_group_encoders(EIin_form iin_form, EStatus_form status_form)
 {
     Group_encoders encoders;
     add<CGroup1>(encoders, fast, fill_navigation);
@@ -246,6 +259,39 @@ Group_encoders make_group_encoders(EIin_form iin_form)
     add_iin_task<CGroup20107>(encoders, iin_form, fill_update_status);
     add_iin_task<CGroup20108>(encoders, iin_form, fill_prefilter_status);
     add_iin_task<CGroup20109>(encoders, iin_form, fill_extrapolation_status);
+    add_with_tail<CGroup20110>(
+        encoders, status_form,
+        [](CGroup20110 &group) -> const CItem & { return group.user_drift_slope(); },
+        fill_discrete_status);
+    add<CGroup20111>(encoders, slow, fill_imu_status);
+    add<CGroup20112>(encoders, slow, fill_primary_gps_status);
+    add<CGroup20113>(encoders, slow, fill_secondary_gps_status);
+    add<CGroup20114>(encoders, slow, fill_nmea_port_status);
+    add_with_tail<CGroup20115>(
+        encoders, status_form,
+        [](CGroup20115 &group) -> const CItem & { return group.controller_address(); },
+        fill_output_manager_status);
+    add<CGroup20116>(encoders, slow, fill_input_manager_status);
+    add<CGroup20117>(encoders, slow, fill_twan_status);
+    add<CGroup20118>(encoders, slow, fill_system_status);
+    add<CGroup20119>(encoders, slow, fill_binary_port_status);
+    add<CGroup20120>(encoders, slow, fill_logging_status);
+    add<CGroup20121>(encoders, slow, fill_analog_port_status);
+    add<CGroup20122>(encoders, slow, [](CGroup20122 &group, const SSnapshot &snapshot) {
+        fill_aux_gps_status(group, snapshot, 1);
+    });
+    add<CGroup20123>(encoders, slow, [](CGroup20123 &group, const SSnapshot &snapshot) {
+        fill_aux_gps_status(group, snapshot, 2);
+    });
+    add<CGroup20124>(encoders, slow, [](CGroup20124 &group, const SSnapshot &snapshot) {
+        fill_ethernet_port_status(group, snapshot, 0);
+    });
+    add<CGroup20125>(encoders, slow, [](CGroup20125 &group, const SSnapshot &snapshot) {
+        fill_ethernet_port_status(group, snapshot, 1);
+    });
+    add<CGroup20126>(encoders, slow, [](CGroup20126 &group, const SSnapshot &snapshot) {
+        fill_ethernet_port_status(group, snapshot, 2);
+    });
     add<CGroup20202>(encoders, slow, fill_data_port);
     return encoders;
 }

@@ -75,7 +75,8 @@ private:
 using Group_encoders = std::vector<std::unique_ptr<CGroup_encoder>>;
 
 // Every group the simulator can send, in the order they go out when due together.
-Group_encoders make_group_encoders(EIin_form iin_form = EIin_form::full);
+Group_encoders make_group_encoders(EIin_form iin_form = EIin_form::full,
+                                   EStatus_form status_form = EStatus_form::full);
 
 // Numbers and default rates of `encoders`.
 std::vector<SGroup_default> group_defaults(const Group_encoders &encoders);

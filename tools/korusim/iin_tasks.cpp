@@ -3,7 +3,6 @@
 #include "protocol/invalid.h"
 
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -11,12 +10,6 @@ using Data = std::array<double, CIin_task_group::data_count>;
 
 // Mode proxies each task keeps queued for the navigator's mode changes.
 constexpr std::uint32_t mode_proxies = 1;
-
-// How many times something happening `rate` times a second has happened by `seconds`.
-std::uint32_t count(double seconds, double rate)
-{
-    return static_cast<std::uint32_t>(std::floor(seconds * rate));
-}
 
 // The common end of the four groups: no MPA or task errors, then the ten values.
 void fill_tail(CIin_task_group &group, const Data &data)
@@ -66,17 +59,17 @@ Data motion_data(const SNav_state &nav)
 void fill_iin_status(CGroup20106 &group, const SSnapshot &snapshot)
 {
     const double t = snapshot.time;
-    group.iin_runs().set(count(t, iin_rate::imu));
+    group.iin_runs().set(occurrences(t, iin_rate::imu));
     group.iin_restarts().set(0);
     group.snv_data_status().set(snapshot.status.solution_status);
-    group.sdnav_runs().set(count(t, iin_rate::imu));
-    group.error_control_runs().set(count(t, iin_rate::update));
-    group.msgs_from_gps().set(count(t, iin_rate::gnss));
-    group.msgs_from_imu().set(count(t, iin_rate::imu));
-    group.msgs_from_extrap().set(count(t, iin_rate::extrapolation));
-    group.msgs_from_update().set(count(t, iin_rate::update));
+    group.sdnav_runs().set(occurrences(t, iin_rate::imu));
+    group.error_control_runs().set(occurrences(t, iin_rate::update));
+    group.msgs_from_gps().set(occurrences(t, iin_rate::gnss));
+    group.msgs_from_imu().set(occurrences(t, iin_rate::imu));
+    group.msgs_from_extrap().set(occurrences(t, iin_rate::extrapolation));
+    group.msgs_from_update().set(occurrences(t, iin_rate::update));
     group.bad_imu_data().set(0);
-    group.msgs_from_imgr().set(count(t, iin_rate::gnss));
+    group.msgs_from_imgr().set(occurrences(t, iin_rate::gnss));
     group.imgr_msgs_rejected().set(0);
     group.imu_proxies_queued().set(0);
     group.imu_proxy_exceptions().set(0);
@@ -86,9 +79,9 @@ void fill_iin_status(CGroup20106 &group, const SSnapshot &snapshot)
 void fill_update_status(CGroup20107 &group, const SSnapshot &snapshot)
 {
     const double t = snapshot.time;
-    group.update_runs().set(count(t, iin_rate::update));
-    group.msgs_from_prefilter().set(count(t, iin_rate::update));
-    group.msgs_from_extrap().set(count(t, iin_rate::update));
+    group.update_runs().set(occurrences(t, iin_rate::update));
+    group.msgs_from_prefilter().set(occurrences(t, iin_rate::update));
+    group.msgs_from_extrap().set(occurrences(t, iin_rate::update));
     group.prefilter_proxies_queued().set(0);
     group.extrap_proxies_queued().set(0);
     group.iin_mode_proxies().set(mode_proxies);
@@ -100,14 +93,14 @@ void fill_update_status(CGroup20107 &group, const SSnapshot &snapshot)
 void fill_prefilter_status(CGroup20108 &group, const SSnapshot &snapshot)
 {
     const double t = snapshot.time;
-    group.prefilter_runs().set(count(t, iin_rate::gnss));
-    group.msgs_from_iin().set(count(t, iin_rate::gnss));
-    group.msgs_from_update().set(count(t, iin_rate::update));
+    group.prefilter_runs().set(occurrences(t, iin_rate::gnss));
+    group.msgs_from_iin().set(occurrences(t, iin_rate::gnss));
+    group.msgs_from_update().set(occurrences(t, iin_rate::update));
     group.iin_proxies_queued().set(0);
     group.iin_proxy_exceptions().set(0);
-    group.msgs_from_imgr().set(static_cast<std::uint8_t>(count(t, iin_rate::gnss)));
+    group.msgs_from_imgr().set(static_cast<std::uint8_t>(occurrences(t, iin_rate::gnss)));
     group.imgr_msgs_rejected().set(0);
-    group.twan_msgs_delayed().set(count(t, iin_rate::twan));
+    group.twan_msgs_delayed().set(occurrences(t, iin_rate::twan));
     group.aux_gps_msgs_delayed().set(0);
     group.iin_mode_proxies().set(mode_proxies);
     fill_tail(group, motion_data(snapshot.nav));
@@ -116,10 +109,10 @@ void fill_prefilter_status(CGroup20108 &group, const SSnapshot &snapshot)
 void fill_extrapolation_status(CGroup20109 &group, const SSnapshot &snapshot)
 {
     const double t = snapshot.time;
-    const double last_update = count(t, iin_rate::update) / iin_rate::update;
-    group.extrap_runs().set(count(t, iin_rate::extrapolation));
-    group.msgs_from_prefilter().set(count(t, iin_rate::gnss));
-    group.msgs_from_update().set(count(t, iin_rate::update));
+    const double last_update = occurrences(t, iin_rate::update) / iin_rate::update;
+    group.extrap_runs().set(occurrences(t, iin_rate::extrapolation));
+    group.msgs_from_prefilter().set(occurrences(t, iin_rate::gnss));
+    group.msgs_from_update().set(occurrences(t, iin_rate::update));
     group.prefilter_proxies_queued().set(0);
     group.update_proxies_queued().set(0);
     group.iin_mode_proxies_queued().set(mode_proxies);

@@ -374,6 +374,13 @@ const std::vector<SOption> &option_table()
              o.iin_form = EIin_form::short_form;
              return std::string();
          }},
+        {"--status-short", "",
+         "send the discrete and output manager status groups 20110 and 20115 without their "
+         "user-time and socket tails (byte counts 160 and 136 instead of 192 and 156)",
+         [](SOptions &o, std::string_view, const SContext &) {
+             o.status_form = EStatus_form::short_form;
+             return std::string();
+         }},
 
         {"", "", "Devices:", nullptr},
         {"--imu-data-rate", "CODE",

@@ -35,6 +35,9 @@ struct SFault_options {
 // The form of the integrated navigator's task groups 20106 to 20109: with their ten "Data"
 // values, or without them.
 enum class EIin_form : std::uint8_t { full, short_form };
+// The form of the discrete and output manager status groups 20110 and 20115: with their optional
+// tails (user time, socket), or without them.
+enum class EStatus_form : std::uint8_t { full, short_form };
 
 struct SOptions {
     // Network. Addresses are IPv4 in host order.
@@ -50,6 +53,7 @@ struct SOptions {
     std::vector<std::uint16_t> logging_groups[2] = {{1, 2, 4, 5, 6, 101}, {1, 2, 4, 5, 6, 101}};
     double echo_seconds = 5; // period of the settings echoes; 0 = on change only
     EIin_form iin_form = EIin_form::full;
+    EStatus_form status_form = EStatus_form::full;
 
     // The computer's devices.
     std::uint8_t imu_data_rate_code = 2; // Group 4's "Data Rate"; 2 stands for 200 Hz

@@ -39,6 +39,7 @@ struct SSnapshot {
     SPulse_count event_1;
     SPulse_count event_2;
     SDisk_usage disk;
+    EPc_card pc_card = EPc_card::idle;   // recording on the disk
     std::uint8_t imu_data_rate_code = 2; // what Group 4 reports as the IMU's data rate
     SRun_statistics run;
     std::array<std::uint8_t, 4> address{}; // the computer's IPv4 address, in order
@@ -47,3 +48,6 @@ struct SSnapshot {
     // UTC time of day at `koru_time` seconds since power-on.
     double utc_of(double koru_time) const;
 };
+
+// How many times something happening `rate` times a second has happened by `seconds`.
+std::uint32_t occurrences(double seconds, double rate);

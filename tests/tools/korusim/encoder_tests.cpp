@@ -6,6 +6,7 @@
 
 #include "protocol/navigation_groups.h"
 #include "views/iin_status_records.h"
+#include "views/subsystem_status_records.h"
 
 #include "frame_bytes.h"
 #include "settings_frames.h"
@@ -46,6 +47,30 @@ std::set<std::string> names_of_set_bits(TWord &word)
     return names;
 }
 
+// Every text field of `item` and its parts, as the bytes on the wire; the header's and the
+// footer's markers are not among them.
+void collect_texts(const CItem &item, std::vector<std::string> &texts)
+{
+    if (dynamic_cast<const CGroup_header *>(&item) != nullptr ||
+        dynamic_cast<const CFrame_footer *>(&item) != nullptr) {
+        return;
+    }
+    if (dynamic_cast<const TScalar<char *> *>(&item) != nullptr) {
+        texts.emplace_back(reinterpret_cast<const char *>(item.start()), item.size());
+    } else if (const auto *composite = dynamic_cast<const CComposite_item *>(&item)) {
+        for (std::size_t i = 0; i < composite->child_count(); ++i) {
+            collect_texts(composite->child(i), texts);
+        }
+    }
+}
+
+CGroup_encoder &encoder_of(const Group_encoders &encoders, std::uint16_t number)
+{
+    const auto found = std::find_if(encoders.begin(), encoders.end(),
+                                    [number](const auto &e) { return e->number() == number; });
+    return **found;
+}
+
 class EncoderTest : public ::testing::Test {
 protected:
     static SOptions options_for_test()
@@ -55,16 +80,20 @@ protected:
         return options;
     }
 
-    CGroup_encoder &encoder(std::uint16_t number)
-    {
-        const auto found = std::find_if(encoders.begin(), encoders.end(),
-                                        [number](const auto &e) { return e->number() == number; });
-        return **found;
-    }
+    CGroup_encoder &encoder(std::uint16_t number) { return encoder_of(encoders, number); }
     template <class TGroup>
     TDecoded<TGroup> decoded(double t)
     {
         return TDecoded<TGroup>(encoder(TGroup::number_of_record).encode(computer.snapshot(t)));
+    }
+
+    // The text fields of the groups TGroups at `t`.
+    template <class... TGroups>
+    std::vector<std::string> text_fields(double t)
+    {
+        std::vector<std::string> texts;
+        (collect_texts(decoded<TGroups>(t).record, texts), ...);
+        return texts;
     }
 
     SOptions options = options_for_test();
@@ -93,7 +122,7 @@ Bytes bytes_of(std::span<const std::byte> frame)
 
 TEST_F(EncoderTest, EveryGroupPassesTheFrameCheck)
 {
-    ASSERT_EQ(group_defaults(encoders).size(), 14u);
+    ASSERT_EQ(group_defaults(encoders).size(), 31u);
     const SSnapshot snapshot = computer.snapshot(100.05);
     for (const auto &group : encoders) {
         const std::span<const std::byte> frame = group->encode(snapshot);
@@ -292,9 +321,33 @@ TEST_F(EncoderTest, IinStatusIsEncodedByteForByteWithAndWithoutItsData)
 
     EXPECT_EQ(bytes_of(encoder(20106).encode(snapshot)), long_frame);
     const Group_encoders short_encoders = make_group_encoders(EIin_form::short_form);
-    const auto short_20106 = std::find_if(short_encoders.begin(), short_encoders.end(),
-                                          [](const auto &e) { return e->number() == 20106; });
-    EXPECT_EQ(bytes_of((*short_20106)->encode(snapshot)), short_frame);
+    EXPECT_EQ(bytes_of(encoder_of(short_encoders, 20106).encode(snapshot)), short_frame);
+}
+
+// A group in its long and short forms: the byte counts, and the short one is the long one up
+// to `body_end` (the 34-byte header and the items before the part left off), then a zero pad.
+struct SForms {
+    std::uint16_t number;
+    std::uint16_t long_byte_count;
+    std::uint16_t short_byte_count;
+    std::size_t body_end;
+};
+
+void expect_forms(const Group_encoders &long_encoders, const Group_encoders &short_encoders,
+                  const SSnapshot &snapshot, const SForms &forms)
+{
+    const Bytes whole = bytes_of(encoder_of(long_encoders, forms.number).encode(snapshot));
+    const Bytes cut = bytes_of(encoder_of(short_encoders, forms.number).encode(snapshot));
+    EXPECT_EQ(frame::check(whole, EFrame_kind::group), EFrame_status::ok) << forms.number;
+    EXPECT_EQ(frame::check(cut, EFrame_kind::group), EFrame_status::ok) << forms.number;
+    EXPECT_EQ(frame::byte_count_of(whole), forms.long_byte_count) << forms.number;
+    EXPECT_EQ(frame::byte_count_of(cut), forms.short_byte_count) << forms.number;
+    const auto body_end = static_cast<std::ptrdiff_t>(forms.body_end);
+    EXPECT_TRUE(std::equal(cut.begin() + 8, cut.begin() + body_end, whole.begin() + 8))
+        << forms.number << ": the body up to the part left off is the long frame's";
+    EXPECT_TRUE(std::all_of(cut.begin() + body_end, cut.end() - 4,
+                            [](std::byte b) { return b == std::byte{0}; }))
+        << forms.number << ": zero pad";
 }
 
 // The other three task groups: the short form is the long one without the "Data" values.
@@ -302,30 +355,25 @@ TEST_F(EncoderTest, IinTaskGroupsShortAndLong)
 {
     const SSnapshot snapshot = computer.snapshot(72.5);
     const Group_encoders short_encoders = make_group_encoders(EIin_form::short_form);
-    struct SForms {
-        std::uint16_t number;
-        std::uint16_t long_byte_count;
-        std::uint16_t short_byte_count;
-        std::size_t body_end; // the 34-byte header and the group's own items
-    };
     for (const SForms &forms : {SForms{20106, 184, 104, 34 + 73}, SForms{20107, 156, 76, 34 + 45},
                                 SForms{20108, 164, 84, 34 + 54}, SForms{20109, 172, 92, 34 + 60}}) {
-        const Bytes whole = bytes_of(encoder(forms.number).encode(snapshot));
-        const auto found =
-            std::find_if(short_encoders.begin(), short_encoders.end(),
-                         [&forms](const auto &e) { return e->number() == forms.number; });
-        const Bytes cut = bytes_of((*found)->encode(snapshot));
-        EXPECT_EQ(frame::check(whole, EFrame_kind::group), EFrame_status::ok) << forms.number;
-        EXPECT_EQ(frame::check(cut, EFrame_kind::group), EFrame_status::ok) << forms.number;
-        EXPECT_EQ(frame::byte_count_of(whole), forms.long_byte_count) << forms.number;
-        EXPECT_EQ(frame::byte_count_of(cut), forms.short_byte_count) << forms.number;
-        const auto body_end = static_cast<std::ptrdiff_t>(forms.body_end);
-        EXPECT_TRUE(std::equal(cut.begin() + 8, cut.begin() + body_end, whole.begin() + 8))
-            << forms.number << ": the body up to the \"Data\" values is the long frame's";
-        EXPECT_TRUE(std::all_of(cut.begin() + body_end, cut.end() - 4,
-                                [](std::byte b) { return b == std::byte{0}; }))
-            << forms.number << ": zero pad";
+        expect_forms(encoders, short_encoders, snapshot, forms);
     }
+}
+
+// The discrete group without its four user-time values, the output manager's without its socket.
+TEST_F(EncoderTest, StatusGroupsShortAndLong)
+{
+    const SSnapshot snapshot = computer.snapshot(72.5);
+    const Group_encoders short_encoders =
+        make_group_encoders(EIin_form::full, EStatus_form::short_form);
+    for (const SForms &forms :
+         {SForms{20110, 192, 160, 34 + 130}, SForms{20115, 156, 136, 34 + 106}}) {
+        expect_forms(encoders, short_encoders, snapshot, forms);
+    }
+    EXPECT_EQ(bytes_of(encoder_of(short_encoders, 20111).encode(snapshot)),
+              bytes_of(encoder(20111).encode(snapshot)))
+        << "groups without a tail keep their one form";
 }
 
 TEST_F(EncoderTest, IinTaskCountsMoveWithTheComputersTime)
@@ -356,6 +404,70 @@ TEST_F(EncoderTest, IinTaskCountsMoveWithTheComputersTime)
     EXPECT_FALSE(no_solution.record.data(0).is_valid()) << "no accuracy while standing by";
     auto no_status = TDecoded<CGroup20106>(encoder(20106).encode(idle.snapshot(5)));
     EXPECT_FALSE(no_status.record.snv_data_status().is_valid());
+}
+
+// Group 20114 at 12.5 s: 125 schedules and proxies, the valid messages of the NMEA output, the
+// port set up as COM 1, no failure and the name of none filled with blanks.
+TEST_F(EncoderTest, NmeaPortStatusIsEncodedByteForByte)
+{
+    const SSnapshot snapshot = computer.snapshot(12.5);
+    Bytes body;
+    frame_bytes::put_u16(body, 0);    // proxy exceptions
+    frame_bytes::put_u16(body, 125);  // proxy count
+    frame_bytes::put_u16(body, 0);    // COM write failures
+    frame_bytes::put_u32(body, 125);  // schedule count
+    frame_bytes::put_u32(body, 0x0B); // IIN data, Group 2, Group 101
+    frame_bytes::put_u8(body, 0);     // port set up
+    frame_bytes::put_u8(body, 1);     // COM 1
+    frame_bytes::put_u32(body, 0);    // MPA request failures
+    frame_bytes::put_text(body, "None            ");
+    frame_bytes::put_u16(body, 0); // last MPA failure status
+    const Bytes frame = group_frame(20114, snapshot, body);
+    ASSERT_EQ(frame::byte_count_of(frame), 68);
+    EXPECT_EQ(bytes_of(encoder(20114).encode(snapshot)), frame);
+}
+
+// The computer's text fields are not terminated: korusim fills each to its last byte.
+TEST_F(EncoderTest, StatusTextFieldsFillTheirWholeField)
+{
+    const std::vector<std::string> texts =
+        text_fields<CGroup20110, CGroup20111, CGroup20112, CGroup20113, CGroup20114, CGroup20115,
+                    CGroup20116, CGroup20117, CGroup20118, CGroup20119, CGroup20120, CGroup20121,
+                    CGroup20122, CGroup20123, CGroup20124, CGroup20125, CGroup20126>(30);
+    ASSERT_EQ(texts.size(), 16u);
+    for (const std::string &text : texts) {
+        EXPECT_EQ(text.find('\0'), std::string::npos) << text;
+        EXPECT_NE(text.front(), ' ') << "a name, then blanks: " << text;
+    }
+    EXPECT_EQ(decoded<CGroup20111>(30).record.hardware_interface().text(), "SDLC-PCI IMU BOARD");
+    EXPECT_EQ(decoded<CGroup20123>(30).record.port().text(), "COM5 38400 8N1    ");
+}
+
+// Each status group carries counts that grow with the computer's time.
+TEST_F(EncoderTest, StatusCountsMoveWithTheComputersTime)
+{
+    EXPECT_EQ(decoded<CGroup20120>(5).record.logging_state().text(), "Idle            ");
+    computer.answer(korusim_test::pc_card_logging_message(1, true), EFrame_status::ok, 5);
+    EXPECT_EQ(decoded<CGroup20120>(5.5).record.logging_state().text(), "Opening File    ");
+    EXPECT_EQ(decoded<CGroup20120>(10).record.logging_state().text(), "Logging         ");
+    for (std::uint16_t number = 20110; number <= 20126; ++number) {
+        const Bytes early = bytes_of(encoder(number).encode(computer.snapshot(10)));
+        const Bytes later = bytes_of(encoder(number).encode(computer.snapshot(20)));
+        ASSERT_EQ(early.size(), later.size()) << number;
+        EXPECT_FALSE(std::equal(early.begin() + 34, early.end() - 4, later.begin() + 34))
+            << number << ": the same body at 10 s and 20 s";
+    }
+    EXPECT_EQ(decoded<CGroup20111>(12.5).record.data_frames().get(), 2500u) << "200 Hz";
+    EXPECT_EQ(decoded<CGroup20112>(12.5).record.processor_calls().get(), 125u) << "10 Hz";
+    EXPECT_EQ(decoded<CGroup20124>(12.5).record.port_writes().get(), 125u) << "10 Hz";
+    EXPECT_EQ(decoded<CGroup20125>(12.5).record.port_writes().get(),
+              computer.snapshot(12.5).data_port_reads);
+
+    auto aligning = decoded<CGroup20110>(10);
+    auto flying = decoded<CGroup20110>(options.align_seconds + 150);
+    EXPECT_EQ(aligning.record.direction_of_travel().get(), 0) << "stationary";
+    EXPECT_EQ(flying.record.direction_of_travel().get(), 1) << "forward";
+    EXPECT_GT(flying.record.up_counter_hits().get(), aligning.record.up_counter_hits().get());
 }
 
 } // namespace

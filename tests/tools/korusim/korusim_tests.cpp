@@ -5,6 +5,8 @@
 #include "sealed_messages.h"
 #include "settings_frames.h"
 
+#include "tools/korusim/group_encoders.h"
+
 #include "protocol/acknowledgement.h"
 #include "protocol/command_messages.h"
 #include "protocol/navigation_groups.h"
@@ -27,6 +29,16 @@ double time_2_of(const Bytes &group)
     double time = 0;
     std::memcpy(&time, group.data() + 16, sizeof time);
     return time;
+}
+
+// The numbers of every simulated group, in the order they go out when due together.
+std::vector<std::uint16_t> simulated_groups()
+{
+    std::vector<std::uint16_t> numbers;
+    for (const SGroup_default &group : group_defaults(make_group_encoders())) {
+        numbers.push_back(group.number);
+    }
+    return numbers;
 }
 
 struct SAcknowledged {
@@ -169,6 +181,7 @@ TEST(KorusimTest, EveryBurstOfEchoesEndsWithMessage1)
 {
     SOptions options = test_options();
     options.echo_seconds = 2;
+    options.display_groups = {101}; // few groups: four seconds of them fit the receive buffer
     CHarness harness(options);
     CClient controller(harness, harness.korusim().control_port());
     ASSERT_TRUE(connected(harness, "control port"));
@@ -240,26 +253,50 @@ TEST(KorusimTest, AChangedGroupListChangesWhatIsBroadcast)
     EXPECT_NE(harness.log().find("display port: broadcasting groups 101, 1\n"), std::string::npos);
 }
 
+using Sent = std::vector<std::pair<std::uint16_t, std::uint16_t>>;
+
+// The number and byte count of every group sent in korusim's first second with `options`.
+Sent sent_in_first_second(SOptions options)
+{
+    CHarness harness(options);
+    harness.advance(1.0);
+    Sent sent;
+    for (const SFound &frame : groups_only(frames_in(harness.display().take()))) {
+        EXPECT_EQ(frame.status, EFrame_status::ok);
+        sent.emplace_back(frame.number, frame::byte_count_of(frame.bytes));
+    }
+    return sent;
+}
+
 TEST(KorusimTest, TheNavigatorTaskGroupsGoOutAsListedAndShortOnRequest)
 {
     const auto byte_counts = [](EIin_form form) {
         SOptions options = test_options();
         options.display_groups = {20109, 20106};
         options.iin_form = form;
-        CHarness harness(options);
-        harness.advance(1.0);
-        std::vector<std::pair<std::uint16_t, std::uint16_t>> sent;
-        for (const SFound &frame : groups_only(frames_in(harness.display().take()))) {
-            EXPECT_EQ(frame.status, EFrame_status::ok);
-            sent.emplace_back(frame.number, frame::byte_count_of(frame.bytes));
-        }
-        return sent;
+        return sent_in_first_second(options);
     };
-    using Sent = std::vector<std::pair<std::uint16_t, std::uint16_t>>;
     EXPECT_EQ(byte_counts(EIin_form::full),
               (Sent{{20106, 184}, {20109, 172}, {20106, 184}, {20109, 172}}));
     EXPECT_EQ(byte_counts(EIin_form::short_form),
               (Sent{{20106, 104}, {20109, 92}, {20106, 104}, {20109, 92}}));
+}
+
+// The discrete and output manager groups with and without their tails; the others keep theirs.
+TEST(KorusimTest, TheStatusGroupsGoOutAsListedAndWithoutTheirTailsOnRequest)
+{
+    const auto byte_counts = [](EStatus_form form) {
+        SOptions options = test_options();
+        options.display_groups = {20126, 20115, 20110};
+        options.status_form = form;
+        return sent_in_first_second(options);
+    };
+    EXPECT_EQ(
+        byte_counts(EStatus_form::full),
+        (Sent{{20110, 192}, {20115, 156}, {20126, 52}, {20110, 192}, {20115, 156}, {20126, 52}}));
+    EXPECT_EQ(
+        byte_counts(EStatus_form::short_form),
+        (Sent{{20110, 160}, {20115, 136}, {20126, 52}, {20110, 160}, {20115, 136}, {20126, 52}}));
 }
 
 TEST(KorusimTest, OneControllerAtATime)
@@ -408,8 +445,7 @@ TEST(KorusimTest, ReplayReproducesARecordedFileByteForByteAtItsPace)
 }
 
 // The first turn of the loop sends every simulated group once, then the settings echoes.
-constexpr std::size_t groups_in_first_turn = 14;
-const std::size_t first_turn_frames = groups_in_first_turn + echo_burst.size();
+const std::size_t first_turn_frames = simulated_groups().size() + echo_burst.size();
 
 class FaultTest : public ::testing::Test {
 protected:
@@ -496,9 +532,9 @@ TEST_F(FaultTest, SilenceStopsBroadcastsAndAnswers)
     EXPECT_TRUE(controller.received().empty()) << "nothing answered while silent";
 
     harness.advance(0.2);
-    EXPECT_EQ(group_numbers(frames_in(harness.display().take())),
-              (std::vector<std::uint16_t>{1, 2, 4, 5, 6, 7, 8, 99, 101, 20106, 20107, 20108, 20109,
-                                          20202, 1, 4}))
+    std::vector<std::uint16_t> due = simulated_groups();
+    due.insert(due.end(), {1, 4});
+    EXPECT_EQ(group_numbers(frames_in(harness.display().take())), due)
         << "what is due at 3 s and 3.1 s";
     EXPECT_NE(harness.log().find("fault: silence over"), std::string::npos);
 }

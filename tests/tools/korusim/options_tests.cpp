@@ -45,6 +45,7 @@ TEST(OptionsTest, EveryOptionReachesItsSetting)
         "--echo-seconds",
         "2.5",
         "--iin-short",
+        "--status-short",
         "--start",
         "-12.5,130.25,100,45",
         "--start-time",
@@ -102,6 +103,7 @@ TEST(OptionsTest, EveryOptionReachesItsSetting)
     EXPECT_EQ(o.logging_groups[1], (std::vector<std::uint16_t>{101}));
     EXPECT_EQ(o.echo_seconds, 2.5);
     EXPECT_EQ(o.iin_form, EIin_form::short_form);
+    EXPECT_EQ(o.status_form, EStatus_form::short_form);
     EXPECT_EQ(o.start.latitude, -12.5);
     EXPECT_EQ(o.start.longitude, 130.25);
     EXPECT_EQ(o.start.altitude, 100);
@@ -145,6 +147,7 @@ TEST(OptionsTest, NothingGivenMeansTheComputersDefaults)
     EXPECT_EQ(o.logging_ports[1], 5603);
     EXPECT_TRUE(o.display_groups.empty()) << "every simulated group";
     EXPECT_EQ(o.iin_form, EIin_form::full);
+    EXPECT_EQ(o.status_form, EStatus_form::full);
     EXPECT_EQ(o.watchdog_seconds, 30);
     EXPECT_TRUE(o.faults.responses.empty());
     EXPECT_EQ(o.imu_data_rate_code, 2) << "200 Hz";
@@ -164,7 +167,8 @@ TEST(OptionsTest, MistakesAreNamed)
         {{"--display-port", "0"}, "--display-port: '0' is not a whole number from 1 to 65535"},
         {{"--groups", "1,3"},
          "--groups: group 3 is not simulated (simulated: 1, 2, 4, 5, 6, 7, 8, 99, 101, 20106, "
-         "20107, 20108, 20109, 20202)"},
+         "20107, 20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, 20117, 20118, "
+         "20119, 20120, 20121, 20122, 20123, 20124, 20125, 20126, 20202)"},
         {{"--groups", "1,,2"}, "--groups: '' is not a group number"},
         {{"--rate", "1:10"}, "--rate: '1:10' is not GROUP=HZ"},
         {{"--rate", "7=fast"}, "--rate: 'fast' is not a number from 0 to 1000"},
@@ -197,6 +201,7 @@ TEST(OptionsTest, HelpExplainsEveryOptionWithinEightyColumns)
                                           "--log-groups-2 LIST",
                                           "--echo-seconds S",
                                           "--iin-short",
+                                          "--status-short",
                                           "--imu-data-rate CODE",
                                           "--pc-card-full",
                                           "--start LAT,LON,ALT[,HEADING]",
@@ -231,7 +236,9 @@ TEST(OptionsTest, HelpExplainsEveryOptionWithinEightyColumns)
         flowing += word + " ";
     }
     EXPECT_NE(flowing.find("Defaults: 10 Hz: 1, 4; 1 Hz: 2, 5, 6, 7, 8, 99, 101, 20106, 20107, "
-                           "20108, 20109, 20202"),
+                           "20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, "
+                           "20117, 20118, 20119, 20120, 20121, 20122, 20123, 20124, 20125, "
+                           "20126, 20202"),
               std::string::npos);
     std::istringstream lines(help);
     for (std::string line; std::getline(lines, line);) {
