@@ -13,9 +13,16 @@
 #include "omnistar/Form_omni_star.h"
 #include "settings/Form_display_port.h"
 #include "settings/Form_ethernet_logging.h"
+#include "settings/Form_events.h"
+#include "settings/Form_general_data.h"
+#include "settings/Form_gps_installation.h"
 #include "settings/Form_installation.h"
+#include "settings/Form_ip_address.h"
 #include "settings/Form_output_port.h"
 #include "settings/Form_scsi_logging.h"
+#include "settings/Form_time_sync.h"
+#include "settings/Form_twan_installation.h"
+#include "settings/Form_user_accuracy.h"
 #include "settings/Form_yaw_drift_correction.h"
 #include "views/Form_iin_status.h"
 #include "views/Form_subsystem_status.h"
@@ -51,10 +58,20 @@ std::vector<SWindow_row> WindowRows()
         {"FormScsiLogging", MakeWindow<TFormScsiLogging>, at_start, dialog, {{"PcCardLogging1"}},
          {}},
         {"FormOutputPort", MakeWindow<TFormOutputPort>, at_start, dialog, {{"SerialAnalog1"}}, {}},
+        {"FormTimeSync", MakeWindow<TFormTimeSync>, at_start, dialog, {{"TimeSync1"}}, {}},
+        {"FormEvents", MakeWindow<TFormEvents>, at_start, dialog, {{"Events1"}}, {}},
+        {"FormGeneralData", MakeWindow<TFormGeneralData>, at_start, dialog, {{"GeneralData1"}}, {}},
         {"FormDisplayPort", MakeWindow<TFormDisplayPort>, at_start, dialog, {{"DisplayPort1"}},
          {}},
         {"FormInstallation", MakeWindow<TFormInstallation>, at_start, dialog,
          {{"LeverArms1", 0}, {"TagsMultipath1", 2}}, {}},
+        {"FormGpsInstallation", MakeWindow<TFormGpsInstallation>, at_start, dialog,
+         {{"GnssReceiver1"}}, {}},
+        {"FormTwanInstallation", MakeWindow<TFormTwanInstallation>, at_start, dialog,
+         {{"TwanInstallation1"}}, {}},
+        {"FormIpAddress", MakeWindow<TFormIpAddress>, at_start, dialog, {{"KoruIpAddress1"}}, {}},
+        {"FormUserAccuracy", MakeWindow<TFormUserAccuracy>, at_start, dialog,
+         {{"UserAccuracy1"}}, {}},
         {"FormCommandReply", MakeWindow<TFormCommandReply>, at_start, view, {{"CommandReply1"}},
          {}},
         {"FormEthernetLogging", MakeWindow<TFormEthernetLogging>, at_start, dialog,

@@ -61,6 +61,12 @@ inline constexpr int distance_koru = 12511;
 inline constexpr int distance_dmi = 12512;
 inline constexpr int distance_unknown = 12513;
 
+// Entry checks of the address, subnet mask, latitude and longitude fields.
+inline constexpr int address_invalid = 13500;
+inline constexpr int subnet_mask_invalid = 13501;
+inline constexpr int latitude_invalid = 13600;
+inline constexpr int longitude_invalid = 13601;
+
 // "N/A": a value the computer reports as unavailable.
 inline constexpr int not_available = 14200;
 

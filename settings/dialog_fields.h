@@ -154,6 +154,13 @@ public:
     Field &group_list(const char *control)
         requires std::derived_from<TMessage, CGroup_list_message>;
 
+    // A field of the dialog's own kind, for entries no kind above reads.
+    Field &add_own(std::unique_ptr<Field> field)
+    {
+        m_fields.push_back(std::move(field));
+        return *m_fields.back();
+    }
+
     // Sets what no field sets, in every message sent, after the fields have filled it.
     void before_sending(std::function<void(TMessage &)> complete)
     {

@@ -8,6 +8,7 @@
 #include "shell/Form_koru_base.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -100,6 +101,7 @@ QWidget *settable(QWidget &window, const QString &name)
         if (control->objectName() == name &&
             (qobject_cast<QLineEdit *>(control) != nullptr ||
              qobject_cast<TSpinFloatEdit *>(control) != nullptr ||
+             qobject_cast<QAbstractSpinBox *>(control) != nullptr ||
              qobject_cast<QCheckBox *>(control) != nullptr || items_of(control))) {
             return control;
         }
@@ -211,6 +213,8 @@ QMap<QString, QString> WindowValues(TFormKoruBase &window)
             values.insert(name, entry->text());
         } else if (auto *spin = qobject_cast<TSpinFloatEdit *>(control)) {
             values.insert(name, spin->Text());
+        } else if (auto *spin_box = qobject_cast<QAbstractSpinBox *>(control)) {
+            values.insert(name, spin_box->text());
         } else if (auto *lamp = qobject_cast<CLed_image *>(control)) {
             values.insert(name, lamp->State() ? on : off);
         } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
@@ -245,6 +249,7 @@ QStringList ControlNames(QWidget &window)
             qobject_cast<QLabel *>(control) != nullptr ||
             qobject_cast<QLineEdit *>(control) != nullptr ||
             qobject_cast<TSpinFloatEdit *>(control) != nullptr ||
+            qobject_cast<QAbstractSpinBox *>(control) != nullptr ||
             qobject_cast<CLed_image *>(control) != nullptr ||
             qobject_cast<QAbstractButton *>(control) != nullptr || items_of(control) ||
             qobject_cast<TFloatGauge *>(control) != nullptr ||
@@ -292,6 +297,10 @@ void SetWindowValue(QWidget &window, const QString &control, const QString &text
         entry->setText(text);
     } else if (auto *spin = qobject_cast<TSpinFloatEdit *>(target)) {
         spin->SetText(text);
+    } else if (auto *spin_box = qobject_cast<QAbstractSpinBox *>(target)) {
+        // As if typed: the spin box reads its own entry (a date, a time, a number).
+        spin_box->findChild<QLineEdit *>()->setText(text);
+        spin_box->interpretText();
     } else if (auto *box = qobject_cast<QCheckBox *>(target)) {
         box->setChecked(text == on);
     } else if (auto *group = qobject_cast<TRadioGroup *>(target)) {

@@ -409,7 +409,7 @@ TEST_F(LidarQ560Test, ALoggerThatRefusesIsNotTriedAgainOnEveryEcho)
     ASSERT_TRUE(WaitFor([&] { return answers.frames_numbered({20207}).size() >= 2; }))
         << "the try and its failure are reported";
     ASSERT_TRUE(WaitFor([&] { return value("connectDisconnect") == "Connect"; }));
-    for (int echo = 0; echo < 5; ++echo) {
+    for (int turn = 0; turn < 5; ++turn) {
         hear(views_notice());
     }
     QCoreApplication::processEvents();

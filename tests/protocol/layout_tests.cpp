@@ -9,10 +9,13 @@
 #include "protocol/password_message.h"
 #include "protocol/status_words.h"
 #include "settings/ethernet_logging_records.h"
+#include "settings/general_data_records.h"
+#include "settings/gps_installation_records.h"
 #include "settings/installation_records.h"
 #include "settings/omni_star_records.h"
 #include "settings/output_port_records.h"
 #include "settings/scsi_logging_records.h"
+#include "settings/twan_installation_records.h"
 #include "settings/yaw_drift_records.h"
 #include "views/iin_status_records.h"
 #include "views/subsystem_status_records.h"
@@ -432,12 +435,28 @@ const std::vector<SLayout> &layouts()
          {"Message 4 header", "Number of Groups for Display", "Logging Port Group",
           "Logging Port Output Rate", "Logging Mode", "Disk Logging Control", "autoLog Filename",
           "Message 4 footer"}},
+        {make_message<CMessage5>,
+         16,
+         {"Message 5 header", "GPS AutoConfig", "Primary GPS Type", "COM1 Port Output Rate",
+          "Com2", "Gram Antenna Frequency", " WAAS Settings", "Message 5 footer"}},
+        {make_message<CMessage6>,
+         16,
+         {"Message 6 header", "Network Part1", "Network Part2", "Host Part1", "Host Part2",
+          "Network Net Mask Part1", "Network Net Mask Part2", "Host Net Mask Part1",
+          "Host Net Mask Part2", "Message 6 footer"}},
         {make_message<CMessage7>, 8, {"Message 7 header", "Mode Type", "Message 7 footer"}},
         {make_message<CMessage8>, 8, {"Message 8 header", "Control", "Message 8 footer"}},
         {make_message<CMessage9>, 8, {"Message 9 header", "Control", "Message 9 footer"}},
         {make_message<CMessage10>,
          8,
          {"Message 10 header", "Control Command", "Message 10 footer"}},
+        {make_message<CMessage11>,
+         12,
+         {"Message 11 header", "Event 1 Trigger", "Event 2 Trigger", "Event 1 Guard Time",
+          "Event 2 Guard Time", "Message 11 footer"}},
+        {make_message<CMessage12>,
+         24,
+         {"Message 12 header", "User Time", "User Time Units Conversion", "Message 12 footer"}},
         {make_message<CMessage13>,
          60,
          {"Message 13 header", "General Data Time of Day: Hours",
@@ -474,6 +493,14 @@ const std::vector<SLayout> &layouts()
          {"Message 105 header", "Roll Scale Factor", "Pitch Scale Factor", "Heave Scale Factor",
           "Roll Sense", "Pitch Sense", "Heave Sense", "Formula Select", "Output Enable",
           "Message 105 footer"}},
+        {make_message<CMessage107>,
+         24,
+         {"Message 107 header", "User Attitude RMS Accuracy", "User Heading RMS Accuracy",
+          "User Position RMS Accuracy", "User Velocity RMS Accuracy", "Message 107 footer"}},
+        {make_message<CMessage108>,
+         32,
+         {"Message 108 header", "Two Antenna Separation", "X Y Z Componnent",
+          "Heading Calibration Threshold", "HeadingCorrection", "Message 108 footer"}},
         {make_message<CMessage109>, 8, {"Message 109 header", "twanControl", "Message 109 footer"}},
         {make_message<CMessage20206>,
          16,
@@ -484,6 +511,10 @@ const std::vector<SLayout> &layouts()
          {"Message 20207 header", "Network Part1", "Network Part2", "Host Part1", "Host Part2",
           " Connect Control", "Reserved0", "Reserved1", "Reserved2", "Reserved3",
           "Message 20207 footer"}},
+        {make_message<CMessage110>,
+         16,
+         {"Message 110 header", "GPS AutoConfig", "Secondary GPS Type", "COM1 Port Output Rate",
+          "Com2", "Gram Antenna Frequency", "Waas Settings", "Message 110 footer"}},
         {make_message<CMessage111>,
          48,
          {"Message 111 header", "Password Control", "Password", "New Password",
@@ -496,6 +527,10 @@ const std::vector<SLayout> &layouts()
          20,
          {"Message 20103 header", "Roll Input", "Pitch Input", "Heave Input",
           "Message 20103 footer"}},
+        {make_message<CMessage20211>,
+         32,
+         {"Message 20211 header", "Event 1 Shift", "Event 2 Shift", "Reserved 1", "Reserved 2",
+          "Reserved 3", "Reserved 4", "Message 20211 footer"}},
         {make_message<CMessage20201>,
          40,
          {"Message 20201 header", "Desired Heading", "Activation Threshold", "Cutoff period",
@@ -1007,6 +1042,75 @@ TEST(GoldenFrames, DiagnosticsYawDriftAndOmniStarMessagesAreEncodedByteForByte)
     expected = frame_bytes::message(17, 10, body);
     ASSERT_EQ(expected.size(), 40u) << "no pad";
     EXPECT_EQ(Bytes(omni_star.frame().begin(), omni_star.frame().end()), expected);
+}
+
+// The receivers' messages differ only in their number and the differential port's control; the
+// address, event, accuracy and TWAN messages as a new record holds them.
+TEST(GoldenFrames, ReceiverAddressEventAndTwanMessagesAreEncodedByteForByte)
+{
+    const auto receiver_body = [](std::uint8_t port_control) {
+        Bytes body;
+        frame_bytes::put_u8(body, 1);                    // automatic configuration
+        frame_bytes::put_u8(body, 1);                    // NovAtel OEM2
+        frame_bytes::put_u8(body, 1);                    // 1 Hz
+        frame_bytes::put_u8(body, port_control);
+        frame_bytes::put_u8(body, 2);                    // baud code
+        frame_bytes::put_u16(body, 1 | 1 << 3 | 1 << 5); // none, eight, one
+        frame_bytes::put_u8(body, 0);                    // L1
+        frame_bytes::put_u8(body, 0);                    // no augmentation
+        return body;
+    };
+    CMessage5 primary;
+    primary.seal(11);
+    Bytes expected = frame_bytes::message(5, 11, receiver_body(0));
+    ASSERT_EQ(expected.size(), 24u) << "no pad";
+    EXPECT_EQ(Bytes(primary.frame().begin(), primary.frame().end()), expected);
+    CMessage110 secondary;
+    secondary.seal(12);
+    EXPECT_EQ(Bytes(secondary.frame().begin(), secondary.frame().end()),
+              frame_bytes::message(110, 12, receiver_body(1)));
+
+    CMessage6 address;
+    address.address(0).set(std::uint8_t{10});
+    address.address(3).set(std::uint8_t{254});
+    address.seal(13);
+    Bytes body;
+    for (const std::uint8_t octet : {10, 168, 0, 254, 255, 255, 0, 0}) {
+        frame_bytes::put_u8(body, octet);
+    }
+    expected = frame_bytes::message(6, 13, body);
+    ASSERT_EQ(expected.size(), 24u) << "two pad bytes";
+    EXPECT_EQ(Bytes(address.frame().begin(), address.frame().end()), expected);
+
+    CMessage11 events;
+    events.event_2_trigger().set(CMessage11::negative_edge);
+    events.event_1_guard_time().set(std::uint16_t{300});
+    events.seal(14);
+    body.clear();
+    frame_bytes::put_u8(body, 0);
+    frame_bytes::put_u8(body, 1);
+    frame_bytes::put_u16(body, 300);
+    frame_bytes::put_u16(body, 0);
+    EXPECT_EQ(Bytes(events.frame().begin(), events.frame().end()),
+              frame_bytes::message(11, 14, body));
+
+    CMessage107 accuracy;
+    accuracy.seal(15);
+    body.clear();
+    for (const float value : {0.05f, 0.05f, 2.0f, 0.5f}) {
+        frame_bytes::put_f32(body, value);
+    }
+    EXPECT_EQ(Bytes(accuracy.frame().begin(), accuracy.frame().end()),
+              frame_bytes::message(107, 15, body));
+
+    CMessage108 twan;
+    twan.baseline_vector().component(1).set(-1.5f);
+    twan.seal(16);
+    body.clear();
+    for (const float value : {0.0f, 0.0f, -1.5f, 0.0f, 3.0f, 0.0f}) {
+        frame_bytes::put_f32(body, value);
+    }
+    EXPECT_EQ(Bytes(twan.frame().begin(), twan.frame().end()), frame_bytes::message(108, 16, body));
 }
 
 // Message 4 as the computer reads it: the count, the groups, then rate, logging mode, start bit

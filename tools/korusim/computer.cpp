@@ -500,10 +500,22 @@ void CComputer::take_echoes(const std::function<void(std::span<const std::byte>)
         record.seal(0);
         send(record.frame());
     };
+    // A setting an older computer echoes in part goes out cut short.
+    const auto send_setting = [&](std::size_t index) {
+        CMessage_record &record = m_settings.record(index);
+        const auto echoed_body = setting_rows()[index].echoed_body;
+        const std::size_t body = echoed_body != nullptr ? echoed_body(m_options) : 0;
+        if (body == 0) {
+            send_sealed(record);
+            return;
+        }
+        record.seal(0);
+        send(CutMessageFrame(record.frame(), body));
+    };
     bool any = false;
     for (std::size_t index = 0; index < m_pending_settings.size(); ++index) {
         if (m_pending_settings[index] && index != closing) {
-            send_sealed(m_settings.record(index));
+            send_setting(index);
         }
         any = any || m_pending_settings[index];
         m_pending_settings[index] = false;

@@ -248,6 +248,24 @@ std::string scanner_switch(SOptions &options, std::string_view, const SContext &
     return {};
 }
 
+std::string take_receiver_types(SOptions &options, std::string_view text, const SContext &)
+{
+    const std::vector<std::string_view> parts = split(text, ',');
+    if (parts.size() != 2) {
+        return "'" + std::string(text) + "' is not PRIMARY,SECONDARY";
+    }
+    std::uint8_t types[2] = {};
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (std::string error = take_integer<std::uint8_t>(types[i], parts[i], 0, 255);
+            !error.empty()) {
+            return error;
+        }
+    }
+    options.receiver_types[0] = types[0];
+    options.receiver_types[1] = types[1];
+    return {};
+}
+
 bool is_leap(int year)
 {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -383,10 +401,10 @@ const std::vector<SOption> &option_table()
          }},
         {"--echo-seconds", "S",
          "period of the settings echoes on the display port: every setting the computer keeps "
-         "(Messages 1 to 4, 13, 16, 17, 101 to 105, 20201, 20205, 20206 and 20207), the mode "
-         "(Message 7) and the diagnostics values (Messages 20102 and 20103) (default 5); a "
-         "setting is also echoed when it changes, all of them when a controller connects; 0: only "
-         "then. Every burst of echoes ends with Message 1",
+         "(Messages 1 to 6, 11, 12, 13, 16, 17, 101 to 105, 107, 108, 110, 20201, 20205, "
+         "20206, 20207 and 20211), the mode (Message 7) and the diagnostics values (Messages "
+         "20102 and 20103) (default 5); a setting is also echoed when it changes, all of them "
+         "when a controller connects; 0: only then. Every burst of echoes ends with Message 1",
          [](SOptions &o, std::string_view v, const SContext &) {
              return take_double(o.echo_seconds, v, 0, 3600);
          }},
@@ -484,9 +502,27 @@ const std::vector<SOption> &option_table()
          scanner_switch<&SScanner_options::short_log_mode>},
 
         {"", "", "Control port:", nullptr},
+        {"--address-without-mask", "",
+         "echo Message 6 without the subnet mask (byte count 12), as an older computer does",
+         [](SOptions &o, std::string_view, const SContext &) {
+             o.address_without_mask = true;
+             return std::string();
+         }},
+        {"--events-without-guard-times", "",
+         "echo Message 11 without the guard times (byte count 8), as an older computer does",
+         [](SOptions &o, std::string_view, const SContext &) {
+             o.events_without_guard_times = true;
+             return std::string();
+         }},
+        {"--receiver-types", "P,S",
+         "receiver type codes the primary and secondary GNSS receivers report in Messages 5 and "
+         "110 (default 1,1; 0 to 16 name a receiver, 11 GRAM, 13, 14 and 16 have augmentation; "
+         "any other code up to 255 tests a controller)",
+         take_receiver_types},
         {"--password", "TEXT",
          "the settings password (1 to 20 characters): Message 111 is checked, and the guarded "
-         "messages (installation 1 and 101, restore 9, TWAN calibration 109) are refused with "
+         "messages (installation 1 and 101, IP address 6, TWAN installation 108, restore 9, TWAN "
+         "calibration 109) are refused with "
          "code 11 until the controller has logged in (for 10 minutes or until it disconnects)",
          take_password},
         {"--watchdog", "S",

@@ -88,6 +88,12 @@ struct SOptions {
     SFlight_profile profile;
     double align_seconds = 60;
     bool start_in_standby = false;
+    // The types the primary and secondary GNSS receivers report (Messages 5 and 110).
+    std::uint8_t receiver_types[2] = {1, 1};
+    // An older computer: Message 6 echoed without the mask (12 bytes), Message 11 without the
+    // guard times (8 bytes).
+    bool address_without_mask = false;
+    bool events_without_guard_times = false;
 
     // The control port.
     std::string password; // empty: no password, Message 111 always accepted

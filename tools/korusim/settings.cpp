@@ -1,13 +1,17 @@
 #include "tools/korusim/settings.h"
 
 #include "protocol/command_messages.h"
+#include "protocol/frame.h"
 #include "protocol/navigation_messages.h"
 #include "lidar/lidar_records.h"
 #include "settings/ethernet_logging_records.h"
+#include "settings/general_data_records.h"
+#include "settings/gps_installation_records.h"
 #include "settings/installation_records.h"
 #include "settings/omni_star_records.h"
 #include "settings/output_port_records.h"
 #include "settings/scsi_logging_records.h"
+#include "settings/twan_installation_records.h"
 #include "settings/yaw_drift_records.h"
 
 #include <algorithm>
@@ -15,6 +19,8 @@
 #include <initializer_list>
 
 namespace {
+
+using CReceiver_codes = CGps_receiver_message;
 
 // Lever arms are metres, mounting angles degrees: the ranges the installation dialog enters.
 constexpr double lever_arm_limit = 10000;
@@ -259,6 +265,82 @@ void factory_logging_groups(TMessage &message, const SOptions &options)
     }
 }
 
+SAnswer check_user_accuracy(CMessage107 &received)
+{
+    return CParameter_check()
+        .within(received.attitude_accuracy(), 0.01, 20)
+        .within(received.heading_accuracy(), 0.01, 20)
+        .within(received.position_accuracy(), 0.01, 1000)
+        .within(received.velocity_accuracy(), 0.05, 20)
+        .answer();
+}
+
+// A host address: the network part from 1, the last octet below the broadcast octet.
+SAnswer check_address(CMessage6 &received)
+{
+    return CParameter_check()
+        .within(received.address(0), 1, 255)
+        .within(received.address(3), 0, 254)
+        .answer();
+}
+
+SAnswer check_user_time(CMessage12 &received)
+{
+    return CParameter_check().within(received.units_per_second(), 1e-6, 1e9).answer();
+}
+
+SAnswer check_events(CMessage11 &received)
+{
+    return CParameter_check()
+        .within(received.event_1_trigger(), CMessage11::positive_edge, CMessage11::negative_edge)
+        .within(received.event_2_trigger(), CMessage11::positive_edge, CMessage11::negative_edge)
+        .within(received.event_1_guard_time(), 0, 10000)
+        .within(received.event_2_guard_time(), 0, 10000)
+        .answer();
+}
+
+SAnswer check_event_shifts(CMessage20211 &received)
+{
+    return CParameter_check()
+        .within(received.event_1_shift(), -1e6, 1e6)
+        .within(received.event_2_shift(), -1e6, 1e6)
+        .answer();
+}
+
+// The receiver's type is the computer's to report: whatever comes back is not checked.
+template <class TReceiver>
+SAnswer check_receiver(TReceiver &received)
+{
+    const std::uint8_t rate = received.output_rate().get();
+    CCom_port &port = received.differential_port();
+    return CParameter_check()
+        .within(received.auto_config(), 0, 1)
+        .within(received.output_rate(), 1, rate == 10 ? 10 : 5) // 1 to 5 Hz, or 10
+        .within(port.port_control(), CReceiver_codes::accept_rtcm,
+                CReceiver_codes::accept_rtcm_18_19)
+        .within(port.baud_rate(), 0, CCom_port::baud_115200)
+        .within(received.antenna_frequency(), CReceiver_codes::l1, CReceiver_codes::l2)
+        .within(received.augmentation(), CReceiver_codes::augmentation_off,
+                CReceiver_codes::msas)
+        .answer();
+}
+
+SAnswer check_twan_installation(CMessage108 &received)
+{
+    return CParameter_check()
+        .within(received.antenna_separation(), 0, lever_arm_limit)
+        .within(received.baseline_vector(), lever_arm_limit)
+        .within(received.calibration_threshold(), 0.1, 90)
+        .within(received.heading_correction(), -360, 360)
+        .answer();
+}
+
+template <class TReceiver, std::size_t receiver>
+void factory_receiver(TReceiver &message, const SOptions &options)
+{
+    message.receiver_type().set(options.receiver_types[receiver]);
+}
+
 // The groups broadcast at power-on.
 void factory_display_groups(CMessage2 &message, const SOptions &options)
 {
@@ -340,7 +422,26 @@ SSetting_row setting_row(EGuard guard)
     return row;
 }
 
-// The installation is changed through the password-guarded entries of the installation menu.
+// A computer of an older kind echoes its address without the mask, its events without the guard
+// times.
+std::size_t address_echoed(const SOptions &options)
+{
+    return options.address_without_mask ? CMessage6::octets : 0;
+}
+std::size_t events_echoed(const SOptions &options)
+{
+    return options.events_without_guard_times ? 2 : 0;
+}
+
+template <class TRow>
+TRow echoing(TRow row, std::size_t (*echoed_body)(const SOptions &))
+{
+    row.echoed_body = echoed_body;
+    return row;
+}
+
+// The installation, the computer's address and the TWAN installation are changed through the
+// password-guarded entries of the installation menu.
 const std::vector<SSetting_row> &table()
 {
     static const std::vector<SSetting_row> rows = {
@@ -363,6 +464,16 @@ const std::vector<SSetting_row> &table()
         // The PC's lidar tool reports its state in Message 20207 unattended: not guarded.
         setting_row<CMessage20206, check_logging_request, factory_logging_request>(EGuard::none),
         setting_row<CMessage20207, check_scanner_address>(EGuard::none),
+        setting_row<CMessage107, check_user_accuracy>(EGuard::none),
+        echoing(setting_row<CMessage6, check_address>(EGuard::password), address_echoed),
+        setting_row<CMessage12, check_user_time>(EGuard::none),
+        echoing(setting_row<CMessage11, check_events>(EGuard::none), events_echoed),
+        setting_row<CMessage20211, check_event_shifts>(EGuard::none),
+        setting_row<CMessage5, check_receiver<CMessage5>, factory_receiver<CMessage5, 0>>(
+            EGuard::none),
+        setting_row<CMessage110, check_receiver<CMessage110>, factory_receiver<CMessage110, 1>>(
+            EGuard::none),
+        setting_row<CMessage108, check_twan_installation>(EGuard::password),
     };
     return rows;
 }
@@ -397,6 +508,22 @@ SAnswer check_analog_values(CMessage20103 &received)
         .within(received.pitch_input(), -180, 180)
         .within(received.heave_input(), -150, 360)
         .answer();
+}
+
+std::vector<std::byte> CutMessageFrame(std::span<const std::byte> frame, std::size_t body)
+{
+    constexpr std::size_t header = frame::prefix_length + 2; // and the transaction number
+    const std::size_t unpadded = header + body + frame::trailer_length;
+    const std::size_t length = (unpadded + 3) / 4 * 4;
+    std::vector<std::byte> cut(length, std::byte{0});
+    std::copy_n(frame.begin(), header + body, cut.begin());
+    const auto byte_count = static_cast<std::uint16_t>(length - frame::prefix_length);
+    cut[frame::byte_count_offset] = std::byte{static_cast<std::uint8_t>(byte_count & 0xFF)};
+    cut[frame::byte_count_offset + 1] = std::byte{static_cast<std::uint8_t>(byte_count >> 8)};
+    cut[length - 2] = std::byte{'$'};
+    cut[length - 1] = std::byte{'#'};
+    frame::write_checksum(cut);
+    return cut;
 }
 
 std::span<const SSetting_row> setting_rows()

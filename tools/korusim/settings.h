@@ -27,7 +27,14 @@ struct SSetting_row {
     void (*lay_out)(CMessage_record &record);
     // Accepted, or a parameter error naming the item out of range.
     SAnswer (*check)(CMessage_record &received);
+    // How many bytes of the body (behind the transaction number) the echo carries, for a
+    // computer of an older kind that echoes less; 0 or null: the whole body.
+    std::size_t (*echoed_body)(const SOptions &options) = nullptr;
 };
+
+// `frame`, a message, cut after `body` bytes of its body (behind the transaction number) and
+// framed again: pad, byte count, checksum and end marker.
+std::vector<std::byte> CutMessageFrame(std::span<const std::byte> frame, std::size_t body);
 
 // The settings messages, in the order their echoes go out.
 std::span<const SSetting_row> setting_rows();

@@ -522,6 +522,58 @@ TEST_F(PasswordTest, GuardedSettingsWaitForTheLogin)
     EXPECT_EQ(echoes_of(guarded), std::vector<Bytes>{installation_message(0, values)});
 }
 
+// The address and the TWAN installation wait for the login too; the receivers do not.
+TEST_F(PasswordTest, AddressAndTwanInstallationWaitForTheLogin)
+{
+    Bytes address{std::byte{10}, std::byte{0}, std::byte{0}, std::byte{254}};
+    address.insert(address.end(), {std::byte{255}, std::byte{255}, std::byte{0}, std::byte{0}});
+    Bytes twan;
+    for (const float value : {1.0f, 0.5f, 0.0f, 0.0f, 3.0f, 0.0f}) {
+        frame_bytes::put_f32(twan, value);
+    }
+    const Bytes receiver = {std::byte{1}, std::byte{14}, std::byte{5}, std::byte{1},
+                            std::byte{7}, std::byte{1 | 1 << 3 | 1 << 5}, std::byte{0},
+                            std::byte{0}, std::byte{1}};
+    for (const std::uint16_t guarded_number : {6, 108}) {
+        const Bytes &body = guarded_number == 6 ? address : twan;
+        EXPECT_EQ(guarded.answer(frame_bytes::message(guarded_number, 3, body), EFrame_status::ok, 1)
+                      .code,
+                  response::not_logged_in)
+            << guarded_number;
+    }
+    EXPECT_EQ(guarded.answer(frame_bytes::message(110, 4, receiver), EFrame_status::ok, 1).code, 1);
+    EXPECT_EQ(log_in("secret", 2).code, 1);
+    EXPECT_EQ(guarded.answer(frame_bytes::message(6, 5, address), EFrame_status::ok, 3).code, 1);
+    address[3] = std::byte{255}; // the broadcast address is no host's
+    const SAnswer broadcast = guarded.answer(frame_bytes::message(6, 6, address), EFrame_status::ok, 3);
+    EXPECT_EQ(broadcast.code, response::parameter_error);
+}
+
+// An older computer echoes Message 6 without its mask and Message 11 without its guard times.
+TEST(OlderComputerTest, EchoesTheAddressAndTheEventsCutShort)
+{
+    SOptions options = options_with({1, 101});
+    options.address_without_mask = true;
+    options.events_without_guard_times = true;
+    options.receiver_types[1] = 16;
+    CComputer older(options);
+    older.request_echoes();
+    const std::vector<Bytes> burst = echoes_of(older);
+    const auto echo_of = [&burst](std::uint16_t number) {
+        const auto found = std::find_if(burst.begin(), burst.end(), [number](const Bytes &frame) {
+            return std::to_integer<int>(frame[4]) + (std::to_integer<int>(frame[5]) << 8) ==
+                   number;
+        });
+        return found != burst.end() ? *found : Bytes();
+    };
+    EXPECT_EQ(echo_of(6), frame_bytes::message(6, 0, {std::byte{192}, std::byte{168},
+                                                       std::byte{0}, std::byte{100}}));
+    EXPECT_EQ(echo_of(11), frame_bytes::message(11, 0, {std::byte{0}, std::byte{0}}));
+    const Bytes secondary = echo_of(110);
+    ASSERT_EQ(secondary.size(), 24u);
+    EXPECT_EQ(std::to_integer<int>(secondary[11]), 16) << "the receiver type given";
+}
+
 TEST_F(PasswordTest, ChangingThePasswordNeedsTheOldOne)
 {
     const auto change = [this](std::string_view old_password, std::string_view new_password) {
