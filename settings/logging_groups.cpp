@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 namespace {
 
@@ -89,67 +90,43 @@ constexpr SGroup_name group_names[] = {
     {20202, QT_TRANSLATE_NOOP("GroupLines", "Lidar Interface Status")},
 };
 
-constexpr auto pc_card_groups = [] {
-    std::array<std::uint16_t, 67> groups{};
+// A run of consecutive group numbers, first to last; a single group is a run of one.
+struct SGroup_run {
+    std::uint16_t first;
+    std::uint16_t last;
+};
+
+// The groups of `runs` in order, exactly `count` of them.
+template <std::size_t count>
+constexpr std::array<std::uint16_t, count> groups_of(std::initializer_list<SGroup_run> runs)
+{
+    std::array<std::uint16_t, count> groups{};
     std::size_t at = 0;
-    const auto add_run = [&](std::uint16_t first, std::uint16_t last) {
-        for (std::uint16_t group = first; group <= last; ++group) {
-            groups[at++] = group;
+    for (const SGroup_run run : runs) {
+        for (unsigned group = run.first; group <= run.last; ++group) {
+            groups.at(at++) = static_cast<std::uint16_t>(group);
         }
-    };
-    add_run(1, 8);
-    for (const std::uint16_t group : {101, 102, 104, 106, 107, 108, 109, 110}) {
-        groups[at++] = group;
     }
-    add_run(200, 212);
-    add_run(10001, 10005);
-    for (const std::uint16_t group : {10101, 10102, 10200, 10201, 10202}) {
-        groups[at++] = group;
+    if (at != count) {
+        throw "the runs do not hold as many groups as the list";
     }
-    add_run(20101, 20126);
-    add_run(20200, 20201);
     return groups;
-}();
+}
+
+// The groups the PC card may record, in list order.
+constexpr auto pc_card_groups = groups_of<67>(
+    {{1, 8},         {101, 102},     {104, 104},     {106, 110},     {200, 212},
+     {10001, 10005}, {10101, 10102}, {10200, 10202}, {20101, 20126}, {20200, 20201}});
 
 // The groups the computer may broadcast on its display port, in list order.
-constexpr auto display_port_groups = [] {
-    std::array<std::uint16_t, 53> groups{};
-    std::size_t at = 0;
-    for (const std::uint16_t group : {1,   2,   3,   4,   5,   6,   7,   8,   99,  101, 102, 104,
-                                      106, 107, 108, 109, 110, 200, 201, 202, 203, 204, 205, 212}) {
-        groups[at++] = group;
-    }
-    for (std::uint16_t group = 20101; group <= 20126; ++group) {
-        groups[at++] = group;
-    }
-    for (const std::uint16_t group : {20200, 20201, 20202}) {
-        groups[at++] = group;
-    }
-    return groups;
-}();
+constexpr auto display_port_groups = groups_of<53>(
+    {{1, 8}, {99, 99}, {101, 102}, {104, 104}, {106, 110}, {200, 205}, {212, 212},
+     {20101, 20126}, {20200, 20202}});
 
 // The groups the computer may stream on its logging ports, in list order.
-constexpr auto ethernet_logging_groups = [] {
-    std::array<std::uint16_t, 67> groups{};
-    std::size_t at = 0;
-    const auto add_run = [&](std::uint16_t first, std::uint16_t last) {
-        for (std::uint16_t group = first; group <= last; ++group) {
-            groups[at++] = group;
-        }
-    };
-    add_run(1, 8);
-    for (const std::uint16_t group : {101, 102, 104, 106, 107, 108, 109, 110}) {
-        groups[at++] = group;
-    }
-    add_run(200, 212);
-    add_run(10001, 10005);
-    for (const std::uint16_t group : {10101, 10102, 10200, 10201}) {
-        groups[at++] = group;
-    }
-    add_run(20101, 20126);
-    add_run(20200, 20202);
-    return groups;
-}();
+constexpr auto ethernet_logging_groups = groups_of<67>(
+    {{1, 8},         {101, 102},     {104, 104},     {106, 110},     {200, 212},
+     {10001, 10005}, {10101, 10102}, {10200, 10201}, {20101, 20126}, {20200, 20202}});
 
 constexpr std::uint16_t post_processing_groups[] = {1,   2,     4,     5,     6,     101,
                                                     200, 10001, 10101, 10102, 20101, 20102};
