@@ -9,6 +9,7 @@
 namespace {
 
 const QColor stale_colour(0x90, 0x90, 0x90);
+const QColor marked_colour(Qt::red);
 // Room around a cell's text.
 constexpr int cell_padding = 8;
 
@@ -21,6 +22,28 @@ TValueGrid::TValueGrid(int rows, const QStringList &titles, int column_width, in
       m_row_height(row_height),
       m_widest(static_cast<std::size_t>(titles.size()))
 {
+    for (int column = 0; column < columnCount(); ++column) {
+        auto *title = new QTableWidgetItem(titles[column]);
+        title->setFlags(Qt::ItemIsEnabled);
+        title->setBackground(palette().button());
+        setItem(0, column, title);
+        m_widest[static_cast<std::size_t>(column)].append(titles[column]);
+    }
+    make_cells();
+}
+
+TValueGrid::TValueGrid(int rows, int columns, int column_width, int row_height, QWidget *parent)
+    : QTableWidget(rows, columns, parent),
+      m_column_width(column_width),
+      m_row_height(row_height),
+      m_widest(static_cast<std::size_t>(columns)),
+      m_first_cell_row(0)
+{
+    make_cells();
+}
+
+void TValueGrid::make_cells()
+{
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -28,25 +51,21 @@ TValueGrid::TValueGrid(int rows, const QStringList &titles, int column_width, in
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
     for (int column = 0; column < columnCount(); ++column) {
-        auto *title = new QTableWidgetItem(titles[column]);
-        title->setFlags(Qt::ItemIsEnabled);
-        title->setBackground(palette().button());
-        setItem(0, column, title);
-        m_widest[static_cast<std::size_t>(column)].append(titles[column]);
-        for (int row = 1; row < rowCount(); ++row) {
+        for (int row = m_first_cell_row; row < rowCount(); ++row) {
             auto *cell = new QTableWidgetItem;
             cell->setFlags(Qt::ItemIsEnabled);
             cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             setItem(row, column, cell);
         }
     }
+    m_marked.assign(static_cast<std::size_t>(rowCount() * columnCount()), false);
     fit_columns();
 }
 
 void TValueGrid::SetCell(int row, int column, const QString &text)
 {
     QTableWidgetItem *cell = item(row, column);
-    if (cell != nullptr && row > 0 && cell->text() != text) {
+    if (cell != nullptr && row >= m_first_cell_row && cell->text() != text) {
         cell->setText(text);
     }
 }
@@ -65,11 +84,37 @@ void TValueGrid::AddWidestTexts(int column, const QStringList &texts)
 
 void TValueGrid::ClearCells()
 {
-    for (int row = 1; row < rowCount(); ++row) {
+    for (int row = m_first_cell_row; row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column) {
             SetCell(row, column, QString());
         }
     }
+}
+
+void TValueGrid::SetCellMarked(int row, int column, bool marked)
+{
+    if (row < m_first_cell_row || row >= rowCount() || column < 0 || column >= columnCount() ||
+        CellMarked(row, column) == marked) {
+        return;
+    }
+    m_marked[static_cast<std::size_t>(row * columnCount() + column)] = marked;
+    item(row, column)->setForeground(brush_of(row, column));
+}
+
+bool TValueGrid::CellMarked(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) {
+        return false;
+    }
+    return m_marked[static_cast<std::size_t>(row * columnCount() + column)];
+}
+
+QBrush TValueGrid::brush_of(int row, int column) const
+{
+    if (m_stale) {
+        return QBrush(stale_colour);
+    }
+    return CellMarked(row, column) ? QBrush(marked_colour) : palette().text();
 }
 
 void TValueGrid::SetStale(bool stale)
@@ -78,10 +123,9 @@ void TValueGrid::SetStale(bool stale)
         return;
     }
     m_stale = stale;
-    const QBrush brush = stale ? QBrush(stale_colour) : palette().text();
-    for (int row = 1; row < rowCount(); ++row) {
+    for (int row = m_first_cell_row; row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column) {
-            item(row, column)->setForeground(brush);
+            item(row, column)->setForeground(brush_of(row, column));
         }
     }
 }

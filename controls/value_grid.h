@@ -1,6 +1,7 @@
 #pragma once
-// A grid of values: fixed titles in its first row, cells the program fills, each column at least
-// as wide as the widest text its cells may show, and greyed while the values are stale.
+// A grid of values: fixed titles in its first row (or no titles at all), cells the program fills,
+// each column at least as wide as the widest text its cells may show, and greyed while the values
+// are stale. A cell may be marked: its text shows in red while the values are current.
 
 #include "controls/stale_control.h"
 
@@ -16,6 +17,8 @@ public:
     // `rows` includes the title row; `column_width` and `row_height` are the design sizes.
     TValueGrid(int rows, const QStringList &titles, int column_width, int row_height,
                QWidget *parent = nullptr);
+    // A grid without titles: every one of its `rows` rows holds cells.
+    TValueGrid(int rows, int columns, int column_width, int row_height, QWidget *parent = nullptr);
 
     // Sets the cell's text; the title row is not a cell.
     void SetCell(int row, int column, const QString &text);
@@ -24,6 +27,11 @@ public:
     void AddWidestTexts(int column, const QStringList &texts);
     // Empties every cell below the titles.
     void ClearCells();
+    // Shows the cell's text in red (or back in the normal colour).
+    void SetCellMarked(int row, int column, bool marked);
+    bool CellMarked(int row, int column) const;
+    // The first row of cells: 1 below titles, 0 without.
+    int FirstCellRow() const { return m_first_cell_row; }
 
     void SetStale(bool stale) override;
     bool Stale() const override { return m_stale; }
@@ -32,10 +40,14 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void make_cells();
     void fit_columns();
+    QBrush brush_of(int row, int column) const;
 
     int m_column_width;
     int m_row_height;
     std::vector<QStringList> m_widest;
+    int m_first_cell_row = 1;
+    std::vector<bool> m_marked; // per cell, row by row
     bool m_stale = false;
 };

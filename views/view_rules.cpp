@@ -32,6 +32,14 @@ CText_rule CText_rule::words(std::vector<SWord> words, const QString &other)
     return rule;
 }
 
+CText_rule CText_rule::computed(std::function<QString(double)> text, QStringList widest)
+{
+    CText_rule rule(EKind::computed);
+    rule.m_computed = std::move(text);
+    rule.m_computed_widest = std::move(widest);
+    return rule;
+}
+
 QString CText_rule::word_of(long long code) const
 {
     for (const SWord &word : m_words) {
