@@ -1,5 +1,7 @@
 #include "views/Form_sensor_views.h"
 
+#include <iterator>
+
 namespace {
 
 QString unknown(long long value)
@@ -9,13 +11,23 @@ QString unknown(long long value)
 
 const CText_rule three_decimals = CText_rule::picture("0.000");
 
-const CText_rule latitude = CText_rule::computed(
-    [](double degrees) { return FormatLatitude(degrees, 2); }, {FormatLatitude(-88.888888, 2)});
-const CText_rule longitude = CText_rule::computed(
-    [](double degrees) { return FormatLongitude(degrees, 2); }, {FormatLongitude(-178.888888, 2)});
+// Degrees, minutes and seconds with two decimals.
+CText_rule latitude()
+{
+    return CText_rule::computed([](double degrees) { return FormatLatitude(degrees, 2); },
+                                {FormatLatitude(-88.888888, 2)});
+}
+CText_rule longitude()
+{
+    return CText_rule::computed([](double degrees) { return FormatLongitude(degrees, 2); },
+                                {FormatLongitude(-178.888888, 2)});
+}
 // Above 359.999 a heading reads 0.000.
-const CText_rule heading = CText_rule::computed(
-    [](double degrees) { return FormatAngle360(degrees, true); }, {QStringLiteral("359.999")});
+CText_rule heading()
+{
+    return CText_rule::computed([](double degrees) { return FormatAngle360(degrees, true); },
+                                {QStringLiteral("359.999")});
+}
 
 } // namespace
 
@@ -89,19 +101,20 @@ void TFormSensor::add_sensor_page(const QString &title)
     auto &solution = group<TSolution>();
     auto &performance = group<TPerformance>();
     CView_page &sensor = page(title);
-    CView_box &frame = sensor.box(tr("Frame"));
+    CView_box &frame = sensor.box(QString());
     frame.value(tr("Wander Angle (deg)"), solution, &TSolution::wander_angle, three_decimals);
     frame.value(tr("Heave (m)"), solution, &TSolution::heave, three_decimals);
 
     CView_box &position = sensor.box(tr("Position"), {tr("Value"), tr("Accuracy (m)")});
     position.value(tr("Latitude"), solution,
-                   [](TSolution &group) -> auto & { return group.position().latitude(); }, latitude);
+                   [](TSolution &group) -> auto & { return group.position().latitude(); },
+                   latitude());
     position.value(tr("Latitude"), performance,
                    [](TPerformance &group) -> auto & { return group.rms_position().north(); },
                    three_decimals);
     position.value(tr("Longitude"), solution,
                    [](TSolution &group) -> auto & { return group.position().longitude(); },
-                   longitude);
+                   longitude());
     position.value(tr("Longitude"), performance,
                    [](TPerformance &group) -> auto & { return group.rms_position().east(); },
                    three_decimals);
@@ -132,7 +145,7 @@ void TFormSensor::add_sensor_page(const QString &title)
                        [axis](TSolution &group) -> auto & {
                            return group.attitude().component(axis);
                        },
-                       axis == 2 ? heading : three_decimals);
+                       axis == 2 ? heading() : three_decimals);
         attitude.value(attitude_captions[axis], performance,
                        [axis](TPerformance &group) -> auto & {
                            return group.rms_attitude().component(axis);

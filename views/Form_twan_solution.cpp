@@ -44,7 +44,7 @@ TFormTwanSolution::TFormTwanSolution(QWidget *parent) : TFormTableView("FormTwan
     CView_group &solution_group = *m_solution;
     auto &solution = *m_solution;
     CView_page &own = area(3);
-    CView_box &general = own.box(tr("Solution"));
+    CView_box &general = own.box(QString());
     general.value(tr("SV's in Solution"), solution, &CGroup109::sv_count);
     general.value(tr("Base SV"), solution, &CGroup109::base_sv);
     general.value(tr("PDOP"), solution, &CGroup109::pdop, three_decimals);

@@ -113,3 +113,5 @@ TEST_F(FrameControlTest, WhileProtectedOkAsksForThePasswordFirst)
     EXPECT_EQ(u16_at(sent_frames[1], 10), 1U << 5) << "every sensor normal, TWAN not used";
     EXPECT_FALSE(frames.isVisible());
 }
+
+} // namespace

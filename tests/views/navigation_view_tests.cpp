@@ -128,7 +128,7 @@ TEST_F(NavigationViewTest, TheSensorPagesShowSolutionAndAccuracySideBySide)
     EXPECT_EQ(values.value("Sensor1AttitudeRollDegValue"), "1.500");
     EXPECT_EQ(values.value("Sensor1PositionAltitudeMValue"), "120.000");
     EXPECT_EQ(values.value("Sensor1PositionLatitudeValue"), FormatLatitude(45.5, 2));
-    EXPECT_EQ(values.value("Sensor1FrameHeaveM"), "0.750");
+    EXPECT_EQ(values.value("Sensor1HeaveM"), "0.750");
     EXPECT_EQ(values.value("Sensor1DynamicsVerticalAccelerationMs²"), "2.500");
     EXPECT_EQ(values.value("Sensor1PositionLatitudeAccuracyM"), "");
 
@@ -149,7 +149,7 @@ TEST_F(NavigationViewTest, TheTwanSolutionShowsRecordsLampsAndStatus)
     QMap<QString, QString> values = show(view, twan_solution(7, 0, 5));
     EXPECT_EQ(values.value("SolutionStatus"), "Unknown: 7");
     EXPECT_EQ(values.value("TWANHeadingHeadingDeg"), "0.000");
-    EXPECT_EQ(values.value("SolutionPDOP"), "1.500");
+    EXPECT_EQ(values.value("PDOP"), "1.500");
     EXPECT_EQ(values.value("SvData[1,0]"), "3");
     EXPECT_EQ(values.value("SvData[1,1]"), "100");
     EXPECT_EQ(values.value("SvData[1,2]"), "0.500");

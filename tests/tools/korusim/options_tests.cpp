@@ -87,6 +87,11 @@ TEST(OptionsTest, EveryOptionReachesItsSetting)
         "--imu-data-rate",
         "7",
         "--pc-card-full",
+        "--hotlink-model",
+        "--kalman-counts",
+        "65535,21",
+        "--twan-counts=0,31",
+        "--week-end",
     });
     ASSERT_EQ(result.error, "");
     EXPECT_FALSE(result.help);
@@ -133,6 +138,12 @@ TEST(OptionsTest, EveryOptionReachesItsSetting)
     EXPECT_EQ(o.duration_seconds, 60);
     EXPECT_EQ(o.imu_data_rate_code, 7);
     EXPECT_TRUE(o.pc_card_full);
+    EXPECT_TRUE(o.hotlink_model);
+    EXPECT_EQ(o.filter_counts.kalman_states, 65535);
+    EXPECT_EQ(o.filter_counts.kalman_measurements, 21);
+    EXPECT_EQ(o.filter_counts.twan_states, 0);
+    EXPECT_EQ(o.filter_counts.twan_measurements, 31);
+    EXPECT_TRUE(o.week_end);
 }
 
 TEST(OptionsTest, NothingGivenMeansTheComputersDefaults)
@@ -179,9 +190,13 @@ TEST(OptionsTest, MistakesAreNamed)
         {{"--local", "127.0.0"}, "--local: '127.0.0' is not an IPv4 address"},
         {{"--display-port", "0"}, "--display-port: '0' is not a whole number from 1 to 65535"},
         {{"--groups", "1,3"},
-         "--groups: group 3 is not simulated (simulated: 1, 2, 4, 5, 6, 7, 8, 99, 101, 20106, "
-         "20107, 20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, 20117, 20118, "
-         "20119, 20120, 20121, 20122, 20123, 20124, 20125, 20126, 20202)"},
+         "--groups: group 3 is not simulated (simulated: 1, 2, 4, 5, 6, 7, 8, 99, 101, 102, 103, "
+         "104, 105, 108, 109, 20101, 20102, 20103, 20104, 20105, 20106, 20107, 20108, 20109, "
+         "20110, 20111, 20112, 20113, 20114, 20115, 20116, 20117, 20118, 20119, 20120, 20121, "
+         "20122, 20123, 20124, 20125, 20126, 20202)"},
+        {{"--kalman-counts", "5"}, "--kalman-counts: '5' is not N,M"},
+        {{"--twan-counts", "5,65536"},
+         "--twan-counts: '65536' is not a whole number from 0 to 65535"},
         {{"--groups", "1,,2"}, "--groups: '' is not a group number"},
         {{"--rate", "1:10"}, "--rate: '1:10' is not GROUP=HZ"},
         {{"--rate", "7=fast"}, "--rate: 'fast' is not a number from 0 to 1000"},
