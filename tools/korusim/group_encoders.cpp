@@ -242,10 +242,10 @@ Group_encoders make_group_encoders(EIin_form iin_form, EStatus_form status_form)
     add<CGroup8>(encoders, slow, fill_disk);
     add<CGroup99>(encoders, slow, fill_versions);
     add<CGroup_fdir>(encoders, slow, fill_status);
-    add<CGroup102>(encoders, fast, [](CGroup102 &group, const SSnapshot &snapshot) {
+    add<CGroup102>(encoders, slow, [](CGroup102 &group, const SSnapshot &snapshot) {
         fill_sensor_solution(group, snapshot, 1);
     });
-    add<CGroup103>(encoders, fast, [](CGroup103 &group, const SSnapshot &snapshot) {
+    add<CGroup103>(encoders, slow, [](CGroup103 &group, const SSnapshot &snapshot) {
         fill_sensor_solution(group, snapshot, 2);
     });
     add<CGroup104>(encoders, slow, [](CGroup104 &group, const SSnapshot &snapshot) {

@@ -44,6 +44,19 @@ std::string version_text(const SSnapshot &snapshot)
            "-korusim 0.1, simulated KORU computer";
 }
 
+// The receivers' versions and the run statistics, which Groups 99 and 108 share.
+template <class TGroup>
+void fill_receivers_and_runs(TGroup &group, const SSnapshot &snapshot)
+{
+    group.primary_gps_version().set("simulated primary GNSS receiver 1.0");
+    group.secondary_gps_version().set("simulated TWAN receiver 1.0");
+    group.total_hours().set(snapshot.run.total_hours);
+    group.number_of_runs().set(snapshot.run.runs);
+    group.average_run().set(snapshot.run.average_run);
+    group.longest_run().set(snapshot.run.longest_run);
+    group.current_run().set(snapshot.run.current_run);
+}
+
 } // namespace
 
 void fill_sensor_solution(CSensor_solution_group &group, const SSnapshot &snapshot, int sensor)
@@ -89,13 +102,7 @@ void fill_sensor_performance(CSensor_performance_group &group, const SSnapshot &
 void fill_versions(CGroup99 &group, const SSnapshot &snapshot)
 {
     group.koru_version().set(version_text(snapshot));
-    group.primary_gps_version().set("simulated primary GNSS receiver 1.0");
-    group.secondary_gps_version().set("simulated TWAN receiver 1.0");
-    group.total_hours().set(snapshot.run.total_hours);
-    group.number_of_runs().set(snapshot.run.runs);
-    group.average_run().set(snapshot.run.average_run);
-    group.longest_run().set(snapshot.run.longest_run);
-    group.current_run().set(snapshot.run.current_run);
+    fill_receivers_and_runs(group, snapshot);
 }
 
 void fill_identification(CGroup108 &group, const SSnapshot &snapshot)
@@ -107,13 +114,7 @@ void fill_identification(CGroup108 &group, const SSnapshot &snapshot)
     group.hardware_revision().set(2.1);
     group.software_revision().set(3.25);
     group.icd_revision().set(4.0);
-    group.primary_gps_version().set("simulated primary GNSS receiver 1.0");
-    group.secondary_gps_version().set("simulated TWAN receiver 1.0");
-    group.total_hours().set(snapshot.run.total_hours);
-    group.number_of_runs().set(snapshot.run.runs);
-    group.average_run().set(snapshot.run.average_run);
-    group.longest_run().set(snapshot.run.longest_run);
-    group.current_run().set(snapshot.run.current_run);
+    fill_receivers_and_runs(group, snapshot);
 }
 
 void fill_twan_solution(CGroup109 &group, const SSnapshot &snapshot)

@@ -270,7 +270,8 @@ TEST(OptionsTest, HelpExplainsEveryOptionWithinEightyColumns)
     for (std::string word; words >> word;) {
         flowing += word + " ";
     }
-    EXPECT_NE(flowing.find("Defaults: 10 Hz: 1, 4; 1 Hz: 2, 5, 6, 7, 8, 99, 101, 20106, 20107, "
+    EXPECT_NE(flowing.find("Defaults: 10 Hz: 1, 4; 1 Hz: 2, 5, 6, 7, 8, 99, 101, 102, 103, 104, "
+                           "105, 108, 109, 20101, 20102, 20103, 20104, 20105, 20106, 20107, "
                            "20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, "
                            "20117, 20118, 20119, 20120, 20121, 20122, 20123, 20124, 20125, "
                            "20126, 20202"),
