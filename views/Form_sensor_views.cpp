@@ -11,24 +11,6 @@ QString unknown(long long value)
 
 const CText_rule three_decimals = CText_rule::picture("0.000");
 
-// Degrees, minutes and seconds with two decimals.
-CText_rule latitude()
-{
-    return CText_rule::computed([](double degrees) { return FormatLatitude(degrees, 2); },
-                                {FormatLatitude(-88.888888, 2)});
-}
-CText_rule longitude()
-{
-    return CText_rule::computed([](double degrees) { return FormatLongitude(degrees, 2); },
-                                {FormatLongitude(-178.888888, 2)});
-}
-// Above 359.999 a heading reads 0.000.
-CText_rule heading()
-{
-    return CText_rule::computed([](double degrees) { return FormatAngle360(degrees, true); },
-                                {QStringLiteral("359.999")});
-}
-
 } // namespace
 
 QString ImuDataStatusText(unsigned status)
@@ -108,13 +90,13 @@ void TFormSensor::add_sensor_page(const QString &title)
     CView_box &position = sensor.box(tr("Position"), {tr("Value"), tr("Accuracy (m)")});
     position.value(tr("Latitude"), solution,
                    [](TSolution &group) -> auto & { return group.position().latitude(); },
-                   latitude());
+                   LatitudeRule());
     position.value(tr("Latitude"), performance,
                    [](TPerformance &group) -> auto & { return group.rms_position().north(); },
                    three_decimals);
     position.value(tr("Longitude"), solution,
                    [](TSolution &group) -> auto & { return group.position().longitude(); },
-                   longitude());
+                   LongitudeRule());
     position.value(tr("Longitude"), performance,
                    [](TPerformance &group) -> auto & { return group.rms_position().east(); },
                    three_decimals);
@@ -145,7 +127,7 @@ void TFormSensor::add_sensor_page(const QString &title)
                        [axis](TSolution &group) -> auto & {
                            return group.attitude().component(axis);
                        },
-                       axis == 2 ? heading() : three_decimals);
+                       axis == 2 ? HeadingRule() : three_decimals);
         attitude.value(attitude_captions[axis], performance,
                        [axis](TPerformance &group) -> auto & {
                            return group.rms_attitude().component(axis);
@@ -154,18 +136,22 @@ void TFormSensor::add_sensor_page(const QString &title)
     }
 
     const QString dynamics_captions[] = {tr("Longitudinal"), tr("Transverse"), tr("Vertical")};
+    const char *const dynamics_names[] = {"Longitudinal", "Transverse", "Vertical"};
+    // Named here: the column title's "m/s²" would put a non-ASCII character into the names.
+    const QString dynamics_prefix = QString(title).remove(' ') + QStringLiteral("Dynamics");
     CView_box &dynamics =
         sensor.box(tr("Dynamics"), {tr("Angular Rate (deg/s)"), tr("Acceleration (m/s² )")});
     for (std::size_t axis = 0; axis < 3; ++axis) {
+        const QString name = dynamics_prefix + QLatin1String(dynamics_names[axis]);
         dynamics.value(dynamics_captions[axis], solution,
                        [axis](TSolution &group) -> auto & {
                            return group.angular_rate().component(axis);
                        },
-                       three_decimals);
+                       three_decimals, name + QStringLiteral("AngularRate"));
         dynamics.value(dynamics_captions[axis], solution,
                        [axis](TSolution &group) -> auto & {
                            return group.angular_accel().component(axis);
                        },
-                       three_decimals);
+                       three_decimals, name + QStringLiteral("Acceleration"));
     }
 }

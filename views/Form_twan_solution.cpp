@@ -59,9 +59,7 @@ TFormTwanSolution::TFormTwanSolution(QWidget *parent) : TFormTableView("FormTwan
                    {TwanSolutionStatusText(4), TwanSolutionStatusText(255)}),
                "SolutionStatus");
     CView_box &heading = own.box(tr("TWAN Heading"));
-    heading.value(tr("Heading (deg)"), solution, &CGroup109::heading,
-                  CText_rule::computed([](double degrees) { return FormatAngle360(degrees, true); },
-                                       {QStringLiteral("359.999")}));
+    heading.value(tr("Heading (deg)"), solution, &CGroup109::heading, HeadingRule());
     heading.value(tr("Accuracy (deg)"), solution, &CGroup109::heading_rms, three_decimals);
 
     m_sv_data = &grid("SvData", 1 + static_cast<int>(CGroup109::record_count),

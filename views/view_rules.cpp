@@ -57,6 +57,31 @@ CText_rule CText_rule::in_tail(std::uint16_t short_byte_count) const
     return rule;
 }
 
+namespace {
+
+// As wide as the widest value a label is laid out for: faulty values beyond the circle included.
+constexpr double widest_angle = -9999.999999;
+
+} // namespace
+
+CText_rule HeadingRule()
+{
+    return CText_rule::computed([](double degrees) { return FormatAngle360(degrees, true); },
+                                {FormatValue("0.000", -9999999.0, true)});
+}
+
+CText_rule LatitudeRule()
+{
+    return CText_rule::computed([](double degrees) { return FormatLatitude(degrees, 2); },
+                                {FormatLatitude(widest_angle, 2)});
+}
+
+CText_rule LongitudeRule()
+{
+    return CText_rule::computed([](double degrees) { return FormatLongitude(degrees, 2); },
+                                {FormatLongitude(widest_angle, 2)});
+}
+
 QString ShownText(std::string_view text)
 {
     QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));

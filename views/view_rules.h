@@ -84,6 +84,13 @@ private:
     std::uint16_t m_short_byte_count = 0; // 0: not in a tail
 };
 
+// Rules of the navigation values: a heading or track angle with three decimals that never reads
+// 360.000 (above 359.999 it reads 0.000), latitude and longitude in degrees, minutes and seconds
+// with two decimals of the seconds.
+CText_rule HeadingRule();
+CText_rule LatitudeRule();
+CText_rule LongitudeRule();
+
 // The characters of a text field as a label shows them: control bytes, which a label would not
 // show or would show as something else, read "?".
 QString ShownText(std::string_view text);

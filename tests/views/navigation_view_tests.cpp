@@ -129,7 +129,7 @@ TEST_F(NavigationViewTest, TheSensorPagesShowSolutionAndAccuracySideBySide)
     EXPECT_EQ(values.value("Sensor1PositionAltitudeMValue"), "120.000");
     EXPECT_EQ(values.value("Sensor1PositionLatitudeValue"), FormatLatitude(45.5, 2));
     EXPECT_EQ(values.value("Sensor1HeaveM"), "0.750");
-    EXPECT_EQ(values.value("Sensor1DynamicsVerticalAccelerationMs²"), "2.500");
+    EXPECT_EQ(values.value("Sensor1DynamicsVerticalAcceleration"), "2.500");
     EXPECT_EQ(values.value("Sensor1PositionLatitudeAccuracyM"), "");
 
     values = show(view, sensor_performance(104));
