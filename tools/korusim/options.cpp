@@ -607,6 +607,7 @@ const std::vector<SOption> &option_table()
              return take_double(o.duration_seconds, v, 0.001, 1e9);
          }},
         {"--help", "", "show this text (-h does too)", nullptr},
+        {"--version", "", "show the version", nullptr},
     };
     return table;
 }
@@ -679,7 +680,7 @@ SParsed_options parse_options(std::span<const std::string_view> arguments,
             return parsed;
         }
         if (option->apply == nullptr) {
-            parsed.help = true;
+            (name == "--version" ? parsed.version : parsed.help) = true;
             continue;
         }
         std::string_view value;
