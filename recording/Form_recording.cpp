@@ -21,7 +21,10 @@
 namespace {
 
 constexpr int count_interval_ms = 500;
-const QString file_filter = QObject::tr("Display port recordings (*.tvr);;All files (*)");
+QString file_filter()
+{
+    return QObject::tr("Display port recordings (*.tvr);;All files (*)");
+}
 
 QLabel *value_label(const QString &name, QWidget *parent)
 {
@@ -95,7 +98,7 @@ TFormRecording::~TFormRecording()
 void TFormRecording::AskRecord(TFormMain &main)
 {
     const QString path = ChooseDataFile(
-        {this, true, tr("Record Display Port"), {}, file_filter, QStringLiteral("tvr")});
+        {this, true, tr("Record Display Port"), {}, file_filter(), QStringLiteral("tvr")});
     if (path.isEmpty()) {
         return;
     }
@@ -109,7 +112,7 @@ void TFormRecording::AskRecord(TFormMain &main)
 void TFormRecording::AskReplay(TFormMain &main)
 {
     const QString path = ChooseDataFile(
-        {this, false, tr("Replay Recording"), {}, file_filter, QStringLiteral("tvr")});
+        {this, false, tr("Replay Recording"), {}, file_filter(), QStringLiteral("tvr")});
     if (path.isEmpty()) {
         return;
     }

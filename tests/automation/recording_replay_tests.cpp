@@ -13,7 +13,9 @@
 #include "navigation_frames.h"
 
 #include <QFile>
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 
 namespace {
 
@@ -158,6 +160,41 @@ TEST_F(RecordingReplayTest, ARecordingCutInHalfReplaysTheFirstHalfAndSaysWhere)
     const QStringList log = client.call("MessageLog", {10u}).arguments().value(0).toStringList();
     EXPECT_TRUE(log.join('\n').contains("the recording is damaged: cut short at byte"))
         << log.join('\n').toStdString();
+}
+
+// The File menu gains the table's entries before Exit; recording from the menu asks for the file
+// and counts in the status bar.
+TEST_F(RecordingReplayTest, TheFileMenuRecordsReplaysAndExports)
+{
+    auto *file_menu = form->findChild<QMenu *>("File1");
+    ASSERT_NE(file_menu, nullptr);
+    QStringList entries;
+    for (const QAction *entry : file_menu->actions()) {
+        entries.append(entry->isSeparator() ? "-" : entry->objectName());
+    }
+    EXPECT_EQ(entries, (QStringList{"LoadKoruConfig1", "SaveKoruConfig1", "SaveMessageLog1",
+                                    "ExportTrack1", "RecordDisplayPort1", "ReplayRecording1", "-",
+                                    "Exit1"}));
+
+    feedback.chosen_file = path;
+    form->findChild<QAction *>("RecordDisplayPort1")->trigger();
+    ASSERT_TRUE(recording->recording());
+    EXPECT_TRUE(recording->isVisible());
+    hear(status_group(0));
+    auto *counted = form->findChild<QLabel *>("RecordingStatus");
+    ASSERT_NE(counted, nullptr);
+    const QString expected =
+        QString("Recording: %1 bytes").arg(8 + 20 + status_group(0).size()); // magic, record
+    ASSERT_TRUE(WaitFor([&] { return counted->text() == expected; }))
+        << counted->text().toStdString();
+    client.call("PressButton", {QString("FormRecording"), QString("StopButton")});
+    ASSERT_TRUE(WaitFor([&] { return !recording->recording(); }));
+    EXPECT_EQ(form->findChild<QLabel *>("RecordingStatus"), nullptr);
+
+    form->findChild<QAction *>("ReplayRecording1")->trigger();
+    EXPECT_TRUE(recording->replaying() || shown("StateText") == "Finished");
+    EXPECT_EQ(feedback.file_choices.size(), 2u);
+    EXPECT_TRUE(feedback.boxes.empty());
 }
 
 TEST_F(RecordingReplayTest, FilesThatCannotBeReplayedOrRecordedAreRefusedWithWhy)
