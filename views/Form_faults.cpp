@@ -280,7 +280,7 @@ void TFormFaults::show_imu()
     mark_page(imu_page, m_imu_lamps.set(ImuStatusForTable(*table, status)));
     box_of(EFault_box::imu_status)
         ->setTitle(QStringLiteral("IMU %1 Status: 0x%2")
-                       .arg(group.imu_type().get())
+                       .arg(static_cast<unsigned>(group.imu_type().get()))
                        .arg(QString::number(status, 16).toUpper().rightJustified(4, '0')));
 }
 

@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -360,10 +361,9 @@ void TFormGpsData::offer_auxiliary_tab()
 
 bool TFormGpsData::UpdateFromMessage(int)
 {
-    if (!m_ports->is_current() || !m_ports->holds(m_ports->aux_2_protocol())) {
+    if (aux_2_protocol() == std::nullopt) {
         return false;
     }
-    m_aux_2_protocol = m_ports->aux_2_protocol().get();
     if (selected() == auxiliary) {
         m_receiver_changed = true;
         m_pace.request();
@@ -402,6 +402,16 @@ void TFormGpsData::TabControl1Change()
     m_nmea_box->setVisible(third);
     m_receiver_changed = true;
     m_pace.fill_now();
+}
+
+// The ports' settings as the last Message 104 the computer sent gave them: the display port copies
+// every message it receives into the message's record.
+std::optional<unsigned> TFormGpsData::aux_2_protocol() const
+{
+    if (!m_ports->is_current() || !m_ports->holds(m_ports->aux_2_protocol())) {
+        return std::nullopt;
+    }
+    return m_ports->aux_2_protocol().get();
 }
 
 std::optional<int> TFormGpsData::auxiliary_number() const
@@ -463,7 +473,7 @@ void TFormGpsData::empty_receiver()
 QString TFormGpsData::mode_text(CGnss_group &record)
 {
     const bool coded = selected() == auxiliary && m_aux_data_in_use == second_auxiliary &&
-                       m_aux_2_protocol == CMessage104::cnav_navcom;
+                       aux_2_protocol() == CMessage104::cnav_navcom;
     m_values[mode]->SetTextColour(Qt::black);
     if (!coded) {
         return gps_mode_text(record);

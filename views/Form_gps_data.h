@@ -76,6 +76,7 @@ private:
     QString mode_text(CGnss_group &record);
     QString plot_title() const;
     std::optional<int> auxiliary_number() const;
+    std::optional<unsigned> aux_2_protocol() const;
 
     CGroup7 *m_pps = nullptr;
     CGroup1 *m_navigation = nullptr;
@@ -86,7 +87,6 @@ private:
     std::array<CGnss_group *, receiver_count> m_copies{};
     CMessage104 *m_ports = nullptr;
 
-    std::optional<unsigned> m_aux_2_protocol;
     std::optional<unsigned> m_aux_data_in_use;
     double m_heading = 0;
     bool m_receiver_changed = false;

@@ -298,6 +298,9 @@ Group_encoders make_group_encoders(EIin_form iin_form, EStatus_form status_form)
     Group_encoders encoders;
     add<CGroup1>(encoders, fast, fill_navigation);
     add<CGroup2>(encoders, slow, fill_accuracy);
+    add<CGroup3>(encoders, slow, [](CGroup3 &group, const SSnapshot &snapshot) {
+        fill_receiver(group, snapshot, 0);
+    });
     add<CGroup4>(encoders, fast, fill_imu);
     add<CGroup5>(encoders, slow, [](CGroup5 &group, const SSnapshot &snapshot) {
         fill_pulse(group, snapshot.event_1, snapshot);
@@ -309,14 +312,12 @@ Group_encoders make_group_encoders(EIin_form iin_form, EStatus_form status_form)
         fill_pulse(group, snapshot.pps, snapshot);
     });
     add<CGroup8>(encoders, slow, fill_disk);
-    add<CGroup3>(encoders, slow,
-                 [](CGroup3 &group, const SSnapshot &snapshot) { fill_receiver(group, snapshot, 0); });
+    add<CGroup99>(encoders, slow, fill_versions);
+    add<CGroup_fdir>(encoders, slow, fill_status);
     add<CGroup106>(encoders, slow, [](CGroup106 &group, const SSnapshot &snapshot) {
         fill_receiver(group, snapshot, 1);
     });
     add<CGroup107>(encoders, slow, fill_auxiliary);
-    add<CGroup99>(encoders, slow, fill_versions);
-    add<CGroup_fdir>(encoders, slow, fill_status);
     add_iin_task<CGroup20106>(encoders, iin_form, fill_iin_status);
     add_iin_task<CGroup20107>(encoders, iin_form, fill_update_status);
     add_iin_task<CGroup20108>(encoders, iin_form, fill_prefilter_status);
