@@ -350,9 +350,9 @@ bool TFormGpsData::take_receiver(EReceiver receiver)
 // The third tab is offered once the auxiliary receiver has reported a mode.
 void TFormGpsData::offer_auxiliary_tab()
 {
-    CGroup107 &auxiliary = m_auxiliary.record();
-    if (m_tabs->count() > auxiliary || !auxiliary.has_value(auxiliary.gps_mode()) ||
-        auxiliary.gps_mode().get() == 0) {
+    CGroup107 &record = m_auxiliary.record();
+    if (m_tabs->count() > auxiliary || !record.has_value(record.gps_mode()) ||
+        record.gps_mode().get() == 0) {
         return;
     }
     m_tabs->addTab(LoadText(first_plot_title_id + 2));

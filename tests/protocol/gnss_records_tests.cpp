@@ -28,7 +28,7 @@ public:
     }
     TRecord &record() { return *m_record; }
 
-    EFrame_status status = EFrame_status::ok;
+    std::optional<EFrame_status> status;
     std::size_t applied = 0;
 
 private:
@@ -67,7 +67,7 @@ TEST(GnssRecords, SatelliteCountPlacesTheItemsBehindTheArray)
     for (const std::size_t count : {0u, 12u, 30u}) {
         SReceiver sent;
         sent.satellites = satellites(count);
-        CReceived<CGroup3> received(frame(3, sent));
+        CReceived<CGroup3> received(receiver_frame(3, sent));
         ASSERT_EQ(received.status, EFrame_status::ok);
         CGroup3 &record = received.record();
         EXPECT_EQ(received.applied, count);
@@ -99,7 +99,7 @@ TEST(GnssRecords, CountsTheFrameDoesNotHoldAreClamped)
         sent.count = c.count;
         sent.satellites = satellites(c.carried);
         sent.nmea = 0x5;
-        CReceived<CGroup107> received(frame(107, sent));
+        CReceived<CGroup107> received(receiver_frame(107, sent));
         CGroup107 &record = received.record();
         EXPECT_EQ(received.applied, c.applied) << int{c.count} << " for " << c.carried;
         if (c.carried <= 30 && c.applied == c.carried) {
@@ -143,7 +143,7 @@ TEST(GnssRecords, CopyOfAShortFrameHoldsNoBytesOfAnEarlierOne)
     };
     SReceiver sent;
     sent.satellites = satellites(30);
-    take(frame(3, sent));
+    take(receiver_frame(3, sent));
     ASSERT_EQ(copy.record().sv().count(), 30u);
     EXPECT_FLOAT_EQ(copy.record().geoidal_separation().get(), -12.5f);
     sent.satellites = satellites(12);

@@ -86,7 +86,7 @@ inline Bytes body(std::uint16_t number, const SReceiver &receiver)
     return out;
 }
 
-inline Bytes frame(std::uint16_t number, const SReceiver &receiver)
+inline Bytes receiver_frame(std::uint16_t number, const SReceiver &receiver)
 {
     return frame_bytes::group(number, body(number, receiver));
 }

@@ -58,7 +58,7 @@ Bytes receiver_group(std::uint16_t number, std::uint8_t type, std::uint32_t stat
     receiver.status = status;
     receiver.mode = mode;
     receiver.satellites = gnss_frames::satellites(7);
-    return gnss_frames::frame(number, receiver);
+    return gnss_frames::receiver_frame(number, receiver);
 }
 
 class FaultsTest : public CView_fixture {

@@ -52,7 +52,7 @@ protected:
 TEST_F(GpsDataTest, SatelliteCountPlacesTheSolutionAndFillsTheGrid)
 {
     SReceiver sent;
-    show(frame(3, sent));
+    show(receiver_frame(3, sent));
     EXPECT_EQ(value("primaryHdop"), "1.250") << "no satellites: HDOP right after the count";
     EXPECT_EQ(value("primaryGeoidalSeparation"), "-12.500");
     EXPECT_EQ(cell(0, 1), "");
@@ -62,7 +62,7 @@ TEST_F(GpsDataTest, SatelliteCountPlacesTheSolutionAndFillsTheGrid)
     sent.satellites[11].status = 11;
     sent.satellites[10].status = 12;
     sent.satellites[9].status = 0xFFFF;
-    show(frame(3, sent));
+    show(receiver_frame(3, sent));
     EXPECT_EQ(value("primaryMode"), "3-D DGPS");
     EXPECT_EQ(value("primaryHdop"), "1.250");
     EXPECT_EQ(value("primaryVdop"), "2.500");
@@ -85,7 +85,7 @@ TEST_F(GpsDataTest, SatelliteCountPlacesTheSolutionAndFillsTheGrid)
 
     // Fewer satellites empty the columns after the last.
     sent.satellites = satellites(2);
-    show(frame(3, sent));
+    show(receiver_frame(3, sent));
     EXPECT_EQ(cell(0, 2), "2");
     for (int row = 0; row < 6; ++row) {
         EXPECT_EQ(cell(row, 3), "") << row;
@@ -99,7 +99,7 @@ TEST_F(GpsDataTest, CountPastTheFrameShowsTheSatellitesItHolds)
     SReceiver sent;
     sent.count = 255;
     sent.satellites = satellites(12);
-    show(frame(3, sent));
+    show(receiver_frame(3, sent));
     EXPECT_EQ(cell(0, 12), "12");
     EXPECT_EQ(cell(0, 13), "");
     EXPECT_EQ(value("SkyPlotText"), "12 Satellites");
@@ -118,15 +118,15 @@ TEST_F(GpsDataTest, ModeTexts)
     SReceiver sent;
     sent.satellites = satellites(4);
     sent.mode = 9;
-    show(frame(3, sent));
+    show(receiver_frame(3, sent));
     EXPECT_EQ(value("primaryMode"), "Unknown status: 9");
     sent.mode = 7;
-    show(frame(3, sent));
+    show(receiver_frame(3, sent));
     EXPECT_EQ(value("primaryMode"), "Narrow Lane RTK");
 
     // Mode 0: no data at all.
     sent.mode = 0;
-    show(frame(3, sent));
+    show(receiver_frame(3, sent));
     EXPECT_EQ(value("primaryMode"), "No Data");
     EXPECT_EQ(value("primaryHdop"), "");
     EXPECT_EQ(value("primaryWeekNumber"), "");
@@ -143,7 +143,7 @@ TEST_F(GpsDataTest, SkyPlotSeriesByPrn)
     for (const std::uint16_t prn : {1, 37, 38, 75, 120, 138, 90, 76, 139, 0}) {
         sent.satellites.push_back({prn});
     }
-    show(frame(3, sent));
+    show(receiver_frame(3, sent));
     EXPECT_EQ(value("SkyPlotGps"), "2");
     EXPECT_EQ(value("SkyPlotGlonass"), "2");
     EXPECT_EQ(value("SkyPlotSbas"), "2");
@@ -160,7 +160,7 @@ TEST_F(GpsDataTest, AircraftFrameRotatesByTheHeading)
 {
     SReceiver sent;
     sent.satellites = {{120, 4, 100.0f, 30.0f}};
-    show(frame(3, sent));
+    show(receiver_frame(3, sent));
     show(frame_bytes::position_group(45.0, -73.0, 100.0, 90.7));
     EXPECT_EQ(value("SkyPlotSbasPoints"), "100.0/60.0");
     EXPECT_EQ(value("SkyPlotRotation"), "0");
@@ -184,12 +184,12 @@ TEST_F(GpsDataTest, ReceiverBehindItsTabShowsWhenChosen)
 {
     SReceiver primary;
     primary.satellites = satellites(3);
-    show(frame(3, primary));
+    show(receiver_frame(3, primary));
     SReceiver secondary;
     secondary.hdop = 7.5f;
     secondary.mode = 5;
     secondary.satellites = satellites(6, 40);
-    show(frame(106, secondary));
+    show(receiver_frame(106, secondary));
     EXPECT_EQ(value("primaryHdop"), "1.250");
     EXPECT_EQ(cell(0, 4), "");
     EXPECT_EQ(value("SkyPlotText"), "3 Satellites");
@@ -230,12 +230,12 @@ TEST_F(GpsDataTest, AuxiliaryTabOfferedOnceTheReceiverReports)
     SReceiver auxiliary;
     auxiliary.mode = 0;
     auxiliary.nmea = 0x5;
-    show(frame(107, auxiliary));
+    show(receiver_frame(107, auxiliary));
     EXPECT_EQ(tab_count(), 2) << "mode 0: nothing to show";
 
     auxiliary.mode = 3;
     auxiliary.satellites = satellites(2, 120);
-    show(frame(107, auxiliary));
+    show(receiver_frame(107, auxiliary));
     ASSERT_EQ(tab_count(), 3);
     EXPECT_EQ(ButtonState(view(), "ButtonRawData"), EButton_state::disabled);
     SetWindowValue(view(), "TabControl1", "Auxiliary GNSS");
@@ -261,7 +261,7 @@ TEST_F(GpsDataTest, CodeNavigationModeOfTheSecondAuxiliaryReceiver)
     auxiliary.mode = 3;
     auxiliary.aux_in_use = 2;
     auxiliary.station = 306;
-    show(frame(107, auxiliary));
+    show(receiver_frame(107, auxiliary));
     SetWindowValue(view(), "TabControl1", "Auxiliary GNSS");
     EXPECT_EQ(value("primaryMode"), "2-D DGPS") << "no port settings yet";
     EXPECT_EQ(value("SkyPlotTitle"), "Auxiliary 2 GPS");
@@ -270,21 +270,21 @@ TEST_F(GpsDataTest, CodeNavigationModeOfTheSecondAuxiliaryReceiver)
     view().RefreshDisplay();
     EXPECT_EQ(value("primaryMode"), "StarFire RTG Single no Tide INMARSAT ASPAC");
     auxiliary.station = 1026;
-    show(frame(107, auxiliary));
+    show(receiver_frame(107, auxiliary));
     EXPECT_EQ(value("primaryMode"), "N/A");
     auxiliary.station = 1099 - 100 * 2; // 899: "Unknown" code over link 8
-    show(frame(107, auxiliary));
+    show(receiver_frame(107, auxiliary));
     EXPECT_EQ(value("primaryMode"), "Unknown Reserved");
     auxiliary.station = 926;
-    show(frame(107, auxiliary));
+    show(receiver_frame(107, auxiliary));
     EXPECT_EQ(value("primaryMode"), "RTG in RTK Backup Mode Unknown Frequency");
 
     auxiliary.aux_in_use = 1;
-    show(frame(107, auxiliary));
+    show(receiver_frame(107, auxiliary));
     EXPECT_EQ(value("primaryMode"), "2-D DGPS") << "the first auxiliary receiver";
     auxiliary.aux_in_use = 2;
     send_port_settings(CMessage104::nmea_standard);
-    show(frame(107, auxiliary));
+    show(receiver_frame(107, auxiliary));
     EXPECT_EQ(value("primaryMode"), "2-D DGPS") << "NMEA protocol";
 }
 
