@@ -3,6 +3,7 @@
 #include "protocol/invalid.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 CSv_data::CSv_data(CComposite_item *parent, std::string_view name)
@@ -52,11 +53,15 @@ void CGnss_group::close_gnss_layout(std::string_view footer_name)
     m_fixed_bytes = size() - m_sv->capacity() * CSv_data::record_size;
 }
 
-// Twenty bytes a satellite keep the footer's pad the same for every count.
+// Twenty bytes a satellite keep the footer's pad the same for every count; the footer moves with
+// the items behind the array, and its pad and end marker are written where it now lies.
 std::size_t CGnss_group::set_sv_count(std::size_t count)
 {
     const std::size_t applied = m_sv->set_count(count);
     relayout();
+    std::byte *const footer_start = footer().start();
+    std::memset(footer_start, 0, static_cast<std::size_t>(footer().checksum().start() - footer_start));
+    footer().end_marker().set(frame::end_marker);
     m_sv_count->set(static_cast<std::uint8_t>(applied));
     header().byte_count().set(static_cast<std::uint16_t>(size() - frame::prefix_length));
     return applied;

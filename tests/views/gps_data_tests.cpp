@@ -106,10 +106,11 @@ TEST_F(GpsDataTest, CountPastTheFrameShowsTheSatellitesItHolds)
     EXPECT_EQ(value("primaryVdop"), "2.500");
     EXPECT_EQ(value("primaryWeekNumber"), "2200");
 
-    // Cut inside the array: the satellites it holds, "N/A" for what it cut.
-    show(cut_frame(3, sent, 4 + 20 * 3 + 2));
-    EXPECT_EQ(cell(0, 3), "3");
-    EXPECT_EQ(cell(0, 4), "");
+    // Cut inside the array, too short for what follows it: the satellites it holds, "N/A" for
+    // what it cut.
+    show(cut_frame(3, sent, 4 + 20 + 2));
+    EXPECT_EQ(cell(0, 1), "1");
+    EXPECT_EQ(cell(0, 2), "");
     EXPECT_EQ(value("primaryHdop"), "N/A");
 }
 
