@@ -228,12 +228,13 @@ void TFormGpsData::build_controls()
     m_pulse_count->SetWidestTexts({QStringLiteral("4294967294"), widest_numbers[0]});
 
     const std::array<const char *, 4> sentences{"GGA", "GST", "GSV", "GSA"};
+    const std::array<const char *, 4> names{"NmeaGga", "NmeaGst", "NmeaGsv", "NmeaGsa"};
     const std::array<QString, 4> hints{tr("GPS Position"), tr("Noise Statistics"),
                                        tr("Satellites in View"), tr("DOP & Active SV's")};
     auto *nmea = static_cast<QGridLayout *>(m_nmea_box->layout());
     for (std::size_t i = 0; i < m_nmea_lamps.size(); ++i) {
         auto *lamp = new CLed_image(m_nmea_box);
-        lamp->setObjectName(QStringLiteral("Nmea%1").arg(sentences[i]));
+        lamp->setObjectName(names[i]);
         lamp->Set_image_list(&GreenLampImages());
         lamp->setFixedSize(16, 16);
         lamp->setToolTip(hints[i]);
@@ -541,6 +542,7 @@ void TFormGpsData::ResetDisplay(int argument)
     m_aux_data_in_use.reset();
     m_receiver_changed = false;
     m_aux_lamps_changed = false;
+    m_tabs->setCurrentIndex(primary);
     while (m_tabs->count() > auxiliary) {
         m_tabs->removeTab(auxiliary);
     }

@@ -214,11 +214,12 @@ TEST_F(FaultsTest, ImuPageByType)
     EXPECT_EQ(lit(), std::set<unsigned>{33});
 }
 
-// Every type from 0 to 255: the page shows exactly for the types with a table.
+// Every type from 0 to 255: the page shows exactly for the types with a table, and a word with
+// every bit but bit 0 set lights a lamp of every table (table G's two bits are shown inverted).
 TEST_F(FaultsTest, EveryImuTypeShowsOrHidesThePage)
 {
     for (unsigned type = 0; type <= 255; ++type) {
-        deliver(imu_group(static_cast<std::uint8_t>(type), 0xFFFF));
+        deliver(imu_group(static_cast<std::uint8_t>(type), 0xFFFE));
         const bool with_table = ImuTableOfType(type).has_value();
         EXPECT_EQ(page_shown(3), with_table) << type;
         if (with_table) {

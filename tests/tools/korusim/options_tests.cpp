@@ -268,6 +268,12 @@ TEST(OptionsTest, HelpExplainsEveryOptionWithinEightyColumns)
                                           "--log-refuse PORT",
                                           "--reject MSG=CODE",
                                           "--duration S",
+                                          "--sv-count N",
+                                          "--gps-mode-0",
+                                          "--receiver-status P,S",
+                                          "--fdir L1,L2,L3,L4,L5",
+                                          "--imu-type T",
+                                          "--imu-status WORD",
                                           "--help"}) {
         const std::size_t at = help.find("\n  " + std::string(option));
         ASSERT_NE(at, std::string::npos) << option;
@@ -279,8 +285,8 @@ TEST(OptionsTest, HelpExplainsEveryOptionWithinEightyColumns)
     for (std::string word; words >> word;) {
         flowing += word + " ";
     }
-    EXPECT_NE(flowing.find("Defaults: 10 Hz: 1, 4; 1 Hz: 2, 5, 6, 7, 8, 99, 101, 20106, 20107, "
-                           "20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, "
+    EXPECT_NE(flowing.find("Defaults: 10 Hz: 1, 4; 1 Hz: 2, 3, 5, 6, 7, 8, 99, 101, 106, 107, "
+                           "20106, 20107, 20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, "
                            "20117, 20118, 20119, 20120, 20121, 20122, 20123, 20124, 20125, "
                            "20126, 20202"),
               std::string::npos);
