@@ -110,7 +110,7 @@ TEST_F(GnssKorusimTest, SwitchedCountsModesAndFaultWords)
 {
     run_korusim({"--sv-count", "255", "--receiver-status", "0,0x000B00FF", "--fdir",
                  "0,0,0,0,0x0005", "--imu-type", "3", "--imu-status", "0x4481"});
-    EXPECT_TRUE(shows("FormGpsData", {{"primarySvData[0,30]", "30"},
+    EXPECT_TRUE(shows("FormGpsData", {{"primarySvData[0,30]", "129"},
                                       {"SkyPlotText", "30 Satellites"},
                                       {"primaryHdop", "0.900"}}));
     EXPECT_TRUE(shows("FormFaults", {{"CLed_image8", "on"},
