@@ -245,12 +245,11 @@ void TFormGpsData::build_controls()
         m_nmea_lamps[i] = lamp;
     }
 
-    auto *boxes = new QGridLayout;
-    boxes->addWidget(status, 0, 0);
-    boxes->addWidget(timing, 0, 1);
-    boxes->addWidget(differential, 1, 0);
-    boxes->addWidget(m_pps_box, 1, 1);
-    boxes->addWidget(m_nmea_box, 2, 0, 1, 2);
+    // One column of boxes beside the plot: the window stays narrower than a screen.
+    auto *boxes = new QVBoxLayout;
+    for (QGroupBox *made : {status, timing, differential, m_pps_box, m_nmea_box}) {
+        boxes->addWidget(made);
+    }
     auto *controls = new QVBoxLayout;
     controls->addLayout(boxes);
     m_aircraft_frame = new QCheckBox(tr("Aircraft Frame"), BorderBevel());
@@ -285,6 +284,7 @@ void TFormGpsData::build_controls()
     scroller->setWidgetResizable(true);
     scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroller->setMinimumHeight(m_sv_grid->minimumHeight() + 24);
+    scroller->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
     content()->addWidget(scroller);
 }
 
