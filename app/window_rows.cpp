@@ -26,6 +26,8 @@
 #include "settings/Form_twan_installation.h"
 #include "settings/Form_user_accuracy.h"
 #include "settings/Form_yaw_drift_correction.h"
+#include "views/Form_faults.h"
+#include "views/Form_gps_data.h"
 #include "views/Form_iin_status.h"
 #include "views/Form_subsystem_status.h"
 
@@ -102,6 +104,8 @@ std::vector<SWindow_row> WindowRows()
         {"FormLidarIpAddress", MakeWindow<TFormLidarIpAddress>, at_start, dialog,
          {{"LidarQ2401"}}, {}},
         {"FormLidarQ560", MakeWindow<TFormLidarQ560>, at_start, dialog, {{"LidarQ5601"}}, {}},
+        {"FormFaults", MakeWindow<TFormFaults>, at_start, view, {{"Faults1"}}, {}},
+        {"FormGpsData", MakeWindow<TFormGpsData>, at_start, view, {{"GnssData1"}}, {7, 106, 107}},
         {"FormIinStatus", MakeWindow<TFormIinStatus>, on_demand, view, {{"IntegratedNavigator1"}},
          {20106, 20107, 20108, 20109}},
         {"FormTwanStatus", MakeWindow<TFormTwanStatus>, on_demand, view, {{"TwanStatus1"}},

@@ -21,19 +21,46 @@ TValueGrid::TValueGrid(int rows, const QStringList &titles, int column_width, in
       m_row_height(row_height),
       m_widest(static_cast<std::size_t>(titles.size()))
 {
+    for (int column = 0; column < columnCount(); ++column) {
+        add_title(0, column, titles[column]);
+    }
+    add_cells();
+}
+
+TValueGrid::TValueGrid(const QStringList &row_titles, int value_columns, int column_width,
+                       int row_height, QWidget *parent)
+    : QTableWidget(static_cast<int>(row_titles.size()), value_columns + 1, parent),
+      m_first_row(0),
+      m_first_column(1),
+      m_column_width(column_width),
+      m_row_height(row_height),
+      m_widest(static_cast<std::size_t>(value_columns) + 1)
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        add_title(row, 0, row_titles[row]);
+    }
+    add_cells();
+}
+
+void TValueGrid::add_title(int row, int column, const QString &text)
+{
+    auto *title = new QTableWidgetItem(text);
+    title->setFlags(Qt::ItemIsEnabled);
+    title->setBackground(palette().button());
+    setItem(row, column, title);
+    m_widest[static_cast<std::size_t>(column)].append(text);
+}
+
+void TValueGrid::add_cells()
+{
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
-    for (int column = 0; column < columnCount(); ++column) {
-        auto *title = new QTableWidgetItem(titles[column]);
-        title->setFlags(Qt::ItemIsEnabled);
-        title->setBackground(palette().button());
-        setItem(0, column, title);
-        m_widest[static_cast<std::size_t>(column)].append(titles[column]);
-        for (int row = 1; row < rowCount(); ++row) {
+    for (int row = m_first_row; row < rowCount(); ++row) {
+        for (int column = m_first_column; column < columnCount(); ++column) {
             auto *cell = new QTableWidgetItem;
             cell->setFlags(Qt::ItemIsEnabled);
             cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -46,7 +73,7 @@ TValueGrid::TValueGrid(int rows, const QStringList &titles, int column_width, in
 void TValueGrid::SetCell(int row, int column, const QString &text)
 {
     QTableWidgetItem *cell = item(row, column);
-    if (cell != nullptr && row > 0 && cell->text() != text) {
+    if (cell != nullptr && row >= m_first_row && column >= m_first_column && cell->text() != text) {
         cell->setText(text);
     }
 }
@@ -65,8 +92,8 @@ void TValueGrid::AddWidestTexts(int column, const QStringList &texts)
 
 void TValueGrid::ClearCells()
 {
-    for (int row = 1; row < rowCount(); ++row) {
-        for (int column = 0; column < columnCount(); ++column) {
+    for (int row = m_first_row; row < rowCount(); ++row) {
+        for (int column = m_first_column; column < columnCount(); ++column) {
             SetCell(row, column, QString());
         }
     }
@@ -79,8 +106,8 @@ void TValueGrid::SetStale(bool stale)
     }
     m_stale = stale;
     const QBrush brush = stale ? QBrush(stale_colour) : palette().text();
-    for (int row = 1; row < rowCount(); ++row) {
-        for (int column = 0; column < columnCount(); ++column) {
+    for (int row = m_first_row; row < rowCount(); ++row) {
+        for (int column = m_first_column; column < columnCount(); ++column) {
             item(row, column)->setForeground(brush);
         }
     }

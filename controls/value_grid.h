@@ -16,13 +16,17 @@ public:
     // `rows` includes the title row; `column_width` and `row_height` are the design sizes.
     TValueGrid(int rows, const QStringList &titles, int column_width, int row_height,
                QWidget *parent = nullptr);
+    // A grid whose first column holds the titles of its rows, without a title row: a row per
+    // title, and `value_columns` columns of cells after the titles.
+    TValueGrid(const QStringList &row_titles, int value_columns, int column_width, int row_height,
+               QWidget *parent = nullptr);
 
-    // Sets the cell's text; the title row is not a cell.
+    // Sets the cell's text; the titles are not cells.
     void SetCell(int row, int column, const QString &text);
     QString Cell(int row, int column) const;
     // Texts the column may show that could be its widest.
     void AddWidestTexts(int column, const QStringList &texts);
-    // Empties every cell below the titles.
+    // Empties every cell.
     void ClearCells();
 
     void SetStale(bool stale) override;
@@ -34,6 +38,11 @@ protected:
 private:
     void fit_columns();
 
+    void add_title(int row, int column, const QString &text);
+    void add_cells();
+
+    int m_first_row = 1; // the first row and column of cells, after the titles
+    int m_first_column = 0;
     int m_column_width;
     int m_row_height;
     std::vector<QStringList> m_widest;

@@ -2,6 +2,7 @@
 // Everything the simulated computer reports at one moment, from which every group is filled.
 
 #include "tools/korusim/navigation.h"
+#include "tools/korusim/options.h"
 
 #include <array>
 #include <cstdint>
@@ -48,6 +49,9 @@ struct SSnapshot {
     std::uint32_t lidar_interface = 0;
     std::uint16_t lidar_port_status = 0;
     std::uint32_t lidar_logging_request = 0;
+    // The GNSS receivers and the fault words: as the command line set them.
+    SReceiver_options receivers;
+    std::array<std::uint8_t, 2> receiver_types{1, 1};
 
     // UTC time of day at `koru_time` seconds since power-on.
     double utc_of(double koru_time) const;
