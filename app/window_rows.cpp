@@ -28,6 +28,8 @@
 #include "settings/Form_user_accuracy.h"
 #include "settings/Form_yaw_drift_correction.h"
 #include "views/Form_filter_views.h"
+#include "views/Form_faults.h"
+#include "views/Form_gps_data.h"
 #include "views/Form_iin_status.h"
 #include "views/Form_sensor_views.h"
 #include "views/Form_statistics.h"
@@ -123,6 +125,8 @@ std::vector<SWindow_row> WindowRows()
          {{"TwanKalmanMeasurements1"}}, {20103, 20104}},
         {"FormTwanSolution", MakeWindow<TFormTwanSolution>, on_demand, view, {{"TwanSolution1"}},
          {109}},
+        {"FormFaults", MakeWindow<TFormFaults>, at_start, view, {{"Faults1"}}, {}},
+        {"FormGpsData", MakeWindow<TFormGpsData>, at_start, view, {{"GnssData1"}}, {7, 106, 107}},
         {"FormIinStatus", MakeWindow<TFormIinStatus>, on_demand, view, {{"IntegratedNavigator1"}},
          {20106, 20107, 20108, 20109}},
         {"FormTwanStatus", MakeWindow<TFormTwanStatus>, on_demand, view, {{"TwanStatus1"}},

@@ -23,26 +23,46 @@ TValueGrid::TValueGrid(int rows, const QStringList &titles, int column_width, in
       m_widest(static_cast<std::size_t>(titles.size()))
 {
     for (int column = 0; column < columnCount(); ++column) {
-        auto *title = new QTableWidgetItem(titles[column]);
-        title->setFlags(Qt::ItemIsEnabled);
-        title->setBackground(palette().button());
-        setItem(0, column, title);
-        m_widest[static_cast<std::size_t>(column)].append(titles[column]);
+        add_title(0, column, titles[column]);
     }
-    make_cells();
+    add_cells();
+}
+
+TValueGrid::TValueGrid(const QStringList &row_titles, int value_columns, int column_width,
+                       int row_height, QWidget *parent)
+    : QTableWidget(static_cast<int>(row_titles.size()), value_columns + 1, parent),
+      m_first_row(0),
+      m_first_column(1),
+      m_column_width(column_width),
+      m_row_height(row_height),
+      m_widest(static_cast<std::size_t>(value_columns) + 1)
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        add_title(row, 0, row_titles[row]);
+    }
+    add_cells();
 }
 
 TValueGrid::TValueGrid(int rows, int columns, int column_width, int row_height, QWidget *parent)
     : QTableWidget(rows, columns, parent),
+      m_first_row(0),
       m_column_width(column_width),
       m_row_height(row_height),
-      m_widest(static_cast<std::size_t>(columns)),
-      m_first_cell_row(0)
+      m_widest(static_cast<std::size_t>(columns))
 {
-    make_cells();
+    add_cells();
 }
 
-void TValueGrid::make_cells()
+void TValueGrid::add_title(int row, int column, const QString &text)
+{
+    auto *title = new QTableWidgetItem(text);
+    title->setFlags(Qt::ItemIsEnabled);
+    title->setBackground(palette().button());
+    setItem(row, column, title);
+    m_widest[static_cast<std::size_t>(column)].append(text);
+}
+
+void TValueGrid::add_cells()
 {
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -50,8 +70,8 @@ void TValueGrid::make_cells()
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
-    for (int column = 0; column < columnCount(); ++column) {
-        for (int row = m_first_cell_row; row < rowCount(); ++row) {
+    for (int row = m_first_row; row < rowCount(); ++row) {
+        for (int column = m_first_column; column < columnCount(); ++column) {
             auto *cell = new QTableWidgetItem;
             cell->setFlags(Qt::ItemIsEnabled);
             cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -65,7 +85,7 @@ void TValueGrid::make_cells()
 void TValueGrid::SetCell(int row, int column, const QString &text)
 {
     QTableWidgetItem *cell = item(row, column);
-    if (cell != nullptr && row >= m_first_cell_row && cell->text() != text) {
+    if (cell != nullptr && row >= m_first_row && column >= m_first_column && cell->text() != text) {
         cell->setText(text);
     }
 }
@@ -84,17 +104,30 @@ void TValueGrid::AddWidestTexts(int column, const QStringList &texts)
 
 void TValueGrid::ClearCells()
 {
-    for (int row = m_first_cell_row; row < rowCount(); ++row) {
-        for (int column = 0; column < columnCount(); ++column) {
+    for (int row = m_first_row; row < rowCount(); ++row) {
+        for (int column = m_first_column; column < columnCount(); ++column) {
             SetCell(row, column, QString());
+        }
+    }
+}
+
+void TValueGrid::SetStale(bool stale)
+{
+    if (stale == m_stale) {
+        return;
+    }
+    m_stale = stale;
+    for (int row = m_first_row; row < rowCount(); ++row) {
+        for (int column = m_first_column; column < columnCount(); ++column) {
+            item(row, column)->setForeground(brush_of(row, column));
         }
     }
 }
 
 void TValueGrid::SetCellMarked(int row, int column, bool marked)
 {
-    if (row < m_first_cell_row || row >= rowCount() || column < 0 || column >= columnCount() ||
-        CellMarked(row, column) == marked) {
+    if (row < m_first_row || row >= rowCount() || column < m_first_column ||
+        column >= columnCount() || CellMarked(row, column) == marked) {
         return;
     }
     m_marked[static_cast<std::size_t>(row * columnCount() + column)] = marked;
@@ -115,19 +148,6 @@ QBrush TValueGrid::brush_of(int row, int column) const
         return QBrush(stale_colour);
     }
     return CellMarked(row, column) ? QBrush(marked_colour) : palette().text();
-}
-
-void TValueGrid::SetStale(bool stale)
-{
-    if (stale == m_stale) {
-        return;
-    }
-    m_stale = stale;
-    for (int row = m_first_cell_row; row < rowCount(); ++row) {
-        for (int column = 0; column < columnCount(); ++column) {
-            item(row, column)->setForeground(brush_of(row, column));
-        }
-    }
 }
 
 void TValueGrid::changeEvent(QEvent *event)

@@ -5,6 +5,7 @@
 
 #include "filter_frames.h"
 #include "frame_bytes.h"
+#include "gnss_frames.h"
 
 #include <cstdio>
 #include <cstring>
@@ -72,13 +73,28 @@ void write_track_seeds(const std::string &folder)
     write_text(folder, "antimeridian", flight);
 }
 
+// Receiver groups with 0, 12 and 30 satellites, a count past the frame and a frame cut short.
+void write_gnss_seeds(const std::string &folder)
+{
+    gnss_frames::SReceiver receiver;
+    for (const std::size_t count : {0u, 12u, 30u}) {
+        receiver.satellites = gnss_frames::satellites(count);
+        write(folder, "receiver_" + std::to_string(count), gnss_frames::receiver_frame(3, receiver),
+              false);
+    }
+    receiver.count = 255;
+    receiver.satellites = gnss_frames::satellites(12);
+    write(folder, "count_past_frame", gnss_frames::receiver_frame(107, receiver), false);
+    write(folder, "cut", gnss_frames::cut_frame(106, receiver, 100), false);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     if (argc != 3) {
         std::fprintf(stderr, "usage: fuzz_seeds FOLDER reassembly|frame_check|scanner_dialogue|"
-                             "scanner_script|track\n");
+                             "scanner_script|track|gnss_records\n");
         return 2;
     }
     const std::string folder = argv[1];
@@ -95,6 +111,10 @@ int main(int argc, char **argv)
     }
     if (target == "track") {
         write_track_seeds(folder);
+        return 0;
+    }
+    if (target == "gnss_records") {
+        write_gnss_seeds(folder);
         return 0;
     }
     const bool with_seed = target == "reassembly";

@@ -467,6 +467,8 @@ SSnapshot CComputer::snapshot(double t)
     snapshot.disk = disk_usage(t);
     snapshot.pc_card = pc_card_at(t, snapshot.disk);
     snapshot.imu_data_rate_code = m_options.imu_data_rate_code;
+    snapshot.receivers = m_options.receivers;
+    snapshot.receiver_types = {m_options.receiver_types[0], m_options.receiver_types[1]};
     snapshot.status =
         navigation_status({snapshot.phase, m_free_inertial, snapshot.pc_card,
                            !m_settings.same_as(m_saved), m_saved_successfully, logged_out(t)});

@@ -5,6 +5,7 @@
 #include "tools/korusim/subsystem_status.h"
 
 #include "protocol/navigation_groups.h"
+#include "views/gps_data_records.h"
 #include "protocol/wire.h"
 
 #include <algorithm>
@@ -94,9 +95,9 @@ void fill_imu(CGroup4 &group, const SSnapshot &snapshot)
                increments({degrees[0] * radians, degrees[1] * radians, degrees[2] * radians},
                           imu::angle_unit));
     group.bad_frame_status().set(0);
-    group.imu_type().set(imu::imu_type);
+    group.imu_type().set(snapshot.receivers.imu_type.value_or(imu::imu_type));
     group.data_rate().set(snapshot.imu_data_rate_code);
-    group.imu_status().set(0);
+    group.imu_status().set(snapshot.receivers.imu_status);
 }
 
 // A pulse group carries the time of its last pulse in its header.
@@ -120,12 +121,69 @@ void fill_status(CGroup_fdir &group, const SSnapshot &snapshot)
     group.general_status_a().set(snapshot.status.general_status_a);
     group.general_status_b().set(snapshot.status.general_status_b);
     group.general_status_c().set(snapshot.status.general_status_c);
-    group.fdir_level_1().set(0);
+    const std::uint32_t(&levels)[5] = snapshot.receivers.fdir_levels;
+    group.fdir_level_1().set(levels[0]);
     group.fdir_level_1_imu_failures().set(0);
-    group.fdir_level_2().set(0);
-    group.fdir_level_3().set(0);
-    group.fdir_level_4().set(0);
-    group.fdir_level_5().set(0);
+    group.fdir_level_2().set(static_cast<std::uint16_t>(levels[1]));
+    group.fdir_level_3().set(static_cast<std::uint16_t>(levels[2]));
+    group.fdir_level_4().set(static_cast<std::uint16_t>(levels[3]));
+    group.fdir_level_5().set(static_cast<std::uint16_t>(levels[4]));
+}
+
+// The satellites a receiver tracks: GPS, GLONASS and SBAS satellites spread round the sky, each
+// crossing it slowly; receiver `receiver` sees them from a little further along.
+void fill_satellites(CGnss_group &group, const SSnapshot &snapshot, unsigned receiver)
+{
+    constexpr std::array<std::uint16_t, 3> first_prns{1, 38, 120};
+    constexpr double degrees_per_second = 0.05;
+    const std::uint8_t reported = snapshot.receivers.sv_count;
+    const std::size_t carried = group.set_sv_count(reported);
+    group.sv_count().set(reported);
+    for (std::size_t k = 0; k < carried; ++k) {
+        CSv_data &sv = group.sv()[k];
+        const auto system = k % first_prns.size();
+        sv.prn().set(static_cast<std::uint16_t>(first_prns[system] + k / first_prns.size() +
+                                                receiver));
+        sv.status().set(static_cast<std::uint16_t>(k % 12));
+        const double phase = static_cast<double>(k) * 37.0 + receiver * 5.0;
+        sv.azimuth().set(static_cast<float>(
+            std::fmod(phase + snapshot.time * degrees_per_second, 360.0)));
+        sv.elevation().set(static_cast<float>(
+            10.0 + 75.0 * std::abs(std::sin((phase + snapshot.time * degrees_per_second) *
+                                            std::numbers::pi / 360.0))));
+        sv.l1_snr().set(static_cast<float>(40.0 + static_cast<double>(k % 8)));
+        sv.l2_snr().set(static_cast<float>(30.0 + static_cast<double>(k % 5)));
+    }
+}
+
+// What the three receivers share: mode, satellites and the solution's quality.
+void fill_gnss(CGnss_group &group, const SSnapshot &snapshot, unsigned receiver,
+               std::uint8_t mode)
+{
+    group.gps_mode().set(snapshot.receivers.no_data ? std::uint8_t{0} : mode);
+    fill_satellites(group, snapshot, receiver);
+    group.hdop().set(0.9f + 0.1f * static_cast<float>(receiver));
+    group.vdop().set(1.4f + 0.1f * static_cast<float>(receiver));
+    group.dgps_latency().set(1.5f);
+    group.reference_station().set(static_cast<std::uint16_t>(100 + receiver));
+    group.week_number().set(2318);
+    group.time_offset().set(18.0);
+    group.nav_latency().set(0.05f);
+    group.geoidal_separation().set(18.25f);
+}
+
+void fill_receiver(CGnss_receiver_group &group, const SSnapshot &snapshot, unsigned receiver)
+{
+    fill_gnss(group, snapshot, receiver, receiver == 0 ? 4 : 2);
+    group.receiver_type().set(snapshot.receiver_types[receiver]);
+    group.receiver_status().set(snapshot.receivers.receiver_status[receiver]);
+}
+
+void fill_auxiliary(CGroup107 &group, const SSnapshot &snapshot)
+{
+    fill_gnss(group, snapshot, 2, 3);
+    group.nmea_messages().set(0xF);
+    group.aux_data_in_use().set(1);
 }
 
 void fill_data_port(CGroup20202 &group, const SSnapshot &snapshot)
@@ -229,6 +287,9 @@ Group_encoders make_group_encoders(EIin_form iin_form, EStatus_form status_form)
     Group_encoders encoders;
     add<CGroup1>(encoders, fast, fill_navigation);
     add<CGroup2>(encoders, slow, fill_accuracy);
+    add<CGroup3>(encoders, slow, [](CGroup3 &group, const SSnapshot &snapshot) {
+        fill_receiver(group, snapshot, 0);
+    });
     add<CGroup4>(encoders, fast, fill_imu);
     add<CGroup5>(encoders, slow, [](CGroup5 &group, const SSnapshot &snapshot) {
         fill_pulse(group, snapshot.event_1, snapshot);
@@ -242,6 +303,10 @@ Group_encoders make_group_encoders(EIin_form iin_form, EStatus_form status_form)
     add<CGroup8>(encoders, slow, fill_disk);
     add<CGroup99>(encoders, slow, fill_versions);
     add<CGroup_fdir>(encoders, slow, fill_status);
+    add<CGroup106>(encoders, slow, [](CGroup106 &group, const SSnapshot &snapshot) {
+        fill_receiver(group, snapshot, 1);
+    });
+    add<CGroup107>(encoders, slow, fill_auxiliary);
     add<CGroup102>(encoders, slow, [](CGroup102 &group, const SSnapshot &snapshot) {
         fill_sensor_solution(group, snapshot, 1);
     });

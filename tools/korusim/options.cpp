@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <cstdio>
 #include <map>
 
@@ -283,6 +284,44 @@ std::string take_receiver_types(SOptions &options, std::string_view text, const 
     }
     options.receiver_types[0] = types[0];
     options.receiver_types[1] = types[1];
+    return {};
+}
+
+// A whole number in decimal, or in hexadecimal after "0x".
+template <class T>
+std::string take_word(T &out, std::string_view text)
+{
+    if (text.starts_with("0x") || text.starts_with("0X")) {
+        const std::string_view digits = text.substr(2);
+        T value{};
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+        if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
+            return "'" + std::string(text) + "' is not a hexadecimal word of " +
+                   std::to_string(8 * sizeof(T)) + " bits";
+        }
+        out = value;
+        return {};
+    }
+    return take_integer<T>(out, text, 0, std::numeric_limits<T>::max());
+}
+
+// `count` words separated by commas.
+template <class T, std::size_t count>
+std::string take_words(T (&out)[count], std::string_view text)
+{
+    const std::vector<std::string_view> parts = split(text, ',');
+    if (parts.size() != count) {
+        return "'" + std::string(text) + "' is not " + std::to_string(count) +
+               " words separated by commas";
+    }
+    T words[count] = {};
+    for (std::size_t i = 0; i < count; ++i) {
+        if (std::string error = take_word<T>(words[i], parts[i]); !error.empty()) {
+            return error;
+        }
+    }
+    std::copy_n(words, count, out);
     return {};
 }
 
@@ -566,6 +605,38 @@ const std::vector<SOption> &option_table()
          "110 (default 1,1; 0 to 16 name a receiver, 11 GRAM, 13, 14 and 16 have augmentation; "
          "any other code up to 255 tests a controller)",
          take_receiver_types},
+        {"--sv-count", "N",
+         "the number of satellites every GNSS receiver reports in Groups 3, 106 and 107, 0 to 255 "
+         "(default 12); the frames carry at most 30 satellite records whatever the count says",
+         [](SOptions &o, std::string_view v, const SContext &) {
+             return take_integer<std::uint8_t>(o.receivers.sv_count, v, 0, 255);
+         }},
+        {"--gps-mode-0", "", "every GNSS receiver reports \"GPS Mode\" 0: no data",
+         [](SOptions &o, std::string_view, const SContext &) {
+             o.receivers.no_data = true;
+             return std::string();
+         }},
+        {"--receiver-status", "P,S",
+         "the primary and secondary receivers' status words in Groups 3 and 106 (default "
+         "0x000B00FF,0x000B00FF: all good)",
+         [](SOptions &o, std::string_view v, const SContext &) {
+             return take_words(o.receivers.receiver_status, v);
+         }},
+        {"--fdir", "L1,L2,L3,L4,L5", "the five FDIR level status words of Group 101 (default 0)",
+         [](SOptions &o, std::string_view v, const SContext &) {
+             return take_words(o.receivers.fdir_levels, v);
+         }},
+        {"--imu-type", "T", "the IMU type Group 4 reports, 0 to 255 (default 17: no status table)",
+         [](SOptions &o, std::string_view v, const SContext &) {
+             std::uint8_t type = 0;
+             std::string error = take_integer<std::uint8_t>(type, v, 0, 255);
+             o.receivers.imu_type = type;
+             return error;
+         }},
+        {"--imu-status", "WORD", "the IMU status word Group 4 reports (default 0)",
+         [](SOptions &o, std::string_view v, const SContext &) {
+             return take_word(o.receivers.imu_status, v);
+         }},
         {"--password", "TEXT",
          "the settings password (1 to 20 characters): Message 111 is checked, and the guarded "
          "messages (installation 1 and 101, IP address 6, TWAN installation 108, navigator "

@@ -63,6 +63,19 @@ struct SFilter_counts {
     std::uint16_t twan_measurements = 10;
 };
 
+// What the GNSS receivers (Groups 3, 106, 107) and the fault words (Groups 4, 101) report.
+struct SReceiver_options {
+    // "Number of SV Visible" of every receiver; the frames carry at most 30 satellite records
+    // whatever the count says.
+    std::uint8_t sv_count = 12;
+    bool no_data = false; // every receiver reports "GPS Mode" 0
+    // The primary and secondary receivers' status words; the default has every "good" bit set.
+    std::uint32_t receiver_status[2] = {0x000B00FF, 0x000B00FF};
+    std::uint32_t fdir_levels[5] = {0, 0, 0, 0, 0}; // "FDIR Level 1 Status" … "Level 5"
+    std::optional<std::uint8_t> imu_type;           // Group 4's "IMU Type" over the default
+    std::uint16_t imu_status = 0;
+};
+
 // The form of the integrated navigator's task groups 20106 to 20109: with their ten "Data"
 // values, or without them.
 enum class EIin_form : std::uint8_t { full, short_form };
@@ -106,6 +119,7 @@ struct SOptions {
     bool start_in_standby = false;
     // The types the primary and secondary GNSS receivers report (Messages 5 and 110).
     std::uint8_t receiver_types[2] = {1, 1};
+    SReceiver_options receivers;
     // An older computer: Message 6 echoed without the mask (12 bytes), Message 11 without the
     // guard times (8 bytes).
     bool address_without_mask = false;

@@ -6,6 +6,7 @@
 
 #include "protocol/navigation_groups.h"
 #include "views/filter_records.h"
+#include "views/gps_data_records.h"
 #include "views/iin_status_records.h"
 #include "views/statistics_records.h"
 #include "views/subsystem_status_records.h"
@@ -19,6 +20,7 @@
 #include <array>
 #include <cstring>
 #include <set>
+#include <memory>
 #include <string>
 
 namespace {
@@ -124,7 +126,7 @@ Bytes bytes_of(std::span<const std::byte> frame)
 
 TEST_F(EncoderTest, EveryGroupPassesTheFrameCheck)
 {
-    ASSERT_EQ(group_defaults(encoders).size(), 42u);
+    ASSERT_EQ(group_defaults(encoders).size(), 45u);
     const SSnapshot snapshot = computer.snapshot(100.05);
     for (const auto &group : encoders) {
         const std::span<const std::byte> frame = group->encode(snapshot);
@@ -536,3 +538,76 @@ TEST_F(EncoderTest, TheLoadGroupIsTaggedWithUtcOrWithGpsTimeNearTheWeeksEnd)
     TDecoded<CGroup20105> after(encoder(20105).encode(week_end.snapshot(12)));
     EXPECT_DOUBLE_EQ(after.record.header().time_1().get(), 2);
 }
+namespace {
+
+// The receivers' groups read back as the view reads them: laid out for the count they carry.
+template <class TGroup>
+std::unique_ptr<TDecoded<TGroup>> received(const SOptions &options, double t)
+{
+    CComputer computer(options);
+    const Group_encoders encoders = make_group_encoders();
+    auto decoded = std::make_unique<TDecoded<TGroup>>(
+        encoder_of(encoders, TGroup::number_of_record).encode(computer.snapshot(t)));
+    if constexpr (requires { decoded->record.lay_out_received(); }) {
+        decoded->record.lay_out_received();
+    }
+    return decoded;
+}
+
+TEST(GnssEncoderTest, ReceiversReportTheirSatellitesMovingOverTheSky)
+{
+    SOptions options;
+    auto early = received<CGroup3>(options, 100);
+    auto later = received<CGroup3>(options, 400);
+    CGroup3 &primary = early->record;
+    ASSERT_EQ(primary.sv().count(), 12u);
+    EXPECT_EQ(primary.gps_mode().get(), 4);
+    EXPECT_EQ(primary.receiver_type().get(), 1);
+    EXPECT_EQ(primary.receiver_status().get(), 0x000B00FFu);
+    EXPECT_TRUE(primary.holds(primary.receiver_status()));
+    std::set<unsigned> systems;
+    for (std::size_t k = 0; k < primary.sv().count(); ++k) {
+        CSv_data &sv = primary.sv()[k];
+        const unsigned prn = sv.prn().get();
+        systems.insert(prn <= 37 ? 0 : prn <= 75 ? 1 : 2);
+        EXPECT_GE(sv.elevation().get(), 0.0f);
+        EXPECT_LE(sv.elevation().get(), 90.0f);
+        EXPECT_GE(sv.azimuth().get(), 0.0f);
+        EXPECT_LT(sv.azimuth().get(), 360.0f);
+        EXPECT_NE(sv.azimuth().get(), later->record.sv()[k].azimuth().get()) << "moves";
+    }
+    EXPECT_EQ(systems.size(), 3u) << "GPS, GLONASS and SBAS satellites";
+    auto auxiliary = received<CGroup107>(options, 100);
+    EXPECT_EQ(auxiliary->record.nmea_messages().get(), 0xF);
+    EXPECT_TRUE(auxiliary->record.holds(auxiliary->record.aux_data_in_use()));
+}
+
+TEST(GnssEncoderTest, SwitchesReachTheReceiversAndFaultWords)
+{
+    SOptions options;
+    options.receivers.sv_count = 255;
+    options.receivers.no_data = true;
+    options.receivers.receiver_status[1] = 0x1234;
+    options.receiver_types[1] = 2;
+    options.receivers.fdir_levels[4] = 0x5;
+    options.receivers.imu_type = 3;
+    options.receivers.imu_status = 0x4481;
+    auto secondary = received<CGroup106>(options, 50);
+    EXPECT_EQ(secondary->record.sv_count().get(), 255) << "the count as switched";
+    EXPECT_EQ(secondary->record.sv().count(), 30u) << "thirty records carried";
+    EXPECT_EQ(secondary->record.gps_mode().get(), 0);
+    EXPECT_EQ(secondary->record.receiver_type().get(), 2);
+    EXPECT_EQ(secondary->record.receiver_status().get(), 0x1234u);
+    auto status = received<CGroup_fdir>(options, 50);
+    EXPECT_EQ(status->record.fdir_level_5().get(), 0x5);
+    auto imu = received<CGroup4>(options, 50);
+    EXPECT_EQ(imu->record.imu_type().get(), 3);
+    EXPECT_EQ(imu->record.imu_status().get(), 0x4481);
+
+    options.receivers.sv_count = 0;
+    auto none = received<CGroup3>(options, 50);
+    EXPECT_EQ(none->record.sv().count(), 0u);
+    EXPECT_FLOAT_EQ(none->record.hdop().get(), 0.9f);
+}
+
+} // namespace

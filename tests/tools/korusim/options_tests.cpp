@@ -92,6 +92,16 @@ TEST(OptionsTest, EveryOptionReachesItsSetting)
         "65535,21",
         "--twan-counts=0,31",
         "--week-end",
+        "--sv-count",
+        "255",
+        "--gps-mode-0",
+        "--receiver-status",
+        "0xFFFFFFFF,7",
+        "--fdir=1,0x2,3,4,0x0010",
+        "--imu-type",
+        "3",
+        "--imu-status",
+        "0x4481",
     });
     ASSERT_EQ(result.error, "");
     EXPECT_FALSE(result.help);
@@ -144,6 +154,15 @@ TEST(OptionsTest, EveryOptionReachesItsSetting)
     EXPECT_EQ(o.filter_counts.twan_states, 0);
     EXPECT_EQ(o.filter_counts.twan_measurements, 31);
     EXPECT_TRUE(o.week_end);
+    EXPECT_EQ(o.receivers.sv_count, 255);
+    EXPECT_TRUE(o.receivers.no_data);
+    EXPECT_EQ(o.receivers.receiver_status[0], 0xFFFFFFFFu);
+    EXPECT_EQ(o.receivers.receiver_status[1], 7u);
+    EXPECT_EQ(std::vector<std::uint32_t>(std::begin(o.receivers.fdir_levels),
+                                         std::end(o.receivers.fdir_levels)),
+              (std::vector<std::uint32_t>{1, 2, 3, 4, 16}));
+    EXPECT_EQ(o.receivers.imu_type, 3);
+    EXPECT_EQ(o.receivers.imu_status, 0x4481);
 }
 
 TEST(OptionsTest, NothingGivenMeansTheComputersDefaults)
@@ -193,14 +212,19 @@ TEST(OptionsTest, MistakesAreNamed)
         {{"--standby=yes"}, "--standby takes no value"},
         {{"--local", "127.0.0"}, "--local: '127.0.0' is not an IPv4 address"},
         {{"--display-port", "0"}, "--display-port: '0' is not a whole number from 1 to 65535"},
-        {{"--groups", "1,3"},
-         "--groups: group 3 is not simulated (simulated: 1, 2, 4, 5, 6, 7, 8, 99, 101, 102, 103, "
-         "104, 105, 108, 109, 20101, 20102, 20103, 20104, 20105, 20106, 20107, 20108, 20109, "
-         "20110, 20111, 20112, 20113, 20114, 20115, 20116, 20117, 20118, 20119, 20120, 20121, "
-         "20122, 20123, 20124, 20125, 20126, 20202)"},
+        {{"--groups", "1,9"},
+         "--groups: group 9 is not simulated (simulated: 1, 2, 3, 4, 5, 6, 7, 8, 99, 101, 106, "
+         "107, 102, 103, 104, 105, 108, 109, 20101, 20102, 20103, 20104, 20105, 20106, 20107, "
+         "20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, 20117, 20118, 20119, "
+         "20120, 20121, 20122, 20123, 20124, 20125, 20126, 20202)"},
         {{"--kalman-counts", "5"}, "--kalman-counts: '5' is not N,M"},
         {{"--twan-counts", "5,65536"},
          "--twan-counts: '65536' is not a whole number from 0 to 65535"},
+        {{"--sv-count", "256"}, "--sv-count: '256' is not a whole number from 0 to 255"},
+        {{"--fdir", "1,2,3"}, "--fdir: '1,2,3' is not 5 words separated by commas"},
+        {{"--receiver-status", "0xG,1"},
+         "--receiver-status: '0xG' is not a hexadecimal word of 32 bits"},
+        {{"--imu-status", "0x10000"}, "--imu-status: '0x10000' is not a hexadecimal word of 16 bits"},
         {{"--groups", "1,,2"}, "--groups: '' is not a group number"},
         {{"--rate", "1:10"}, "--rate: '1:10' is not GROUP=HZ"},
         {{"--rate", "7=fast"}, "--rate: 'fast' is not a number from 0 to 1000"},
@@ -263,6 +287,12 @@ TEST(OptionsTest, HelpExplainsEveryOptionWithinEightyColumns)
                                           "--log-refuse PORT",
                                           "--reject MSG=CODE",
                                           "--duration S",
+                                          "--sv-count N",
+                                          "--gps-mode-0",
+                                          "--receiver-status P,S",
+                                          "--fdir L1,L2,L3,L4,L5",
+                                          "--imu-type T",
+                                          "--imu-status WORD",
                                           "--help"}) {
         const std::size_t at = help.find("\n  " + std::string(option));
         ASSERT_NE(at, std::string::npos) << option;
@@ -274,9 +304,9 @@ TEST(OptionsTest, HelpExplainsEveryOptionWithinEightyColumns)
     for (std::string word; words >> word;) {
         flowing += word + " ";
     }
-    EXPECT_NE(flowing.find("Defaults: 10 Hz: 1, 4; 1 Hz: 2, 5, 6, 7, 8, 99, 101, 102, 103, 104, "
-                           "105, 108, 109, 20101, 20102, 20103, 20104, 20105, 20106, 20107, "
-                           "20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, "
+    EXPECT_NE(flowing.find("Defaults: 10 Hz: 1, 4; 1 Hz: 2, 3, 5, 6, 7, 8, 99, 101, 106, 107, "
+                           "102, 103, 104, 105, 108, 109, 20101, 20102, 20103, 20104, 20105, "
+                           "20106, 20107, 20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, "
                            "20117, 20118, 20119, 20120, 20121, 20122, 20123, 20124, 20125, "
                            "20126, 20202"),
               std::string::npos);
