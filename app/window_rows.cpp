@@ -16,6 +16,7 @@
 #include "settings/Form_display_port.h"
 #include "settings/Form_ethernet_logging.h"
 #include "settings/Form_events.h"
+#include "settings/Form_frame_control.h"
 #include "settings/Form_general_data.h"
 #include "settings/Form_gps_installation.h"
 #include "settings/Form_installation.h"
@@ -26,10 +27,14 @@
 #include "settings/Form_twan_installation.h"
 #include "settings/Form_user_accuracy.h"
 #include "settings/Form_yaw_drift_correction.h"
+#include "views/Form_filter_views.h"
 #include "views/Form_faults.h"
 #include "views/Form_gps_data.h"
 #include "views/Form_iin_status.h"
+#include "views/Form_sensor_views.h"
+#include "views/Form_statistics.h"
 #include "views/Form_subsystem_status.h"
+#include "views/Form_twan_solution.h"
 
 namespace {
 
@@ -104,6 +109,22 @@ std::vector<SWindow_row> WindowRows()
         {"FormLidarIpAddress", MakeWindow<TFormLidarIpAddress>, at_start, dialog,
          {{"LidarQ2401"}}, {}},
         {"FormLidarQ560", MakeWindow<TFormLidarQ560>, at_start, dialog, {{"LidarQ5601"}}, {}},
+        {"FormStatistics", MakeWindow<TFormStatistics>, at_start, view, {{"Statistics1"}},
+         {108, 99, 20105}},
+        {"FormFrameControl", MakeWindow<TFormFrameControl>, at_start, dialog,
+         {{"Configuration1"}}, {}},
+        {"FormSensor", MakeWindow<TFormSensor>, on_demand, view, {{"SensorNavigation1"}},
+         {102, 104}},
+        {"FormImuData", MakeWindow<TFormImuData>, on_demand, view, {{"ImuData1"}}, {4}},
+        {"FormKfState", MakeWindow<TFormKfState>, on_demand, view, {{"KalmanState1"}}, {20101}},
+        {"FormKfMeasurements", MakeWindow<TFormKfMeasurements>, on_demand, view,
+         {{"KalmanMeasurements1"}}, {20101, 20102}},
+        {"FormTwanKfState", MakeWindow<TFormTwanKfState>, on_demand, view,
+         {{"TwanKalmanState1"}}, {20103}},
+        {"FormTwanKfMeas", MakeWindow<TFormTwanKfMeas>, on_demand, view,
+         {{"TwanKalmanMeasurements1"}}, {20103, 20104}},
+        {"FormTwanSolution", MakeWindow<TFormTwanSolution>, on_demand, view, {{"TwanSolution1"}},
+         {109}},
         {"FormFaults", MakeWindow<TFormFaults>, at_start, view, {{"Faults1"}}, {}},
         {"FormGpsData", MakeWindow<TFormGpsData>, at_start, view, {{"GnssData1"}}, {7, 106, 107}},
         {"FormIinStatus", MakeWindow<TFormIinStatus>, on_demand, view, {{"IntegratedNavigator1"}},

@@ -9,6 +9,7 @@
 namespace {
 
 const QColor stale_colour(0x90, 0x90, 0x90);
+const QColor marked_colour(Qt::red);
 // Room around a cell's text.
 constexpr int cell_padding = 8;
 
@@ -42,6 +43,16 @@ TValueGrid::TValueGrid(const QStringList &row_titles, int value_columns, int col
     add_cells();
 }
 
+TValueGrid::TValueGrid(int rows, int columns, int column_width, int row_height, QWidget *parent)
+    : QTableWidget(rows, columns, parent),
+      m_first_row(0),
+      m_column_width(column_width),
+      m_row_height(row_height),
+      m_widest(static_cast<std::size_t>(columns))
+{
+    add_cells();
+}
+
 void TValueGrid::add_title(int row, int column, const QString &text)
 {
     auto *title = new QTableWidgetItem(text);
@@ -67,6 +78,7 @@ void TValueGrid::add_cells()
             setItem(row, column, cell);
         }
     }
+    m_marked.assign(static_cast<std::size_t>(rowCount() * columnCount()), false);
     fit_columns();
 }
 
@@ -105,12 +117,37 @@ void TValueGrid::SetStale(bool stale)
         return;
     }
     m_stale = stale;
-    const QBrush brush = stale ? QBrush(stale_colour) : palette().text();
     for (int row = m_first_row; row < rowCount(); ++row) {
         for (int column = m_first_column; column < columnCount(); ++column) {
-            item(row, column)->setForeground(brush);
+            item(row, column)->setForeground(brush_of(row, column));
         }
     }
+}
+
+void TValueGrid::SetCellMarked(int row, int column, bool marked)
+{
+    if (row < m_first_row || row >= rowCount() || column < m_first_column ||
+        column >= columnCount() || CellMarked(row, column) == marked) {
+        return;
+    }
+    m_marked[static_cast<std::size_t>(row * columnCount() + column)] = marked;
+    item(row, column)->setForeground(brush_of(row, column));
+}
+
+bool TValueGrid::CellMarked(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) {
+        return false;
+    }
+    return m_marked[static_cast<std::size_t>(row * columnCount() + column)];
+}
+
+QBrush TValueGrid::brush_of(int row, int column) const
+{
+    if (m_stale) {
+        return QBrush(stale_colour);
+    }
+    return CellMarked(row, column) ? QBrush(marked_colour) : palette().text();
 }
 
 void TValueGrid::changeEvent(QEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
-// A grid of values: fixed titles in its first row, cells the program fills, each column at least
-// as wide as the widest text its cells may show, and greyed while the values are stale.
+// A grid of values: fixed titles in its first row (or first column, or none), cells the program
+// fills, each column at least as wide as the widest text its cells may show, and greyed while the
+// values are stale. A cell may be marked: its text shows in red while the values are current.
 
 #include "controls/stale_control.h"
 
@@ -21,6 +22,9 @@ public:
     TValueGrid(const QStringList &row_titles, int value_columns, int column_width, int row_height,
                QWidget *parent = nullptr);
 
+    // A grid without titles: every one of its `rows` rows holds cells.
+    TValueGrid(int rows, int columns, int column_width, int row_height, QWidget *parent = nullptr);
+
     // Sets the cell's text; the titles are not cells.
     void SetCell(int row, int column, const QString &text);
     QString Cell(int row, int column) const;
@@ -28,6 +32,11 @@ public:
     void AddWidestTexts(int column, const QStringList &texts);
     // Empties every cell.
     void ClearCells();
+    // Shows the cell's text in red (or back in the normal colour).
+    void SetCellMarked(int row, int column, bool marked);
+    bool CellMarked(int row, int column) const;
+    // The first row of cells: 1 below a title row, 0 without.
+    int FirstCellRow() const { return m_first_row; }
 
     void SetStale(bool stale) override;
     bool Stale() const override { return m_stale; }
@@ -40,11 +49,13 @@ private:
 
     void add_title(int row, int column, const QString &text);
     void add_cells();
+    QBrush brush_of(int row, int column) const;
 
     int m_first_row = 1; // the first row and column of cells, after the titles
     int m_first_column = 0;
     int m_column_width;
     int m_row_height;
     std::vector<QStringList> m_widest;
+    std::vector<bool> m_marked; // per cell, row by row
     bool m_stale = false;
 };

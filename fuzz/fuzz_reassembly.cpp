@@ -1,12 +1,15 @@
 // Feeds arbitrary bytes to reassembly twice: in the largest reads there is room for, and in reads
 // whose lengths come from the input. Both must deliver the same frames; every frame delivered as
 // good must pass the frame check; the records read through the queues must stay inside their
-// buffers whatever the frames say.
+// buffers whatever the frames say, the filter groups too, whose arrays take the lengths their
+// frames state.
 
 #include "protocol/acknowledgement.h"
 #include "protocol/navigation_groups.h"
 #include "protocol/navigation_messages.h"
+#include "protocol/group_copy.h"
 #include "protocol/reassembler.h"
+#include "views/filter_records.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -61,11 +64,46 @@ private:
             char text[200];
             checksum += static_cast<double>(versions.koru_version().get(text, sizeof text));
         }
+        read_filter(Get(m_groups, m_kalman), m_kalman_copy);
+        read_filter(Get(m_groups, m_twan), m_twan_copy);
         CGroup_fdir &status = Get(m_groups, m_status);
         if (status.is_current() && status.holds(status.fdir_level_5())) {
             checksum +=
                 status.general_status_a().bit(CGen_status_a::bits::full_nav_solution)->get() +
                 status.fdir_level_5().get();
+        }
+    }
+
+    // A filter group laid out for its counts holds every element its arrays take, and its items
+    // behind them are held only when the frame reaches them.
+    template <class TUpdate>
+    void read_filter(TUpdate &shared, TGroup_copy<TUpdate> &copy)
+    {
+        if (!shared.is_current()) {
+            return;
+        }
+        copy.take(shared);
+        TUpdate &update = copy.record();
+        const std::size_t states = update.x_minus().count();
+        const std::size_t measurements = update.meas_res().count();
+        if (states > TUpdate::state_capacity || measurements > TUpdate::measurement_capacity ||
+            update.footer().end() > update.buffer() + update.buffer_size()) {
+            std::abort();
+        }
+        for (std::size_t i = 0; i < states; ++i) {
+            if (!update.holds(update.rms_minus()[i])) {
+                std::abort();
+            }
+            checksum += update.rms_minus()[i].get();
+        }
+        for (std::size_t j = 0; j < measurements; ++j) {
+            if (!update.holds(update.rms_meas_res()[j])) {
+                std::abort();
+            }
+            checksum += update.rms_meas_res()[j].get();
+        }
+        if (update.holds(update.meas_reject())) {
+            checksum += update.meas_reject().get();
         }
     }
 
@@ -97,6 +135,10 @@ private:
     CGroup1 *m_navigation = nullptr;
     CGroup99 *m_versions = nullptr;
     CGroup_fdir *m_status = nullptr;
+    CGroup20101 *m_kalman = nullptr;
+    CGroup20103 *m_twan = nullptr;
+    TGroup_copy<CGroup20101> m_kalman_copy;
+    TGroup_copy<CGroup20103> m_twan_copy;
     CMessage2 *m_selection = nullptr;
     CMessage0 *m_acknowledgement = nullptr;
 };

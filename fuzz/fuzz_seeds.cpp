@@ -1,8 +1,9 @@
 // Writes the seed corpus of a fuzz target into the folder given: for the frame targets valid groups
-// and messages, alone and as streams, so that the fuzzers start from frames that pass the check;
+// and messages (the filter groups with their counted arrays among them), alone and as streams, so that the fuzzers start from frames that pass the check;
 // for the lidar targets a whole logging dialogue and a script; for the track a short flight across
 // the antimeridian.
 
+#include "filter_frames.h"
 #include "frame_bytes.h"
 #include "gnss_frames.h"
 
@@ -143,6 +144,11 @@ int main(int argc, char **argv)
     write(folder, "group1", group1, with_seed);
     write(folder, "message2", message2, with_seed);
     write(folder, "message0", message0, with_seed);
+    // Filter groups stating more than they carry, and as much as their arrays hold.
+    write(folder, "group20101", filter_frames::kalman_update({65535, 41, 7, 20}, 1U << 19),
+          with_seed);
+    write(folder, "group20103", filter_frames::twan_update({20, 30, 20, 30}, 1U << 30),
+          with_seed);
 
     Bytes stream = group1;
     frame_bytes::put_text(stream, "$G");

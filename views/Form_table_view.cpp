@@ -2,7 +2,9 @@
 
 #include "controls/image_list.h"
 
+#include <QAbstractScrollArea>
 #include <QGridLayout>
+#include <QScrollBar>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
@@ -76,6 +78,25 @@ void CView_group::set_in_front(bool in_front)
     } else {
         blank_rows();
     }
+}
+
+void AddActionRow(CView_group &group, std::function<void()> show, std::function<void()> blank)
+{
+    SView_binding binding;
+    binding.group = group.number();
+    binding.one_item = false;
+    group.add_row(std::make_unique<view_kit_detail::CAction_row>(std::move(binding), std::move(show),
+                                                                 std::move(blank)));
+}
+
+void PairScrolling(QAbstractScrollArea &first, QAbstractScrollArea &second)
+{
+    const auto pair = [](QScrollBar *one, QScrollBar *other) {
+        QObject::connect(one, &QScrollBar::valueChanged, other, &QScrollBar::setValue);
+        QObject::connect(other, &QScrollBar::valueChanged, one, &QScrollBar::setValue);
+    };
+    pair(first.horizontalScrollBar(), second.horizontalScrollBar());
+    pair(first.verticalScrollBar(), second.verticalScrollBar());
 }
 
 // --- boxes and pages -----------------------------------------------------------------------
@@ -269,7 +290,9 @@ std::vector<SView_binding> TFormTableView::bindings() const
     std::vector<SView_binding> all;
     for (const auto &shown : m_groups) {
         for (const auto &row : shown->rows()) {
-            all.push_back(row->binding());
+            if (row->binding().one_item) {
+                all.push_back(row->binding());
+            }
         }
     }
     return all;

@@ -22,6 +22,7 @@
 #include <optional>
 #include <vector>
 
+class QAbstractScrollArea;
 class QGridLayout;
 class QGroupBox;
 class QTabBar;
@@ -39,6 +40,9 @@ struct SView_binding {
     std::optional<CText_rule> rule; // none for a lamp
     std::uint64_t mask = 0;         // a lamp's bits
     bool inverted = false;
+    // False for a row that shows a whole array, or does something of the view's own: it is not
+    // one control showing one item.
+    bool one_item = true;
 };
 
 // One control bound to one item of a group's private copy.
@@ -196,6 +200,46 @@ private:
     std::size_t m_next_box = 0;
 };
 
+// Binds `label` to an item of a group's private copy: the label shows the item by `rule` when its
+// group arrives, and is emptied with the group.
+template <class TRecord, class TAccessor>
+void BindLabel(TValueLabel &label, TView_group<TRecord> &group, TAccessor accessor,
+               const CText_rule &rule = CText_rule::natural());
+
+// Where the values of an array go in a grid of `columns` x `rows` cells: value i at position i
+// (column i mod columns, row i div columns), counting from the first row of cells; positions from
+// `gap` on are taken by the value before, so that the gap's cell is never written.
+struct SArray_cells {
+    int columns;
+    int rows;
+    int gap = -1; // none
+
+    int positions() const { return columns * rows; }
+    // The value shown at `position`, or -1 for the gap.
+    int value_at(int position) const
+    {
+        if (gap < 0 || position < gap) {
+            return position;
+        }
+        return position == gap ? -1 : position - 1;
+    }
+};
+
+// Fills `grid` from an array of a group's private copy as `cells` says: the values the array holds
+// (as many as its count, which the copy laid out for), every other cell emptied. A value for which
+// `as_value` says false shows "N/A" instead.
+template <class TRecord, class TArray_accessor>
+void BindArrayCells(TValueGrid &grid, const SArray_cells &cells, TView_group<TRecord> &group,
+                    TArray_accessor array, const CText_rule &rule,
+                    std::function<bool(std::size_t)> as_value = {});
+
+// A row that does something of the view's own when `group` is shown (`show`) and when it is
+// blanked (`blank`): what a view shows of a group beyond one item per control.
+void AddActionRow(CView_group &group, std::function<void()> show, std::function<void()> blank);
+
+// Keeps two scrolled grids (or lists) at the same top-left cell, whichever of them scrolls.
+void PairScrolling(QAbstractScrollArea &first, QAbstractScrollArea &second);
+
 class TFormTableView : public TFormKoruView {
     Q_OBJECT
 public:
@@ -209,7 +253,7 @@ public:
     void SetDataStale(bool stale) override;
     // Fills the controls from the copies now.
     void RefreshDisplay() override;
-    // Every row of the view: which control shows which item, by which rule.
+    // Every row of the view that shows one item: which control shows it, by which rule.
     std::vector<SView_binding> bindings() const;
     // Brings the tab of group `number` to the front, when its rows share controls behind tabs.
     void select_group(std::uint16_t number);
@@ -299,25 +343,105 @@ private:
     std::function<bool()> m_state;
 };
 
+class CAction_row : public CView_row {
+public:
+    CAction_row(SView_binding binding, std::function<void()> on_show,
+                std::function<void()> on_blank)
+        : CView_row(std::move(binding)), m_show(std::move(on_show)), m_blank(std::move(on_blank))
+    {}
+    void show() override { m_show(); }
+    void blank() override { m_blank(); }
+
+private:
+    std::function<void()> m_show;
+    std::function<void()> m_blank;
+};
+
+// An array's values in the cells of a grid.
+class CArray_cells_row : public CView_row {
+public:
+    CArray_cells_row(SView_binding binding, TValueGrid &grid, const SArray_cells &cells,
+                     std::function<QString(std::size_t)> text_of)
+        : CView_row(std::move(binding)), m_grid(grid), m_cells(cells), m_text_of(std::move(text_of))
+    {}
+    void show() override
+    {
+        for (int position = 0; position < m_cells.positions(); ++position) {
+            const int value = m_cells.value_at(position);
+            set(position, value < 0 ? QString() : m_text_of(static_cast<std::size_t>(value)));
+        }
+    }
+    void blank() override
+    {
+        for (int position = 0; position < m_cells.positions(); ++position) {
+            set(position, QString());
+        }
+    }
+
+private:
+    void set(int position, const QString &text)
+    {
+        m_grid.SetCell(m_grid.FirstCellRow() + position / m_cells.columns,
+                       position % m_cells.columns, text);
+    }
+
+    TValueGrid &m_grid;
+    SArray_cells m_cells;
+    std::function<QString(std::size_t)> m_text_of;
+};
+
 } // namespace view_kit_detail
+
+template <class TRecord, class TAccessor>
+void BindLabel(TValueLabel &label, TView_group<TRecord> &group, TAccessor accessor,
+               const CText_rule &rule)
+{
+    auto &item = ItemOf(group, accessor);
+    TRecord &record = group.record();
+    TValueLabel *shown = &label;
+    SView_binding binding{shown, -1, -1, TRecord::number_of_record, &record, &item, rule};
+    group.add_row(std::make_unique<view_kit_detail::CText_row>(
+        std::move(binding), [&record, &item, rule] { return FormatItem(rule, record, item); },
+        [shown](const QString &text) {
+            if (shown->text() != text) {
+                shown->setText(text);
+            }
+        },
+        std::function<bool()>{}));
+}
 
 template <class TRecord, class TAccessor>
 TValueLabel &CView_box::value(const QString &caption, TView_group<TRecord> &group,
                               TAccessor accessor, const CText_rule &rule, const QString &name)
 {
-    auto &item = ItemOf(group, accessor);
-    TValueLabel *label = add_label(caption, name, WidestTexts(rule, item));
-    TRecord &record = group.record();
-    SView_binding binding{label, -1, -1, TRecord::number_of_record, &record, &item, rule};
-    group.add_row(std::make_unique<view_kit_detail::CText_row>(
-        std::move(binding), [&record, &item, rule] { return FormatItem(rule, record, item); },
-        [label](const QString &text) {
-            if (label->text() != text) {
-                label->setText(text);
-            }
-        },
-        std::function<bool()>{}));
+    TValueLabel *label = add_label(caption, name, WidestTexts(rule, ItemOf(group, accessor)));
+    BindLabel(*label, group, accessor, rule);
     return *label;
+}
+
+template <class TRecord, class TArray_accessor>
+void BindArrayCells(TValueGrid &grid, const SArray_cells &cells, TView_group<TRecord> &group,
+                    TArray_accessor array, const CText_rule &rule,
+                    std::function<bool(std::size_t)> as_value)
+{
+    auto &values = ItemOf(group, array);
+    for (int column = 0; column < cells.columns; ++column) {
+        grid.AddWidestTexts(column, WidestTexts(rule, values[0]));
+    }
+    TRecord &record = group.record();
+    SView_binding binding{&grid, -1, -1, TRecord::number_of_record, &record, &values, rule};
+    binding.one_item = false;
+    group.add_row(std::make_unique<view_kit_detail::CArray_cells_row>(
+        std::move(binding), grid, cells,
+        [&record, &values, rule, as_value](std::size_t index) {
+            if (index >= values.count()) {
+                return QString();
+            }
+            if (as_value && !as_value(index)) {
+                return LoadText(string_id::not_available);
+            }
+            return FormatItem(rule, record, values[index]);
+        }));
 }
 
 template <class TRecord, class TAccessor>

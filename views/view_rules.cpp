@@ -32,6 +32,14 @@ CText_rule CText_rule::words(std::vector<SWord> words, const QString &other)
     return rule;
 }
 
+CText_rule CText_rule::computed(std::function<QString(double)> text, QStringList widest)
+{
+    CText_rule rule(EKind::computed);
+    rule.m_computed = std::move(text);
+    rule.m_computed_widest = std::move(widest);
+    return rule;
+}
+
 QString CText_rule::word_of(long long code) const
 {
     for (const SWord &word : m_words) {
@@ -47,6 +55,31 @@ CText_rule CText_rule::in_tail(std::uint16_t short_byte_count) const
     CText_rule rule = *this;
     rule.m_short_byte_count = short_byte_count;
     return rule;
+}
+
+namespace {
+
+// As wide as the widest value a label is laid out for: faulty values beyond the circle included.
+constexpr double widest_angle = -9999.999999;
+
+} // namespace
+
+CText_rule HeadingRule()
+{
+    return CText_rule::computed([](double degrees) { return FormatAngle360(degrees, true); },
+                                {FormatValue("0.000", -9999999.0, true)});
+}
+
+CText_rule LatitudeRule()
+{
+    return CText_rule::computed([](double degrees) { return FormatLatitude(degrees, 2); },
+                                {FormatLatitude(widest_angle, 2)});
+}
+
+CText_rule LongitudeRule()
+{
+    return CText_rule::computed([](double degrees) { return FormatLongitude(degrees, 2); },
+                                {FormatLongitude(widest_angle, 2)});
 }
 
 QString ShownText(std::string_view text)

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <concepts>
+#include <functional>
 #include <cstdint>
 #include <limits>
 #include <string_view>
@@ -30,7 +31,7 @@ struct SWord {
 
 class CText_rule {
 public:
-    enum class EKind { natural, picture, hex, dotted, fixed, words };
+    enum class EKind { natural, picture, hex, dotted, fixed, words, computed };
 
     // By the item's type.
     static CText_rule natural() { return CText_rule(EKind::natural); }
@@ -44,6 +45,9 @@ public:
     static CText_rule fixed(const QString &text);
     // The word of the item's code; `other` for a code without one ("%d" of the code when empty).
     static CText_rule words(std::vector<SWord> words, const QString &other = {});
+    // The text `text` gives for the item's value (a code, an angle); `widest` holds the texts it
+    // may give that could be the widest.
+    static CText_rule computed(std::function<QString(double)> text, QStringList widest);
 
     EKind kind() const { return m_kind; }
     const char *picture_text() const { return m_picture; }
@@ -52,6 +56,8 @@ public:
     const QString &fixed_text() const { return m_fixed; }
     const std::vector<SWord> &word_list() const { return m_words; }
     const QString &other_text() const { return m_other; }
+    QString computed_text(double value) const { return m_computed(value); }
+    const QStringList &computed_widest() const { return m_computed_widest; }
 
     // The same rule for an item of an optional tail: only frames whose byte count is above
     // `short_byte_count` carry it. Shorter frames, and frames that end before the item, show
@@ -73,8 +79,17 @@ private:
     QString m_fixed;
     std::vector<SWord> m_words;
     QString m_other;
+    std::function<QString(double)> m_computed;
+    QStringList m_computed_widest;
     std::uint16_t m_short_byte_count = 0; // 0: not in a tail
 };
+
+// Rules of the navigation values: a heading or track angle with three decimals that never reads
+// 360.000 (above 359.999 it reads 0.000), latitude and longitude in degrees, minutes and seconds
+// with two decimals of the seconds.
+CText_rule HeadingRule();
+CText_rule LatitudeRule();
+CText_rule LongitudeRule();
 
 // The characters of a text field as a label shows them: control bytes, which a label would not
 // show or would show as something else, read "?".
@@ -169,6 +184,9 @@ QString FormatItem(const CText_rule &rule, const CGroup_base &record, const TIte
         case CText_rule::EKind::words:
             return is_valid ? rule.word_of(static_cast<long long>(value))
                             : LoadText(string_id::not_available);
+        case CText_rule::EKind::computed:
+            return is_valid ? rule.computed_text(static_cast<double>(value))
+                            : LoadText(string_id::not_available);
         default:
             return natural_text<T>(value, is_valid, rule.picture_text());
         }
@@ -203,6 +221,9 @@ QStringList WidestTexts(const CText_rule &rule)
             texts.append(word.text);
         }
         texts.append(rule.word_of(std::numeric_limits<int>::min()));
+        break;
+    case CText_rule::EKind::computed:
+        texts.append(rule.computed_widest());
         break;
     case CText_rule::EKind::natural:
         if constexpr (!Text_item<TItem>) {

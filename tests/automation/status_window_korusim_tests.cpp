@@ -11,6 +11,7 @@
 #include "views/Form_table_view.h"
 
 #include "bus_client.h"
+#include "display_relay.h"
 #include "controller_fixture.h"
 #include "view_samples.h"
 
@@ -34,49 +35,6 @@ const std::map<std::uint16_t, QString> tab_of_group = {
 
 constexpr std::uint16_t first_status_group = 20110;
 constexpr std::uint16_t last_status_group = 20126;
-
-// Receives korusim's display port and sends each datagram on to the main window from the fake
-// computer's address, keeping the last frame of each group it passed on.
-class CDisplay_relay {
-public:
-    CDisplay_relay(const CUdp_sender &onward, std::uint16_t to_port)
-        : m_onward(onward), m_to_port(to_port)
-    {}
-
-    std::uint16_t port() const { return m_in.port(); }
-    // Passes on every datagram waiting now.
-    void pass_on()
-    {
-        for (const Bytes &datagram : m_in.take()) {
-            m_onward.send_to(m_to_port, datagram);
-            if (datagram.size() > 8 && datagram[1] == std::byte{'G'}) { // "$GRP"
-                const std::uint16_t number = u16_at(datagram, 4);
-                last_groups[number] = datagram;
-                ++times_passed[number];
-            }
-        }
-    }
-
-    // True when every group from `first` to `last` has been passed on `times` times or more.
-    bool passed(std::uint16_t first, std::uint16_t last, int times) const
-    {
-        for (std::uint16_t number = first; number <= last; ++number) {
-            const auto found = times_passed.find(number);
-            if (found == times_passed.end() || found->second < times) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    std::map<std::uint16_t, Bytes> last_groups;
-    std::map<std::uint16_t, int> times_passed;
-
-private:
-    CUdp_receiver m_in;
-    const CUdp_sender &m_onward;
-    std::uint16_t m_to_port;
-};
 
 class StatusWindowKorusimTest : public CController_fixture {
 protected:

@@ -85,6 +85,9 @@ QString text_by_rule(const CText_rule &rule, T value)
     if (rule.kind() == EKind::fixed) {
         return rule.fixed_text();
     }
+    if (rule.kind() == EKind::computed) {
+        return rule.computed_text(static_cast<double>(value));
+    }
     if (rule.kind() == EKind::picture ||
         (rule.kind() == EKind::natural && std::is_floating_point_v<T>)) {
         return QString::asprintf("%.*f", decimals_of(rule.picture_text()),
@@ -168,7 +171,11 @@ std::optional<SSample> lamp_sample(const SView_binding &row)
 template <class T>
 std::optional<SSample> value_sample(const SView_binding &row, std::size_t place)
 {
-    if (dynamic_cast<const TScalar<T> *>(row.item) == nullptr) {
+    bool bit_field = false;
+    if constexpr (std::is_unsigned_v<T> && std::is_integral_v<T>) {
+        bit_field = dynamic_cast<const TBit_field<T> *>(row.item) != nullptr;
+    }
+    if (!bit_field && dynamic_cast<const TScalar<T> *>(row.item) == nullptr) {
         return std::nullopt;
     }
     T value = value_at<T>(place);

@@ -192,6 +192,12 @@ TEST_F(WindowTableTest, EveryViewAsksForTheGroupsItShows)
         for (const SView_binding &binding : view->bindings()) {
             shown.insert(binding.group);
         }
+        // The second sensor's groups are not among those the display port can be asked for: the
+        // sensor view shows them when they come, and asks for the first sensor's only.
+        if (std::string_view(row.name) == "FormSensor") {
+            shown.erase(103);
+            shown.erase(105);
+        }
         EXPECT_EQ(std::set<std::uint16_t>(row.groups.begin(), row.groups.end()), shown) << row.name;
     }
 }

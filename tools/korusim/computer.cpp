@@ -486,6 +486,9 @@ SSnapshot CComputer::snapshot(double t)
     snapshot.lidar_interface = m_options.lidar.interface_kind;
     snapshot.lidar_port_status = lidar_port_status();
     snapshot.lidar_logging_request = m_settings.get<CMessage20206>().logging_control().get();
+    snapshot.hotlink_model = m_options.hotlink_model;
+    snapshot.filter_counts = m_options.filter_counts;
+    snapshot.week_end = m_options.week_end;
     return snapshot;
 }
 

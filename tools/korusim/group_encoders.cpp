@@ -1,6 +1,7 @@
 #include "tools/korusim/group_encoders.h"
 
 #include "tools/korusim/iin_tasks.h"
+#include "tools/korusim/navigator_groups.h"
 #include "tools/korusim/subsystem_status.h"
 
 #include "protocol/navigation_groups.h"
@@ -113,18 +114,6 @@ void fill_disk(CGroup8 &group, const SSnapshot &snapshot)
     group.kbytes_logged().set(disk.kbytes_logged);
     group.time_remaining().set(disk.minutes_remaining);
     group.kbytes_total().set(disk.kbytes_total);
-}
-
-void fill_versions(CGroup99 &group, const SSnapshot &snapshot)
-{
-    group.koru_version().set("korusim 0.1, simulated KORU computer");
-    group.primary_gps_version().set("simulated primary GNSS receiver 1.0");
-    group.secondary_gps_version().set("simulated TWAN receiver 1.0");
-    group.total_hours().set(snapshot.run.total_hours);
-    group.number_of_runs().set(snapshot.run.runs);
-    group.average_run().set(snapshot.run.average_run);
-    group.longest_run().set(snapshot.run.longest_run);
-    group.current_run().set(snapshot.run.current_run);
 }
 
 void fill_status(CGroup_fdir &group, const SSnapshot &snapshot)
@@ -318,6 +307,25 @@ Group_encoders make_group_encoders(EIin_form iin_form, EStatus_form status_form)
         fill_receiver(group, snapshot, 1);
     });
     add<CGroup107>(encoders, slow, fill_auxiliary);
+    add<CGroup102>(encoders, slow, [](CGroup102 &group, const SSnapshot &snapshot) {
+        fill_sensor_solution(group, snapshot, 1);
+    });
+    add<CGroup103>(encoders, slow, [](CGroup103 &group, const SSnapshot &snapshot) {
+        fill_sensor_solution(group, snapshot, 2);
+    });
+    add<CGroup104>(encoders, slow, [](CGroup104 &group, const SSnapshot &snapshot) {
+        fill_sensor_performance(group, snapshot);
+    });
+    add<CGroup105>(encoders, slow, [](CGroup105 &group, const SSnapshot &snapshot) {
+        fill_sensor_performance(group, snapshot);
+    });
+    add<CGroup108>(encoders, slow, fill_identification);
+    add<CGroup109>(encoders, slow, fill_twan_solution);
+    add<CGroup20101>(encoders, slow, fill_kalman_update);
+    add<CGroup20102>(encoders, slow, fill_kalman_measurements);
+    add<CGroup20103>(encoders, slow, fill_twan_update);
+    add<CGroup20104>(encoders, slow, fill_twan_measurements);
+    add<CGroup20105>(encoders, slow, fill_load);
     add_iin_task<CGroup20106>(encoders, iin_form, fill_iin_status);
     add_iin_task<CGroup20107>(encoders, iin_form, fill_update_status);
     add_iin_task<CGroup20108>(encoders, iin_form, fill_prefilter_status);

@@ -221,6 +221,26 @@ std::string take_start(SOptions &options, std::string_view text, const SContext 
     return error;
 }
 
+// "N,M": states and measurements, each 0 to 65535.
+std::string take_counts(std::uint16_t &states, std::uint16_t &measurements, std::string_view text)
+{
+    const std::vector<std::string_view> parts = split(text, ',');
+    if (parts.size() != 2) {
+        return "'" + std::string(text) + "' is not N,M";
+    }
+    std::uint16_t n = 0;
+    std::uint16_t m = 0;
+    std::string error = take_integer<std::uint16_t>(n, parts[0], 0, 65535);
+    if (error.empty()) {
+        error = take_integer<std::uint16_t>(m, parts[1], 0, 65535);
+    }
+    if (error.empty()) {
+        states = n;
+        measurements = m;
+    }
+    return error;
+}
+
 std::string take_lidar(SOptions &options, std::string_view text, const SContext &)
 {
     const std::vector<std::string_view> parts = split(text, ',');
@@ -473,6 +493,33 @@ const std::vector<SOption> &option_table()
              o.imu_data_rate_code = static_cast<std::uint8_t>(code);
              return error;
          }},
+        {"--hotlink-model", "",
+         "the computer is the model with the Hotlink interface: Group 99's version text starts "
+         "\"7,2-\" and Group 108 reports model 7 (otherwise \"510,5-\" and 510)",
+         [](SOptions &o, std::string_view, const SContext &) {
+             o.hotlink_model = true;
+             return std::string();
+         }},
+        {"--kalman-counts", "N,M",
+         "states and measurements Groups 20101 and 20102 state (default 15,17; the arrays hold "
+         "40 and 20: larger counts are sent as given with the values that fit)",
+         [](SOptions &o, std::string_view v, const SContext &) {
+             return take_counts(o.filter_counts.kalman_states, o.filter_counts.kalman_measurements,
+                                v);
+         }},
+        {"--twan-counts", "N,M",
+         "states and measurements Groups 20103 and 20104 state (default 8,10; the arrays hold 20 "
+         "and 30: larger counts are sent as given with the values that fit)",
+         [](SOptions &o, std::string_view v, const SContext &) {
+             return take_counts(o.filter_counts.twan_states, o.filter_counts.twan_measurements, v);
+         }},
+        {"--week-end", "",
+         "Group 20105 carries GPS time of week starting 10 s before the week's end, so that its "
+         "time goes back to 0 (UTC time of day otherwise)",
+         [](SOptions &o, std::string_view, const SContext &) {
+             o.week_end = true;
+             return std::string();
+         }},
         {"--pc-card-full", "",
          "the removable disk (PC card) has no room: recording, once Message 4 starts it, reports "
          "the device full. Without it the disk has room for hours; recording starts and stops "
@@ -592,9 +639,9 @@ const std::vector<SOption> &option_table()
          }},
         {"--password", "TEXT",
          "the settings password (1 to 20 characters): Message 111 is checked, and the guarded "
-         "messages (installation 1 and 101, IP address 6, TWAN installation 108, restore 9, TWAN "
-         "calibration 109) are refused with "
-         "code 11 until the controller has logged in (for 10 minutes or until it disconnects)",
+         "messages (installation 1 and 101, IP address 6, TWAN installation 108, navigator "
+         "configuration 20001 and 20101, restore 9, TWAN calibration 109) are refused with code 11 "
+         "until the controller has logged in (for 10 minutes or until it disconnects)",
          take_password},
         {"--watchdog", "S",
          "drop the controller when no message came for S seconds (default 30: three periods of "

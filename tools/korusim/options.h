@@ -53,6 +53,16 @@ struct SScanner_options {
     bool short_log_mode = false; // "=LOG_MODE" without a mode
 };
 
+// The counts the filter groups state: states and measurements of the navigation filter (Groups
+// 20101 and 20102) and of the TWAN filter (20103 and 20104). A count beyond an array's room is
+// sent as given, with as many values as the room holds, as a faulty computer would.
+struct SFilter_counts {
+    std::uint16_t kalman_states = 15;
+    std::uint16_t kalman_measurements = 17;
+    std::uint16_t twan_states = 8;
+    std::uint16_t twan_measurements = 10;
+};
+
 // What the GNSS receivers (Groups 3, 106, 107) and the fault words (Groups 4, 101) report.
 struct SReceiver_options {
     // "Number of SV Visible" of every receiver; the frames carry at most 30 satellite records
@@ -93,6 +103,12 @@ struct SOptions {
 
     // The computer's devices.
     std::uint8_t imu_data_rate_code = 2; // Group 4's "Data Rate"; 2 stands for 200 Hz
+    // The model with the Hotlink interface: its model and sub-model codes in the version texts.
+    bool hotlink_model = false;
+    SFilter_counts filter_counts;
+    // Group 20105 tagged with GPS time of week from 10 s before the week's end, so that the load
+    // chart sees a week rollover; UTC time of day otherwise.
+    bool week_end = false;
     bool pc_card_full = false;           // the removable disk has no room left
 
     // The flight.

@@ -5,6 +5,7 @@
 #include "protocol/navigation_messages.h"
 #include "lidar/lidar_records.h"
 #include "settings/ethernet_logging_records.h"
+#include "settings/frame_control_records.h"
 #include "settings/general_data_records.h"
 #include "settings/gps_installation_records.h"
 #include "settings/installation_records.h"
@@ -335,6 +336,18 @@ SAnswer check_twan_installation(CMessage108 &received)
         .answer();
 }
 
+// The user frame (0) or the IMU frame (1).
+SAnswer check_frame_control(CMessage20001 &received)
+{
+    return CParameter_check().within(received.imu_dcm_frame_control(), 0, 1).answer();
+}
+
+// Any combination of the eight named bits; no other bit.
+SAnswer check_fdir_control(CMessage20101 &received)
+{
+    return CParameter_check().within(received.fdir_control(), 0, 255).answer();
+}
+
 template <class TReceiver, std::size_t receiver>
 void factory_receiver(TReceiver &message, const SOptions &options)
 {
@@ -441,7 +454,8 @@ TRow echoing(TRow row, std::size_t (*echoed_body)(const SOptions &))
 }
 
 // The installation, the computer's address and the TWAN installation are changed through the
-// password-guarded entries of the installation menu.
+// password-guarded entries of the installation menu, the navigator configuration through that of
+// the tools menu.
 const std::vector<SSetting_row> &table()
 {
     static const std::vector<SSetting_row> rows = {
@@ -474,6 +488,9 @@ const std::vector<SSetting_row> &table()
         setting_row<CMessage110, check_receiver<CMessage110>, factory_receiver<CMessage110, 1>>(
             EGuard::none),
         setting_row<CMessage108, check_twan_installation>(EGuard::password),
+        // The navigator configuration is changed through a password-guarded entry as well.
+        setting_row<CMessage20001, check_frame_control>(EGuard::password),
+        setting_row<CMessage20101, check_fdir_control>(EGuard::password),
     };
     return rows;
 }

@@ -49,6 +49,9 @@ struct SSnapshot {
     std::uint32_t lidar_interface = 0;
     std::uint16_t lidar_port_status = 0;
     std::uint32_t lidar_logging_request = 0;
+    bool hotlink_model = false;   // the version texts name the Hotlink model
+    SFilter_counts filter_counts; // what the filter groups state
+    bool week_end = false;        // Group 20105 in GPS time of week, near the week's end
     // The GNSS receivers and the fault words: as the command line set them.
     SReceiver_options receivers;
     std::array<std::uint8_t, 2> receiver_types{1, 1};

@@ -5,8 +5,10 @@
 #include "tools/korusim/group_encoders.h"
 
 #include "protocol/navigation_groups.h"
+#include "views/filter_records.h"
 #include "views/gps_data_records.h"
 #include "views/iin_status_records.h"
+#include "views/statistics_records.h"
 #include "views/subsystem_status_records.h"
 
 #include "frame_bytes.h"
@@ -124,7 +126,7 @@ Bytes bytes_of(std::span<const std::byte> frame)
 
 TEST_F(EncoderTest, EveryGroupPassesTheFrameCheck)
 {
-    ASSERT_EQ(group_defaults(encoders).size(), 34u);
+    ASSERT_EQ(group_defaults(encoders).size(), 45u);
     const SSnapshot snapshot = computer.snapshot(100.05);
     for (const auto &group : encoders) {
         const std::span<const std::byte> frame = group->encode(snapshot);
@@ -474,6 +476,68 @@ TEST_F(EncoderTest, StatusCountsMoveWithTheComputersTime)
 
 } // namespace
 
+// The filter groups state the counts they are told, even counts their arrays cannot hold, and
+// carry as many values as fit; what they send passes the frame check and reads back as sent.
+TEST_F(EncoderTest, FilterGroupsStateTheCountsTheyAreToldAndCarryWhatFits)
+{
+    options.filter_counts = {65535, 21, 0, 30};
+    CComputer told(options);
+    const SSnapshot snapshot = told.snapshot(30);
+    TDecoded<CGroup20101> update(encoder(20101).encode(snapshot));
+    EXPECT_EQ(update.record.state_count().get(), 65535);
+    EXPECT_EQ(update.record.measurement_count().get(), 21);
+    update.record.lay_out_received();
+    EXPECT_EQ(update.record.x_minus().count(), 40u);
+    EXPECT_EQ(update.record.meas_res().count(), 20u);
+    EXPECT_TRUE(update.record.meas_reject().is_set(3));
+
+    TDecoded<CGroup20102> measurements(encoder(20102).encode(snapshot));
+    measurements.record.lay_out_received();
+    EXPECT_EQ(measurements.record.z().count(), 20u);
+    EXPECT_FALSE(measurements.record.construct().is_set(5));
+    EXPECT_TRUE(measurements.record.construct().is_set(19));
+
+    TDecoded<CGroup20103> twan(encoder(20103).encode(snapshot));
+    twan.record.lay_out_received();
+    EXPECT_EQ(twan.record.x_plus().count(), 0u);
+    EXPECT_EQ(twan.record.rms_meas_res().count(), 30u);
+    for (const std::uint16_t number : {20101, 20102, 20103, 20104}) {
+        const std::span<const std::byte> frame = encoder(number).encode(snapshot);
+        EXPECT_EQ(frame::check(frame, EFrame_kind::group), EFrame_status::ok) << number;
+    }
+}
+
+TEST_F(EncoderTest, TheVersionTextsNameTheModel)
+{
+    auto versions = decoded<CGroup99>(1);
+    EXPECT_EQ(ModelCodesOf(versions.record.koru_version().text()).model, "510");
+    EXPECT_EQ(ModelCodesOf(versions.record.koru_version().text()).sub_model, "5");
+    EXPECT_EQ(decoded<CGroup108>(1).record.system_model().get(), 510u);
+
+    options.hotlink_model = true;
+    CComputer hotlink(options);
+    TDecoded<CGroup99> hotlink_versions(encoder(99).encode(hotlink.snapshot(1)));
+    EXPECT_EQ(ModelCodesOf(hotlink_versions.record.koru_version().text()).model, "7");
+    EXPECT_EQ(ModelCodesOf(hotlink_versions.record.koru_version().text()).sub_model, "2");
+}
+
+// UTC time of day, or with the week-end switch GPS time of week that goes back to 0 ten seconds
+// after power-on.
+TEST_F(EncoderTest, TheLoadGroupIsTaggedWithUtcOrWithGpsTimeNearTheWeeksEnd)
+{
+    auto utc = decoded<CGroup20105>(4);
+    EXPECT_EQ(utc.record.header().time_types().time_type_1().get(), 2);
+    EXPECT_DOUBLE_EQ(utc.record.header().time_1().get(), 8 * 3600 + 4);
+    EXPECT_TRUE(utc.record.has_value(utc.record.current_load()));
+
+    options.week_end = true;
+    CComputer week_end(options);
+    TDecoded<CGroup20105> before(encoder(20105).encode(week_end.snapshot(4)));
+    EXPECT_EQ(before.record.header().time_types().time_type_1().get(), 1);
+    EXPECT_DOUBLE_EQ(before.record.header().time_1().get(), 604794);
+    TDecoded<CGroup20105> after(encoder(20105).encode(week_end.snapshot(12)));
+    EXPECT_DOUBLE_EQ(after.record.header().time_1().get(), 2);
+}
 namespace {
 
 // The receivers' groups read back as the view reads them: laid out for the count they carry.

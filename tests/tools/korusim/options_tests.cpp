@@ -87,6 +87,11 @@ TEST(OptionsTest, EveryOptionReachesItsSetting)
         "--imu-data-rate",
         "7",
         "--pc-card-full",
+        "--hotlink-model",
+        "--kalman-counts",
+        "65535,21",
+        "--twan-counts=0,31",
+        "--week-end",
         "--sv-count",
         "255",
         "--gps-mode-0",
@@ -143,6 +148,12 @@ TEST(OptionsTest, EveryOptionReachesItsSetting)
     EXPECT_EQ(o.duration_seconds, 60);
     EXPECT_EQ(o.imu_data_rate_code, 7);
     EXPECT_TRUE(o.pc_card_full);
+    EXPECT_TRUE(o.hotlink_model);
+    EXPECT_EQ(o.filter_counts.kalman_states, 65535);
+    EXPECT_EQ(o.filter_counts.kalman_measurements, 21);
+    EXPECT_EQ(o.filter_counts.twan_states, 0);
+    EXPECT_EQ(o.filter_counts.twan_measurements, 31);
+    EXPECT_TRUE(o.week_end);
     EXPECT_EQ(o.receivers.sv_count, 255);
     EXPECT_TRUE(o.receivers.no_data);
     EXPECT_EQ(o.receivers.receiver_status[0], 0xFFFFFFFFu);
@@ -203,8 +214,12 @@ TEST(OptionsTest, MistakesAreNamed)
         {{"--display-port", "0"}, "--display-port: '0' is not a whole number from 1 to 65535"},
         {{"--groups", "1,9"},
          "--groups: group 9 is not simulated (simulated: 1, 2, 3, 4, 5, 6, 7, 8, 99, 101, 106, "
-         "107, 20106, 20107, 20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, "
-         "20117, 20118, 20119, 20120, 20121, 20122, 20123, 20124, 20125, 20126, 20202)"},
+         "107, 102, 103, 104, 105, 108, 109, 20101, 20102, 20103, 20104, 20105, 20106, 20107, "
+         "20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, 20117, 20118, 20119, "
+         "20120, 20121, 20122, 20123, 20124, 20125, 20126, 20202)"},
+        {{"--kalman-counts", "5"}, "--kalman-counts: '5' is not N,M"},
+        {{"--twan-counts", "5,65536"},
+         "--twan-counts: '65536' is not a whole number from 0 to 65535"},
         {{"--sv-count", "256"}, "--sv-count: '256' is not a whole number from 0 to 255"},
         {{"--fdir", "1,2,3"}, "--fdir: '1,2,3' is not 5 words separated by commas"},
         {{"--receiver-status", "0xG,1"},
@@ -290,6 +305,7 @@ TEST(OptionsTest, HelpExplainsEveryOptionWithinEightyColumns)
         flowing += word + " ";
     }
     EXPECT_NE(flowing.find("Defaults: 10 Hz: 1, 4; 1 Hz: 2, 3, 5, 6, 7, 8, 99, 101, 106, 107, "
+                           "102, 103, 104, 105, 108, 109, 20101, 20102, 20103, 20104, 20105, "
                            "20106, 20107, 20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, "
                            "20117, 20118, 20119, 20120, 20121, 20122, 20123, 20124, 20125, "
                            "20126, 20202"),

@@ -15,10 +15,10 @@ namespace korusim_test {
 // the diagnostics values.
 inline const std::vector<std::uint16_t> echo_burst = {
     2, 3, 4, 13, 16, 17, 101, 102, 103, 104, 105, 20201, 20205, 20206, 20207, 107, 6, 12, 11,
-    20211, 5, 110, 108, 7, 20102, 20103, 1};
+    20211, 5, 110, 108, 20001, 20101, 7, 20102, 20103, 1};
 inline const std::vector<std::uint16_t> settings_echo_burst = {
     2, 3, 4, 13, 16, 17, 101, 102, 103, 104, 105, 20201, 20205, 20206, 20207, 107, 6, 12, 11,
-    20211, 5, 110, 108, 1};
+    20211, 5, 110, 108, 20001, 20101, 1};
 
 // The values of Message 1; the defaults are the computer's factory settings.
 struct SInstallation {
