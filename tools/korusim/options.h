@@ -2,6 +2,7 @@
 // korusim's command line: what it simulates, where it sends and listens, and its fault switches.
 
 #include "tools/korusim/flight.h"
+#include "tools/korusim/peripherals.h"
 
 #include <cstdint>
 #include <map>
@@ -77,6 +78,7 @@ struct SOptions {
     double echo_seconds = 5; // period of the settings echoes; 0 = on change only
     EIin_form iin_form = EIin_form::full;
     EStatus_form status_form = EStatus_form::full;
+    EAux_count aux_count = EAux_count::body;
 
     // The computer's devices.
     std::uint8_t imu_data_rate_code = 2; // Group 4's "Data Rate"; 2 stands for 200 Hz

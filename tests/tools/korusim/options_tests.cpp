@@ -179,9 +179,10 @@ TEST(OptionsTest, MistakesAreNamed)
         {{"--local", "127.0.0"}, "--local: '127.0.0' is not an IPv4 address"},
         {{"--display-port", "0"}, "--display-port: '0' is not a whole number from 1 to 65535"},
         {{"--groups", "1,3"},
-         "--groups: group 3 is not simulated (simulated: 1, 2, 4, 5, 6, 7, 8, 99, 101, 20106, "
+         "--groups: group 3 is not simulated (simulated: 1, 2, 4, 5, 6, 7, 8, 99, 17, 101, 110, "
+         "200, 201, 202, 204, 20106, "
          "20107, 20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, 20117, 20118, "
-         "20119, 20120, 20121, 20122, 20123, 20124, 20125, 20126, 20202)"},
+         "20119, 20120, 20121, 20122, 20123, 20124, 20125, 20126, 20200, 20201, 20202)"},
         {{"--groups", "1,,2"}, "--groups: '' is not a group number"},
         {{"--rate", "1:10"}, "--rate: '1:10' is not GROUP=HZ"},
         {{"--rate", "7=fast"}, "--rate: 'fast' is not a number from 0 to 1000"},
@@ -255,10 +256,11 @@ TEST(OptionsTest, HelpExplainsEveryOptionWithinEightyColumns)
     for (std::string word; words >> word;) {
         flowing += word + " ";
     }
-    EXPECT_NE(flowing.find("Defaults: 10 Hz: 1, 4; 1 Hz: 2, 5, 6, 7, 8, 99, 101, 20106, 20107, "
+    EXPECT_NE(flowing.find("Defaults: 10 Hz: 1, 4; 1 Hz: 2, 5, 6, 7, 8, 99, 17, 101, 110, 200, "
+                           "201, 202, 204, 20106, 20107, "
                            "20108, 20109, 20110, 20111, 20112, 20113, 20114, 20115, 20116, "
                            "20117, 20118, 20119, 20120, 20121, 20122, 20123, 20124, 20125, "
-                           "20126, 20202"),
+                           "20126, 20200, 20201, 20202"),
               std::string::npos);
     std::istringstream lines(help);
     for (std::string line; std::getline(lines, line);) {
