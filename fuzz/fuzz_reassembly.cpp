@@ -6,7 +6,9 @@
 #include "protocol/acknowledgement.h"
 #include "protocol/navigation_groups.h"
 #include "protocol/navigation_messages.h"
+#include "protocol/group_copy.h"
 #include "protocol/reassembler.h"
+#include "views/peripheral_records.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -61,6 +63,19 @@ private:
             char text[200];
             checksum += static_cast<double>(versions.koru_version().get(text, sizeof text));
         }
+        // A raw receiver message: laid out for what its frame holds, whatever its count says.
+        CGroup110 &raw = Get(m_groups, m_raw);
+        if (raw.is_current()) {
+            m_raw_copy.take(raw);
+            const CComposite_byte_array &body = m_raw_copy.record().body();
+            if (body.length() > CGroup110::largest_body ||
+                (body.length() > 0 && !m_raw_copy.record().holds(body))) {
+                std::abort();
+            }
+            for (std::size_t i = 0; i < body.length(); ++i) {
+                checksum += std::to_integer<int>(body.start()[i]);
+            }
+        }
         CGroup_fdir &status = Get(m_groups, m_status);
         if (status.is_current() && status.holds(status.fdir_level_5())) {
             checksum +=
@@ -97,6 +112,8 @@ private:
     CGroup1 *m_navigation = nullptr;
     CGroup99 *m_versions = nullptr;
     CGroup_fdir *m_status = nullptr;
+    CGroup110 *m_raw = nullptr;
+    TGroup_copy<CGroup110> m_raw_copy;
     CMessage2 *m_selection = nullptr;
     CMessage0 *m_acknowledgement = nullptr;
 };

@@ -34,10 +34,12 @@ QStringList widest_time_tags()
 template <class TGroup>
 void add_time_tags(CView_box &box, TView_group<TGroup> &group)
 {
-    box.derived<TGroup>(QObject::tr("Time 1"), group,
-                        [](TGroup &record) { return time_tag(record, 1); }, widest_time_tags());
-    box.derived<TGroup>(QObject::tr("Time 2"), group,
-                        [](TGroup &record) { return time_tag(record, 2); }, widest_time_tags());
+    box.derived<TGroup>(
+        QObject::tr("Time 1"), group, [](TGroup &record) { return time_tag(record, 1); },
+        widest_time_tags());
+    box.derived<TGroup>(
+        QObject::tr("Time 2"), group, [](TGroup &record) { return time_tag(record, 2); },
+        widest_time_tags());
 }
 
 bool laser_range_invalid(CGroup20201 &group)
@@ -107,10 +109,16 @@ TFormGimbalStatus::TFormGimbalStatus(QWidget *parent)
 {
     using G = CGroup20200;
     const auto runs = [](CPva_data &(G::*filter)()) {
-        return [filter](G &group) -> auto & { return (group.*filter)().runs(); };
+        return [filter](G & group) -> auto &
+        {
+            return (group.*filter)().runs();
+        };
     };
     const auto resets = [](CPva_data &(G::*filter)()) {
-        return [filter](G &group) -> auto & { return (group.*filter)().resets(); };
+        return [filter](G & group) -> auto &
+        {
+            return (group.*filter)().resets();
+        };
     };
     show_table<G>({
         {"Execution", {{"Processor Calls", &G::processor_calls}}},
@@ -143,14 +151,13 @@ TFormTargetRefPosition::TFormTargetRefPosition(QWidget *parent)
     setWindowTitle(tr("Target Reference Position"));
     auto &target = group<CGroup201>();
     CView_box &box = area(1).box(tr("Target Position"));
-    box.derived<CGroup201>(
-        tr("Latitude"), target,
-        [](CGroup201 &group) {
-            return position_valid(group) && group.has_value(group.latitude())
-                       ? FormatLatitude(group.latitude().get(), 2)
-                       : not_available();
-        },
-        {not_available(), FormatLatitude(-89.99, 2), FormatLatitude(89.99, 2)});
+    box.derived<CGroup201>(tr("Latitude"), target,
+                           [](CGroup201 &group) {
+                               return position_valid(group) && group.has_value(group.latitude())
+                                          ? FormatLatitude(group.latitude().get(), 2)
+                                          : not_available();
+                           },
+                           {not_available(), FormatLatitude(-89.99, 2), FormatLatitude(89.99, 2)});
     box.derived<CGroup201>(
         tr("Longitude"), target,
         [](CGroup201 &group) {
@@ -162,9 +169,9 @@ TFormTargetRefPosition::TFormTargetRefPosition(QWidget *parent)
     box.value(tr("Altitude (m)"), target, &CGroup201::altitude, three_decimals);
     box.value(tr("Range (m)"), target, &CGroup201::range, three_decimals);
     box.value(tr("Bearing (deg)"), target, &CGroup201::bearing, three_decimals);
-    box.derived<CGroup201>(tr("Source"), target, target_source,
-                           {not_available(), tr("Laser"), tr("Radar Altimeter"), tr("GPS"),
-                            tr("Unknown")});
+    box.derived<CGroup201>(
+        tr("Source"), target, target_source,
+        {not_available(), tr("Laser"), tr("Radar Altimeter"), tr("GPS"), tr("Unknown")});
     box.flag<CGroup201>(
         tr("Position Invalid"), target, [](CGroup201 &group) { return !position_valid(group); },
         "PositionInvalid");
@@ -214,9 +221,9 @@ void TFormUserTime::add_rows(CView_box &box)
     auto &shown = group<TGroup>();
     box.value(tr("Resynchronization Count"), shown, &TGroup::resyncs);
     box.value(tr("Time Sync (Message 12) Rejections"), shown, &TGroup::sync_rejections);
-    m_time_status = &box.derived<TGroup>(
-        tr("User Time Status"), shown, [this](TGroup &group) { return time_status(group); },
-        {not_available(), tr("Valid"), tr("Invalid")});
+    m_time_status = &box.derived<TGroup>(tr("User Time Status"), shown,
+                                         [this](TGroup &group) { return time_status(group); },
+                                         {not_available(), tr("Valid"), tr("Invalid")});
     box.value(tr("Time Sync (Message 12) Received"), shown, &TGroup::message12_received,
               CText_rule::words({{0, tr("No")}}, tr("Yes")));
     add_time_tags(box, shown);

@@ -340,7 +340,10 @@ TValueLabel &CView_box::derived(const QString &caption, TView_group<TRecord> &gr
 {
     TValueLabel *label = add_label(caption, name, widest);
     TRecord &record = group.record();
-    SView_binding binding{label, -1, -1, TRecord::number_of_record, &record};
+    SView_binding binding; // no item: no row of bindings()
+    binding.control = label;
+    binding.group = TRecord::number_of_record;
+    binding.record = &record;
     group.add_row(std::make_unique<view_kit_detail::CText_row>(
         std::move(binding), [&record, text = std::move(text)] { return text(record); },
         [label](const QString &shown) {
@@ -358,7 +361,10 @@ QLabel &CView_box::flag(const QString &text, TView_group<TRecord> &group,
 {
     QLabel *label = add_flag(text, name);
     TRecord &record = group.record();
-    SView_binding binding{label, -1, -1, TRecord::number_of_record, &record};
+    SView_binding binding; // no item: no row of bindings()
+    binding.control = label;
+    binding.group = TRecord::number_of_record;
+    binding.record = &record;
     group.add_row(std::make_unique<view_kit_detail::CFlag_row>(
         std::move(binding), label, [&record, shown = std::move(shown)] { return shown(record); }));
     return *label;

@@ -120,8 +120,7 @@ CGroup202::CGroup202(std::byte *buffer, std::size_t buffer_size)
     close_layout();
 }
 
-CUser_time_group::CUser_time_group(std::byte *buffer, std::size_t buffer_size,
-                                   std::uint16_t number)
+CUser_time_group::CUser_time_group(std::byte *buffer, std::size_t buffer_size, std::uint16_t number)
     : CPeripheral_group(buffer, buffer_size, number, byte_count),
       m_sync_rejections(new TScalar<std::uint32_t>(this, "Time Synch Message Rejections", 0)),
       m_resyncs(new TScalar<std::uint32_t>(this, "User Time Re-synchs", 0)),

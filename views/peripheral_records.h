@@ -129,10 +129,7 @@ public:
     TScalar<std::uint32_t> &characters_received() { return *m_characters_received; }
     TScalar<char *> &hardware_port() { return *m_hardware_port; }
     TScalar<std::uint16_t> &scheduler_proxy_exceptions() { return *m_scheduler_proxy_exceptions; }
-    TScalar<std::uint16_t> &message104_proxy_exceptions()
-    {
-        return *m_message104_proxy_exceptions;
-    }
+    TScalar<std::uint16_t> &message104_proxy_exceptions() { return *m_message104_proxy_exceptions; }
     TScalar<std::uint32_t> &decode_messages_rejected() { return *m_decode_messages_rejected; }
     CPva_data &roll() { return *m_roll; }
     CPva_data &pitch() { return *m_pitch; }

@@ -260,8 +260,7 @@ TEST_F(PeripheralViewTest, RawMessagesBecomeAHeaderLineAndTheirTextLines)
     aux();
     deliver(raw_message("$GPGGA,1*5B\r\n$GPVTG\r\rnext\nlast"));
     const QString header = FormatTimeTag(3723.5, 2, false) + "  Aux 1: 30 bytes";
-    EXPECT_EQ(log_lines(),
-              QStringList({header, "$GPGGA,1*5B", "$GPVTG", "", "next", "last"}))
+    EXPECT_EQ(log_lines(), QStringList({header, "$GPGGA,1*5B", "$GPVTG", "", "next", "last"}))
         << "CR LF ends one line, CR CR two, LF one; the text after the last end is a line";
 
     aux().ResetDisplay(0);

@@ -78,7 +78,8 @@ Bytes raw_frame(std::uint16_t count, std::string_view text)
 
 TEST(PeripheralGroups, ARawMessageIsLaidOutForWhatItsFrameHolds)
 {
-    for (const std::uint16_t count : {std::uint16_t{0}, std::uint16_t{6144}, std::uint16_t{65535}}) {
+    for (const std::uint16_t count :
+         {std::uint16_t{0}, std::uint16_t{6144}, std::uint16_t{65535}}) {
         SReceived_raw received(raw_frame(count, "12345"));
         // The frame's pad is one byte: it lies inside the frame, so a count above five reads it
         // too, and never more.
@@ -186,16 +187,16 @@ TEST_F(PeripheralEncoderTest, RawMessagesAreNmeaBinaryAndTheLargestBody)
     expect_nmea(bodies[0]);
     EXPECT_EQ(bodies[0].substr(0, 7), "$GPGGA,");
     EXPECT_NE(bodies[0].find("$GPVTG,"), std::string::npos);
-    EXPECT_TRUE(std::any_of(bodies[1].begin(), bodies[1].end(),
-                            [](char c) { return c >= 0 && c < 0x20; }))
-        << "binary bytes";
+    EXPECT_TRUE(std::any_of(bodies[1].begin(), bodies[1].end(), [](char c) {
+        return c >= 0 && c < 0x20;
+    })) << "binary bytes";
     expect_nmea(bodies[2]);
     ASSERT_EQ(bodies[3].size(), CGroup110::largest_body) << "came whole through the queue";
     EXPECT_EQ(bodies[3].substr(0, 7), "$GPGSV,");
 
     // With the switch the count says 65535; the frames are the same otherwise.
-    const Group_encoders beyond = make_group_encoders(EIin_form::full, EStatus_form::full,
-                                                      EAux_count::beyond_frame);
+    const Group_encoders beyond =
+        make_group_encoders(EIin_form::full, EStatus_form::full, EAux_count::beyond_frame);
     for (double t = 100.5; t < 104; t += 1) {
         SReceived_raw received(received_raw(beyond, t));
         EXPECT_EQ(received.record.message_byte_count().get(), 65535);
