@@ -12,7 +12,11 @@
 #include "views/peripheral_records.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
+
+#include <cstdio>
+#include <string>
 
 namespace {
 
@@ -152,12 +156,13 @@ TEST_F(PeripheralViewTest, TheTargetPositionShowsItsSourceAndWhetherItIsValid)
     EXPECT_TRUE(values.contains("PositionInvalid"));
     EXPECT_EQ(values.value("TargetPositionLatitude"), "N/A");
 
-    // A frame that ends before the status bits holds none of them.
+    // A frame that ends inside the bearing, before the status bits, holds none of them.
     Bytes cut = target_body(0x0003);
-    cut.resize(cut.size() - 2);
+    cut.resize(cut.size() - 4);
     values = after("FormTargetRefPosition", frame_bytes::group(201, cut));
     EXPECT_EQ(values.value("TargetPositionSource"), "N/A");
     EXPECT_TRUE(values.contains("PositionInvalid"));
+    EXPECT_EQ(values.value("TargetPositionBearingDeg"), "N/A");
 }
 
 TEST_F(PeripheralViewTest, TheRangeFinderStatusBitsShowAndHideTheInvalidLabels)
@@ -291,17 +296,18 @@ TEST_F(PeripheralViewTest, ALineEndsAt120CharactersAndAnEscapeIsNeverCut)
 TEST_F(PeripheralViewTest, TheByteCountShownIsWhatTheFrameHolds)
 {
     aux();
-    // Counts of 0, 6144 and 65535 with four body bytes in the frame (and its pad).
+    // Counts of 0, 6144 and 65535 with four body bytes in the frame: the frame's two bytes of
+    // pad lie inside it, so a count above four shows them too, and nothing further.
     deliver(raw_message(0, "abcd"));
     deliver(raw_message(6144, "abcd"));
     deliver(raw_message(65535, "abcd"));
     const QStringList lines = log_lines();
     ASSERT_EQ(lines.size(), 5);
     EXPECT_TRUE(lines[0].endsWith("Aux 1: 0 bytes")) << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].endsWith("Aux 1: 4 bytes")) << lines[1].toStdString();
-    EXPECT_EQ(lines[2], "abcd");
-    EXPECT_TRUE(lines[3].endsWith("Aux 1: 4 bytes")) << lines[3].toStdString();
-    EXPECT_EQ(lines[4], "abcd");
+    EXPECT_TRUE(lines[1].endsWith("Aux 1: 6 bytes")) << lines[1].toStdString();
+    EXPECT_EQ(lines[2], "abcd\\00\\00");
+    EXPECT_TRUE(lines[3].endsWith("Aux 1: 6 bytes")) << lines[3].toStdString();
+    EXPECT_EQ(lines[4], "abcd\\00\\00");
 
     // The largest body, 6144 bytes of 120-character lines, comes whole through the queue.
     aux().ResetDisplay(0);
@@ -322,21 +328,26 @@ TEST_F(PeripheralViewTest, TheByteCountShownIsWhatTheFrameHolds)
 TEST_F(PeripheralViewTest, TheLogKeepsItsNewest1000Lines)
 {
     aux();
-    std::string many;
-    for (int line = 0; line < 1499; ++line) {
-        many += std::to_string(line) + "\n";
+    // Three messages of 600 lines each, "m:nnn".
+    for (int message = 1; message <= 3; ++message) {
+        std::string text;
+        for (int line = 0; line < 600; ++line) {
+            char numbered[8];
+            std::snprintf(numbered, sizeof numbered, "%d:%03d\n", message, line);
+            text += numbered;
+        }
+        deliver(raw_message(text));
     }
-    deliver(raw_message(many));
     QStringList lines = log_lines();
     ASSERT_EQ(lines.size(), 1000);
-    EXPECT_EQ(lines.first(), "499");
-    EXPECT_EQ(lines.last(), "1498");
+    EXPECT_EQ(lines.first(), "2:201");
+    EXPECT_EQ(lines.last(), "3:599");
 
     // A second batch pushes out the oldest lines of the first.
     deliver(raw_message("a\nb"));
     lines = log_lines();
     ASSERT_EQ(lines.size(), 1000);
-    EXPECT_EQ(lines.first(), "502");
+    EXPECT_EQ(lines.first(), "2:204");
     EXPECT_EQ(lines.last(), "b");
 }
 
