@@ -49,12 +49,15 @@ bool TFormAuxGpsData::UpdateFromGroup(int)
     CGroup110 &message = m_copy.record();
     CGroup_header &header = message.header();
     const std::size_t length = message.body().length();
-    add_line(FormatTimeTag(header.time_1().get(), header.time_types().time_type_1().get(), false) +
-             QStringLiteral("  Aux %1: %2 bytes")
-                 .arg(message.holds(message.aux_in_use())
-                          ? QString::number(message.aux_in_use().get())
-                          : LoadText(string_id::not_available))
-                 .arg(length));
+    const QString time =
+        message.has_value(header.time_1())
+            ? FormatTimeTag(header.time_1().get(), header.time_types().time_type_1().get(), false)
+            : LoadText(string_id::not_available);
+    add_line(time + QStringLiteral("  Aux %1: %2 bytes")
+                        .arg(message.holds(message.aux_in_use())
+                                 ? QString::number(message.aux_in_use().get())
+                                 : LoadText(string_id::not_available))
+                        .arg(length));
     m_splitter.split({message.body().start(), length}, [this](std::string_view line) {
         add_line(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
     });
