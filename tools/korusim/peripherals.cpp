@@ -147,7 +147,7 @@ void fill_gimbal_status(CGroup20200 &group, const SSnapshot &snapshot)
     group.checksum_errors().set(0);
     group.baud_rate().set(gimbal_baud_rate);
     group.characters_received().set(messages * characters_per_gimbal_message);
-    group.hardware_port().set("/dev/ser3");
+    group.hardware_port().set("/dev/serial/gimbal"); // fills the field, as the computer does
     group.scheduler_proxy_exceptions().set(0);
     group.message104_proxy_exceptions().set(0);
     group.decode_messages_rejected().set(0);
