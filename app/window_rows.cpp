@@ -10,7 +10,9 @@
 #include "lidar/Form_lidar_ip_address.h"
 #include "lidar/Form_lidar_q560.h"
 #include "map/Form_moving_map.h"
+#include "map/track_export_file.h"
 #include "omnistar/Form_omni_star.h"
+#include "recording/Form_recording.h"
 #include "settings/Form_display_port.h"
 #include "settings/Form_ethernet_logging.h"
 #include "settings/Form_events.h"
@@ -48,6 +50,21 @@ void run_options(TFormKoruBase &options, TFormMain &main)
     main.apply_options();
 }
 
+void export_track(TFormKoruBase &map, TFormMain &)
+{
+    AskExportTrack(static_cast<TFormMovingMap &>(map));
+}
+
+void ask_record(TFormKoruBase &recording, TFormMain &main)
+{
+    static_cast<TFormRecording &>(recording).AskRecord(main);
+}
+
+void ask_replay(TFormKoruBase &recording, TFormMain &main)
+{
+    static_cast<TFormRecording &>(recording).AskReplay(main);
+}
+
 } // namespace
 
 // The windows made at start come first, in the order they are made.
@@ -80,7 +97,8 @@ std::vector<SWindow_row> WindowRows()
          {{"EthernetLogging1"}, {"EthernetPorts1"}}, {}},
         {"FormYawDriftCorrection", MakeWindow<TFormYawDriftCorrection>, at_start, dialog,
          {{"YawDriftCorrection1"}}, {}},
-        {"FormMovingMap", MakeWindow<TFormMovingMap>, at_start, view, {{"PositionPlot1"}}, {}},
+        {"FormMovingMap", MakeWindow<TFormMovingMap>, at_start, view,
+         {{"PositionPlot1"}, {"ExportTrack1", -1, export_track, "File1", "&Export Track..."}}, {}},
         {"FormOmniStar", MakeWindow<TFormOmniStar>, at_start, dialog, {{"OmniStarInstallation1"}},
          {}},
         {"FormLidarIpAddress", MakeWindow<TFormLidarIpAddress>, at_start, dialog,
@@ -132,5 +150,9 @@ std::vector<SWindow_row> WindowRows()
          {}},
         {"FormOptions", MakeWindow<TFormOptions>, on_demand, dialog,
          {{"Options1", -1, run_options}}, {}},
+        {"FormRecording", MakeWindow<TFormRecording>, on_demand, view,
+         {{"RecordDisplayPort1", -1, ask_record, "File1", "&Record Display Port..."},
+          {"ReplayRecording1", -1, ask_replay, "File1", "Re&play Recording..."}},
+         {}},
     };
 }

@@ -7,6 +7,7 @@
 #include "net/socket_control.h"
 #include "net/socket_display.h"
 #include "platform/window_message.h"
+#include "recording/Form_recording.h"
 #include "shell/program.h"
 #include "shell/window_values.h"
 
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace {
 
@@ -325,5 +327,43 @@ void CStatus_service::PressButton(const QString &window, const QString &button)
         if (target != nullptr) {
             ::PressButton(*target, button);
         }
+    });
+}
+
+// --- recording and replay -------------------------------------------------------------------
+
+template <class Action>
+void CStatus_service::on_recording_window(Action action)
+{
+    auto *recording = dynamic_cast<TFormRecording *>(window_named("FormRecording"));
+    if (recording == nullptr) {
+        return;
+    }
+    if (const QString problem = action(*recording); !problem.isEmpty()) {
+        sendErrorReply(QDBusError::Failed, problem);
+    }
+}
+
+void CStatus_service::Record(const QString &path)
+{
+    on_recording_window([this, &path](TFormRecording &window) {
+        return window.Record(m_form, path);
+    });
+}
+
+void CStatus_service::StopRecording()
+{
+    on_recording_window([](TFormRecording &window) { return window.StopRecording(); });
+}
+
+void CStatus_service::Replay(const QString &path, double speed)
+{
+    if (!(speed >= 0) || !std::isfinite(speed)) {
+        sendErrorReply(QDBusError::InvalidArgs,
+                       tr("The speed must be 0 (as fast as possible) or more."));
+        return;
+    }
+    on_recording_window([this, &path, speed](TFormRecording &window) {
+        return window.Replay(m_form, path, speed);
     });
 }

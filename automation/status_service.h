@@ -94,6 +94,15 @@ public slots:
     // Presses the button.
     void PressButton(const QString &window, const QString &button);
 
+    // Records every datagram the display port accepts to the file at `path` until
+    // StopRecording; refused with Failed (and why) when that cannot start.
+    void Record(const QString &path);
+    void StopRecording();
+    // Replays the recording at `path` through the display port's receiver and every window at
+    // `speed` times as recorded (0: as fast as the windows keep up); refused with Failed (and
+    // why) when it cannot start.
+    void Replay(const QString &path, double speed);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -103,6 +112,9 @@ private:
     void report_off(const QString &reason);
     template <class Action>
     void later(Action action);
+    // Runs `action` on the recording window; a text it returns refuses the call with it.
+    template <class Action>
+    void on_recording_window(Action action);
     // The window of that name, or null having refused the call.
     TFormKoruBase *window_named(const QString &name);
 

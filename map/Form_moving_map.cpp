@@ -2,10 +2,12 @@
 
 #include "display/formats.h"
 #include "map/track_chart_view.h"
+#include "net/socket_display.h"
 #include "shell/program.h"
 #include "ui_Form_moving_map.h"
 
 #include <QCategoryAxis>
+#include <QDateTime>
 #include <QFontMetricsF>
 #include <QLineSeries>
 #include <QLinearGradient>
@@ -14,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <numbers>
 
 namespace {
@@ -196,8 +199,10 @@ bool TFormMovingMap::UpdateFromGroup(int)
     TLat_lon_alt<double> &position = group.position();
     if (group.has_value(position.latitude()) && group.has_value(position.longitude()) &&
         group.has_value(position.altitude())) {
-        take_position(
-            {position.latitude().get(), position.longitude().get(), position.altitude().get()});
+        const SGeodetic taken{position.latitude().get(), position.longitude().get(),
+                              position.altitude().get()};
+        take_position(taken);
+        log_position(group, taken);
     }
     m_pace.request();
     return true;
@@ -251,9 +256,26 @@ void TFormMovingMap::set_view(const SPlot_view &view)
     m_view_changed = true;
 }
 
+// Keeps the position for export with the time it arrived, its heading and its speed.
+void TFormMovingMap::log_position(CGroup1 &group, const SGeodetic &position)
+{
+    const DisplayPortCounters *counters = Program().display_counters;
+    const double arrival =
+        counters != nullptr && counters->arrival_us != 0
+            ? static_cast<double>(counters->arrival_us) * 1e-6
+            : static_cast<double>(QDateTime::currentMSecsSinceEpoch()) * 1e-3;
+    TScalar<double> &heading = group.attitude().heading();
+    TScalar<float> &speed = group.speed();
+    constexpr double unknown = std::numeric_limits<double>::quiet_NaN();
+    m_log.add({arrival, position.latitude, position.longitude, position.altitude,
+               group.has_value(heading) ? heading.get() : unknown,
+               group.has_value(speed) ? static_cast<double>(speed.get()) : unknown});
+}
+
 void TFormMovingMap::clear_track()
 {
     m_track.clear();
+    m_log.clear();
     m_series_changed = true;
 }
 

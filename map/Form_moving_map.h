@@ -10,6 +10,7 @@
 
 #include "map/plot_view.h"
 #include "map/track.h"
+#include "map/track_log.h"
 #include "protocol/navigation_groups.h"
 #include "shell/Form_koru_view.h"
 #include "views/display_pace.h"
@@ -50,6 +51,8 @@ public:
     EPlot_units Units() const { return m_units; }
     const SPlot_view &View() const { return m_view; }
     const CTrack &Track() const { return m_track; }
+    // The positions kept for export, as many as the log holds.
+    const CTrack_log &TrackLog() const { return m_log; }
     QLineSeries *Series1() const { return m_series[0]; }
     QLineSeries *Series2() const { return m_series[1]; }
 
@@ -71,6 +74,7 @@ private:
     void connect_controls();
     void build_chart();
     void take_position(const SGeodetic &position);
+    void log_position(CGroup1 &group, const SGeodetic &position);
     // The view after a new point: the whole track, or following the point, or as it was.
     void follow_newest();
     void set_view(const SPlot_view &view);
@@ -89,6 +93,7 @@ private:
     std::unique_ptr<Ui::FormMovingMapContent> m_ui;
     CGroup1 *m_navigation = nullptr;
     CTrack m_track;
+    CTrack_log m_log;
     EPlot_units m_units = EPlot_units::metres;
     SPlot_view m_view = ViewAround({}, metres_half_span);
     std::optional<double> m_heading; // radians, of the newest Group 1

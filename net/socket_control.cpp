@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <cerrno>
+
 namespace {
 
 constexpr std::size_t transaction_number_offset = 8;
@@ -25,7 +27,19 @@ int CSocket_control::connect(std::uint32_t address, std::uint16_t port)
 {
     close();
     m_reassembler.reset();
-    return m_stream.connect(address, port, socket_buffer_bytes);
+    const int error = m_held ? EPERM : m_stream.connect(address, port, socket_buffer_bytes);
+    if (error != 0) {
+        connection_finished(error);
+    }
+    return error;
+}
+
+void CSocket_control::set_held(bool held)
+{
+    m_held = held;
+    if (held) {
+        close();
+    }
 }
 
 void CSocket_control::close()

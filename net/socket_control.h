@@ -21,8 +21,12 @@ public:
 
     explicit CSocket_control(QObject *owner);
 
-    // Starts connecting; the outcome is posted to the parent as the connect notice.
+    // Starts connecting; the outcome is posted to the parent as the connect notice, also when
+    // connecting cannot even start (then its error is returned too).
     int connect(std::uint32_t address, std::uint16_t port);
+    // While held (during a replay) every connect fails with EPERM and nothing is sent.
+    void set_held(bool held);
+    bool is_held() const { return m_held; }
     // Closes at once; bytes not yet sent are dropped.
     void close();
     // True from a successful start of connecting until closed, so also while still connecting.
@@ -51,6 +55,7 @@ public:
     void set_error_notice(int message) { m_error_notice = message; }
 
 private:
+    bool m_held = false;
     void connection_finished(int error) override;
     std::span<std::byte> receive_area() override { return m_reassembler.free_area(); }
     void received(std::size_t count) override;

@@ -7,9 +7,19 @@
 
 #include <QWidget>
 
+#include <algorithm>
+#include <chrono>
+
 #include <sys/socket.h>
 
 namespace {
+
+std::uint64_t microseconds_since_1970()
+{
+    using namespace std::chrono;
+    return static_cast<std::uint64_t>(
+        duration_cast<microseconds>(system_clock::now().time_since_epoch()).count());
+}
 
 // Acknowledgements count only from the control connection, and Message 1 is the one message
 // copy the views are told of.
@@ -97,10 +107,31 @@ void CSocket_display::receive()
         if (received < 0) {
             return;
         }
-        if (!accept_sender(sender) || m_groups == nullptr) {
+        if (!m_live || !accept_sender(sender) || m_groups == nullptr) {
             continue;
         }
+        m_counters.arrival_us = microseconds_since_1970();
+        if (m_tap != nullptr) {
+            m_tap->datagram_accepted({area.data(), static_cast<std::size_t>(received)},
+                                     m_counters.arrival_us);
+        }
         m_reassembler.consume(static_cast<std::size_t>(received), *this);
+    }
+}
+
+void CSocket_display::feed(std::span<const std::byte> datagram, std::uint64_t arrival_us)
+{
+    if (m_groups == nullptr) {
+        return;
+    }
+    ++m_counters.packets;
+    m_counters.arrival_us = arrival_us;
+    while (!datagram.empty()) {
+        const std::span<std::byte> area = m_reassembler.free_area();
+        const std::size_t count = std::min(area.size(), datagram.size());
+        std::copy_n(datagram.begin(), count, area.begin());
+        m_reassembler.consume(count, *this);
+        datagram = datagram.subspan(count);
     }
 }
 

@@ -9,9 +9,22 @@
 
 #include <QObject>
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 class CData_windows;
+
+// Sees every datagram the display port accepts, as received, before it is taken apart.
+class IDatagram_tap {
+public:
+    // `arrival_us`: microseconds since 1970 UTC.
+    virtual void datagram_accepted(std::span<const std::byte> datagram,
+                                   std::uint64_t arrival_us) = 0;
+
+protected:
+    ~IDatagram_tap() = default;
+};
 
 // What the display receiver has counted since the last reset.
 struct DisplayPortCounters {
@@ -23,6 +36,9 @@ struct DisplayPortCounters {
     std::uint32_t checksum_errors = 0; // "Checksum Errors"
     std::uint32_t bad_footers = 0;     // "Bad Footers"
     std::uint32_t invalid = 0;         // "Invalid Group/Message"
+    // When the datagram being taken apart arrived, in microseconds since 1970 UTC: now for one
+    // from the network, as recorded for one a replay feeds.
+    std::uint64_t arrival_us = 0;
 
     void reset() { *this = {}; }
 };
@@ -52,6 +68,14 @@ public:
     // The window message posted to the parent for each sender (0 = none).
     void set_notice(int message) { m_notice = message; }
     void set_windows(CData_windows *windows) { m_windows = windows; }
+    // The tap that sees every accepted datagram; null for none.
+    void set_tap(IDatagram_tap *tap) { m_tap = tap; }
+    // While not live (during a replay) datagrams from the network are read and dropped unseen.
+    void set_live(bool live) { m_live = live; }
+    bool is_live() const { return m_live; }
+    // Takes `datagram`, which arrived at `arrival_us`, as if it had come from the selected
+    // computer: counted, reassembled and handed to the windows. What a replay feeds.
+    void feed(std::span<const std::byte> datagram, std::uint64_t arrival_us);
 
     DisplayPortCounters &counters() { return m_counters; }
     const DisplayPortCounters &counters() const { return m_counters; }
@@ -73,6 +97,8 @@ private:
     CGroup_buffer *m_groups = nullptr;
     CMessage_buffer *m_messages = nullptr;
     CData_windows *m_windows = nullptr;
+    IDatagram_tap *m_tap = nullptr;
+    bool m_live = true;
     std::uint32_t m_filter = 0;
     int m_notice = 0;
     int m_granted_receive_buffer = 0;

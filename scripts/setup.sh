@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth dbus
+    dpkg-dev help2man desktop-file-utils libxml2-utils
 )
 
 missing=()

@@ -2,7 +2,9 @@
 
 #include "shell/Form_main.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTabWidget>
 
 CWindow_table::CWindow_table(TFormMain &main, std::vector<SWindow_row> rows)
@@ -16,7 +18,11 @@ CWindow_table::CWindow_table(TFormMain &main, std::vector<SWindow_row> rows)
     }
     for (const SWindow_row &row : m_rows) {
         for (const SWindow_entry &entry : row.entries) {
-            m_main.build_entry(entry.name, this, [this, &row, entry] { enter(row, entry); });
+            if (entry.menu != nullptr) {
+                add_entry(row, entry);
+            } else {
+                m_main.build_entry(entry.name, this, [this, &row, entry] { enter(row, entry); });
+            }
         }
     }
 }
@@ -79,11 +85,33 @@ TFormKoruBase *CWindow_table::owned_window(const QString &name) const
     return nullptr;
 }
 
+void CWindow_table::add_entry(const SWindow_row &row, const SWindow_entry &entry)
+{
+    auto *menu = m_main.findChild<QMenu *>(entry.menu);
+    if (menu == nullptr) {
+        return;
+    }
+    QAction *before = nullptr;
+    for (QAction *present : menu->actions()) {
+        if (present->isSeparator()) {
+            before = present;
+            break;
+        }
+    }
+    auto *action = new QAction(QCoreApplication::translate("Menus", entry.caption), menu);
+    action->setObjectName(entry.name);
+    menu->insertAction(before, action);
+    connect(action, &QAction::triggered, this, [this, &row, entry] { enter(row, entry); });
+}
+
 bool CWindow_table::can_open(const QString &name) const
 {
     const SWindow_row *row = row_of(name);
-    return row != nullptr && !row->entries.empty() &&
-           m_main.entry_allowed(row->entries.front().name);
+    if (row == nullptr || row->entries.empty()) {
+        return false;
+    }
+    const SWindow_entry &first = row->entries.front();
+    return first.menu != nullptr || m_main.entry_allowed(first.name);
 }
 
 void CWindow_table::open(const QString &name)

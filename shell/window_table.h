@@ -21,11 +21,15 @@ enum class EWindow_start { at_start, on_demand };
 enum class EWindow_opening { view, dialog };
 
 // A menu entry of a window. It opens the window (on page `page` of its `PageControl1` when that
-// is not -1), or does `action` with it instead.
+// is not -1), or does `action` with it instead. An entry the main window's menus do not hold
+// names the menu it goes into (by object name) and its caption; the table adds it there, before
+// the menu's first separator, always enabled.
 struct SWindow_entry {
     const char *name;
     int page = -1;
     void (*action)(TFormKoruBase &window, TFormMain &main) = nullptr;
+    const char *menu = nullptr;
+    const char *caption = nullptr;
 };
 
 struct SWindow_row {
@@ -70,6 +74,8 @@ private:
     const SWindow_row *row_of(const QString &name) const;
     TFormKoruBase *owned_window(const QString &name) const;
     void enter(const SWindow_row &row, const SWindow_entry &entry);
+    // Adds an entry of the table's own to the main window's menu it names.
+    void add_entry(const SWindow_row &row, const SWindow_entry &entry);
 
     TFormMain &m_main;
     std::vector<SWindow_row> m_rows;

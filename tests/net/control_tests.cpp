@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -154,6 +155,38 @@ TEST_F(ControlClientTest, WhatTheConnectionCannotTakeNowIsSentLaterInOrder)
     }));
     EXPECT_TRUE(computer.received == expected);
     EXPECT_EQ(client.unsent(), 0u);
+}
+
+} // namespace
+
+namespace {
+
+// While a replay holds the client, connecting fails at once, told through the connect notice
+// like any failure, and the computer never sees a connection; released, it connects again.
+TEST_F(ControlClientTest, AHeldClientRefusesToConnectAndSaysSoThroughTheNotice)
+{
+    client.set_held(true);
+    EXPECT_EQ(client.connect(loopback(1), computer.port()), EPERM);
+    EXPECT_FALSE(client.is_open());
+    ASSERT_TRUE(WaitFor([&] { return main_window.count(window_message::connect_result) == 1; }));
+    EXPECT_EQ(main_window.notices.back().wparam, static_cast<std::uintptr_t>(EPERM));
+    EXPECT_FALSE(computer.accept());
+
+    client.set_held(false);
+    ASSERT_EQ(client.connect(loopback(1), computer.port()), 0);
+    ASSERT_TRUE(WaitFor([&] { return main_window.count(window_message::connect_result) == 2; }));
+    EXPECT_EQ(main_window.notices.back().wparam, 0u) << "connected";
+    EXPECT_TRUE(WaitFor([&] { return computer.accept(); }));
+}
+
+// Holding a connected client closes it: a replay starts from no connection.
+TEST_F(ControlClientTest, HoldingAConnectedClientClosesIt)
+{
+    connect_to_computer();
+    client.set_held(true);
+    EXPECT_FALSE(client.is_open());
+    CMessage7 mode;
+    EXPECT_EQ(client.send(mode), 0) << "nothing is sent";
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 
 namespace {
@@ -180,6 +181,73 @@ TEST_F(DisplayReceiverTest, LargestDatagramIsNotCutShortBehindACarriedFrame)
     const std::uint32_t expected = 1 + static_cast<std::uint32_t>((big.size() - 48) / 44);
     ASSERT_TRUE(WaitFor([&] { return receiver.counters().groups == expected; }));
     EXPECT_EQ(receiver.counters().bad_footers + receiver.counters().checksum_errors, 0u);
+}
+
+} // namespace
+
+namespace {
+
+// Keeps what the display receiver's tap was shown.
+class CTap_record final : public IDatagram_tap {
+public:
+    void datagram_accepted(std::span<const std::byte> datagram, std::uint64_t arrival_us) override
+    {
+        datagrams.emplace_back(datagram.begin(), datagram.end());
+        arrivals.push_back(arrival_us);
+    }
+    std::vector<Bytes> datagrams;
+    std::vector<std::uint64_t> arrivals;
+};
+
+// The tap sees each accepted datagram whole, before it is taken apart, stamped with the time of
+// arrival; not those of a foreign sender.
+TEST_F(DisplayReceiverTest, TheTapSeesEveryAcceptedDatagramAsReceivedWithItsArrival)
+{
+    CTap_record tap;
+    receiver.set_tap(&tap);
+    receiver.set_filter(loopback(2));
+    const Bytes frame = frame_bytes::group(1, frame_bytes::filler(102, 3));
+    const Bytes first(frame.begin(), frame.begin() + 100);
+    const Bytes second(frame.begin() + 100, frame.end());
+    const std::uint64_t before = static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::system_clock::now().time_since_epoch())
+            .count());
+    computer.send_to(port, first);
+    CUdp_sender(3).send_to(port, pulse_group(5, 1));
+    computer.send_to(port, second);
+    ASSERT_TRUE(WaitFor([&] { return receiver.counters().groups == 1; }));
+    EXPECT_EQ(tap.datagrams, (std::vector<Bytes>{first, second}));
+    ASSERT_EQ(tap.arrivals.size(), 2u);
+    EXPECT_GE(tap.arrivals[0], before);
+    EXPECT_LE(tap.arrivals[0], tap.arrivals[1]);
+    EXPECT_EQ(receiver.counters().arrival_us, tap.arrivals[1]);
+}
+
+// While not live (a replay runs) the network's datagrams are dropped unseen and uncounted; what
+// is fed is taken as if it had come, with the arrival it was fed with.
+TEST_F(DisplayReceiverTest, FedDatagramsAreTakenWhileTheNetworkIsNot)
+{
+    CTap_record tap;
+    receiver.set_tap(&tap);
+    receiver.set_live(false);
+    computer.send_to(port, pulse_group(5, 7));
+    const Bytes frame = pulse_group(5, 8);
+    receiver.feed({frame.data(), 10}, 1234);
+    receiver.feed({frame.data() + 10, frame.size() - 10}, 5678);
+    EXPECT_EQ(receiver.counters().packets, 2u);
+    EXPECT_EQ(receiver.counters().groups, 1u);
+    EXPECT_EQ(receiver.counters().arrival_us, 5678u);
+    EXPECT_EQ(window.groups, 1);
+    // Time for the live datagram to have come, were it taken.
+    QTest::qWait(100);
+    EXPECT_EQ(receiver.counters().packets, 2u);
+    EXPECT_TRUE(main_window.notices.empty()) << "no sender is told of";
+    EXPECT_TRUE(tap.datagrams.empty()) << "fed datagrams are not recorded again";
+
+    receiver.set_live(true);
+    computer.send_to(port, pulse_group(5, 9));
+    ASSERT_TRUE(WaitFor([&] { return receiver.counters().groups == 2; }));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The POSIX platform, and the built program run on this machine.
 
 #include "reseal/posix_platform.h"
+#include "reseal/reseal.h"
 
 #include <gtest/gtest.h>
 
@@ -172,7 +173,7 @@ TEST(ResealProgram, OnThisMachineEndsWithZeroAndPrintsNothing)
     if (host_name() == "RANVIK")
         GTEST_SKIP() << "this machine is named RANVIK: reseal would commit the write filter and "
                         "restart it";
-    for (const char *arguments : {"", "--help", "-commit c:", "RANVIK"}) {
+    for (const char *arguments : {"", "-h", "--help --version", "-commit c:", "RANVIK"}) {
         SCOPED_TRACE(arguments);
         const SProgram_end end = run_program(arguments);
         ASSERT_TRUE(WIFEXITED(end.wait_status));
@@ -180,6 +181,21 @@ TEST(ResealProgram, OnThisMachineEndsWithZeroAndPrintsNothing)
         EXPECT_EQ(end.out, "");
         EXPECT_EQ(end.err, "");
     }
+}
+
+TEST(ResealProgram, ALoneHelpOrVersionIsAnsweredOnStandardOutput)
+{
+    const SProgram_end help = run_program("--help");
+    ASSERT_TRUE(WIFEXITED(help.wait_status));
+    EXPECT_EQ(WEXITSTATUS(help.wait_status), 0);
+    EXPECT_EQ(help.out, reseal_help_text());
+    EXPECT_EQ(help.err, "");
+
+    const SProgram_end version = run_program("--version");
+    ASSERT_TRUE(WIFEXITED(version.wait_status));
+    EXPECT_EQ(WEXITSTATUS(version.wait_status), 0);
+    EXPECT_EQ(version.out.rfind("reseal ", 0), 0U) << version.out;
+    EXPECT_EQ(version.out.back(), '\n');
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -68,6 +69,20 @@ TEST(Reseal, TheNameIsNeitherTrimmedNorMatchedInPart)
          {"RANVIK ", " RANVIK", "RANVIK\n", "RANVIK.local", "RANVI", "XRANVIK"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(calls_on_machine(name), Calls{});
+    }
+}
+
+// Only a lone --help or --version is answered; every other command line runs the utility as
+// before, so that a caller passing arguments by habit still commits on the unit.
+TEST(Reseal, OnlyALoneHelpOrVersionIsARequestOfItsOwn)
+{
+    using Arguments = std::vector<std::string_view>;
+    EXPECT_EQ(reseal_request(Arguments{"--help"}), EReseal_request::help);
+    EXPECT_EQ(reseal_request(Arguments{"--version"}), EReseal_request::version);
+    for (const Arguments &arguments :
+         {Arguments{}, Arguments{"-h"}, Arguments{"--HELP"}, Arguments{"--help", "x"},
+          Arguments{"x", "--version"}, Arguments{"-commit", "c:"}, Arguments{"--help="}}) {
+        EXPECT_EQ(reseal_request(arguments), EReseal_request::run) << arguments.size();
     }
 }
 

@@ -246,6 +246,9 @@ void CKorusim::send_replayed(double t)
         m_log.line("replay: finished, " + std::to_string(m_replay->frames_played()) +
                    " frames played, " + std::to_string(m_replay->frames_skipped()) +
                    " frames failing the frame check skipped");
+        if (const std::string damage = m_replay->damage(); !damage.empty()) {
+            m_log.line("replay: damaged recording: " + damage);
+        }
         m_reported_replay_end = true;
     }
 }

@@ -41,6 +41,10 @@ int main(int argc, char **argv)
         std::cout << help_text(simulated);
         return 0;
     }
+    if (parsed.version) {
+        std::cout << "korusim " << KORUSIM_VERSION << '\n';
+        return 0;
+    }
 
     catch_stop_signals();
     const CSteady_clock clock;

@@ -541,8 +541,9 @@ const std::vector<SOption> &option_table()
 
         {"", "", "Replay:", nullptr},
         {"--replay", "FILE",
-         "send the frames of a recorded file of raw frames (what the PC logger writes) on the "
-         "display port instead of the simulated groups",
+         "send the frames of a recorded file on the display port instead of the simulated "
+         "groups: a recording of Tarvo's display port (paced as the datagrams arrived) or a "
+         "file of raw frames (what the PC logger writes)",
          take_file},
         {"--replay-speed", "X", "replay speed factor (default 1: as recorded, by the time tags)",
          [](SOptions &o, std::string_view v, const SContext &) {
@@ -614,6 +615,7 @@ const std::vector<SOption> &option_table()
              return take_double(o.duration_seconds, v, 0.001, 1e9);
          }},
         {"--help", "", "show this text (-h does too)", nullptr},
+        {"--version", "", "show the version", nullptr},
     };
     return table;
 }
@@ -686,7 +688,11 @@ SParsed_options parse_options(std::span<const std::string_view> arguments,
             return parsed;
         }
         if (option->apply == nullptr) {
-            parsed.help = true;
+            if (equals != std::string_view::npos) {
+                parsed.error = std::string(name) + " takes no value";
+                return parsed;
+            }
+            (name == "--version" ? parsed.version : parsed.help) = true;
             continue;
         }
         std::string_view value;

@@ -123,6 +123,7 @@ struct SGroup_default {
 struct SParsed_options {
     SOptions options;
     bool help = false;
+    bool version = false;
     std::string error; // empty when the command line was understood
 };
 

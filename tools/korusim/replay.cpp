@@ -1,5 +1,6 @@
 #include "tools/korusim/replay.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <limits>
 
@@ -22,6 +23,12 @@ CReplay::CReplay(std::string path, double speed, double untagged_rate)
 
 int CReplay::open(double t)
 {
+    if (m_recording.open(m_path) == 0) {
+        m_is_recording = true;
+        m_start = t;
+        refill();
+        return 0;
+    }
     errno = 0;
     m_file.open(m_path, std::ios::binary);
     if (!m_file) {
@@ -54,6 +61,10 @@ void CReplay::refill()
     m_bytes.clear();
     m_pending.clear();
     m_next = 0;
+    if (m_is_recording) {
+        refill_from_recording();
+        return;
+    }
     while (m_pending.empty() && m_file) {
         const std::span<std::byte> area = m_reassembler.free_area();
         m_file.read(reinterpret_cast<char *>(area.data()),
@@ -66,6 +77,38 @@ void CReplay::refill()
     }
 }
 
+void CReplay::refill_from_recording()
+{
+    SRecorded_datagram datagram{};
+    while (m_pending.empty() && m_recording.next(datagram)) {
+        m_datagram_due = due_of_arrival(datagram.arrival_us);
+        std::span<const std::byte> rest = datagram.bytes;
+        while (!rest.empty()) {
+            const std::span<std::byte> area = m_reassembler.free_area();
+            const std::size_t count = std::min(area.size(), rest.size());
+            std::copy_n(rest.begin(), count, area.begin());
+            m_reassembler.consume(count, *this);
+            rest = rest.subspan(count);
+        }
+    }
+}
+
+// A datagram follows the one before it as far apart as they arrived; a pause longer than
+// `longest_pause`, or a clock that went back, is replayed as none.
+double CReplay::due_of_arrival(std::uint64_t arrival_us)
+{
+    constexpr double microseconds = 1e-6;
+    double due = m_last_due;
+    if (!m_first && arrival_us >= m_last_arrival &&
+        static_cast<double>(arrival_us - m_last_arrival) * microseconds <= longest_pause) {
+        due += static_cast<double>(arrival_us - m_last_arrival) * microseconds / m_speed;
+    }
+    m_first = false;
+    m_last_arrival = arrival_us;
+    m_last_due = due;
+    return due;
+}
+
 void CReplay::frame_received(CFrame_queue &queue, EFrame_status status)
 {
     if (status != EFrame_status::ok) {
@@ -73,7 +116,8 @@ void CReplay::frame_received(CFrame_queue &queue, EFrame_status status)
         return;
     }
     const std::size_t length = queue.frame_length();
-    m_pending.push_back({m_bytes.size(), length, queue.kind(), due_of(time_tag(queue))});
+    const double due = m_is_recording ? m_datagram_due : due_of(time_tag(queue));
+    m_pending.push_back({m_bytes.size(), length, queue.kind(), due});
     m_bytes.insert(m_bytes.end(), queue.buffer(), queue.buffer() + length);
 }
 

@@ -1,10 +1,13 @@
 #pragma once
-// Replay of a recorded file of raw frames (what the PC logger writes): every frame that passes
-// the frame check goes out unchanged, at the pace of the groups' time tags, or at a fixed rate
-// for frames without one, faster by a speed factor. Bytes between frames are dropped.
+// Replay of a recorded file: either raw frames (what the PC logger writes), paced by the groups'
+// time tags or at a fixed rate for frames without one, or a recording of the display port, paced
+// by the datagrams' arrival times. Every frame that passes the frame check goes out unchanged,
+// faster by a speed factor. Bytes between frames are dropped; a recording's damage is skipped
+// and told.
 
 #include "protocol/group_buffer.h"
 #include "protocol/reassembler.h"
+#include "recording/recording_reader.h"
 
 #include <cstdint>
 #include <fstream>
@@ -44,6 +47,9 @@ public:
 
     std::uint64_t frames_played() const { return m_frames_played; }
     std::uint64_t frames_skipped() const { return m_frames_skipped; }
+    // Whether the file is a recording of the display port, and the damage it had, if any.
+    bool is_recording() const { return m_is_recording; }
+    std::string damage() const { return m_is_recording ? describe_damage(m_recording) : ""; }
 
 private:
     struct SPending {
@@ -56,6 +62,9 @@ private:
     void frame_received(CFrame_queue &queue, EFrame_status status) override;
     // Reads on until frames wait or the file has ended.
     void refill();
+    void refill_from_recording();
+    // When a datagram that arrived then is due, after the first one.
+    double due_of_arrival(std::uint64_t arrival_us);
     std::optional<double> time_tag(const CFrame_queue &queue);
     double due_of(std::optional<double> tag);
 
@@ -77,4 +86,9 @@ private:
     std::optional<double> m_last_tag;
     std::uint64_t m_frames_played = 0;
     std::uint64_t m_frames_skipped = 0;
+
+    bool m_is_recording = false;
+    CRecording_reader m_recording;
+    std::uint64_t m_last_arrival = 0;
+    double m_datagram_due = 0;
 };

@@ -11,6 +11,7 @@
 #include "protocol/command_messages.h"
 #include "protocol/navigation_groups.h"
 #include "protocol/navigation_messages.h"
+#include "recording/recording_writer.h"
 #include "settings/ethernet_logging_records.h"
 
 #include <gtest/gtest.h>
@@ -512,6 +513,59 @@ TEST(KorusimTest, ReplayReproducesARecordedFileByteForByteAtItsPace)
     const std::size_t a_tenth_later = groups_only(frames_in(paced.display().take())).size();
     EXPECT_EQ(at_start, 2u) << "groups 1 and 101 of time 0";
     EXPECT_EQ(a_tenth_later, 1u) << "group 1 of time 0.1";
+    std::remove(path.c_str());
+}
+
+// A recording of the display port: the datagrams as received, one frame split over two of them,
+// 50 ms apart, with damage in the middle, replayed at its pace and told.
+TEST(KorusimTest, ReplayOfADisplayPortRecordingSendsItsFramesAtTheirArrivalPace)
+{
+    SOptions live = test_options();
+    live.display_groups = {1};
+    CHarness recorder(live);
+    recorder.advance(0.5);
+    const std::vector<SFound> recorded = frames_in(recorder.display().take());
+    ASSERT_GE(recorded.size(), 6u);
+
+    const std::string path = ::testing::TempDir() + "korusim_recording_" +
+                             std::to_string(reinterpret_cast<std::uintptr_t>(&recorder)) + ".tvr";
+    constexpr std::uint64_t start_us = 1'700'000'000'000'000;
+    {
+        CRecording_writer writer;
+        ASSERT_EQ(writer.open(path), 0);
+        for (std::size_t i = 0; i < 6; ++i) {
+            const std::vector<std::byte> &frame = recorded[i].bytes;
+            const std::uint64_t arrival = start_us + i * 50'000;
+            if (i == 1) {
+                const std::size_t half = frame.size() / 2;
+                ASSERT_EQ(writer.write(arrival, {frame.data(), half}), 0);
+                ASSERT_EQ(writer.write(arrival, {frame.data() + half, frame.size() - half}), 0);
+            } else {
+                ASSERT_EQ(writer.write(arrival, frame), 0);
+            }
+        }
+        ASSERT_EQ(writer.close(), 0);
+    }
+    {
+        std::ofstream cut(path, std::ios::binary | std::ios::app);
+        cut.write("TVDR\x01\x02", 6); // a record cut short by the end of the file
+    }
+
+    SOptions replay = test_options();
+    replay.replay_file = path;
+    CHarness replaying(replay);
+    std::size_t frames_sent = frames_in(replaying.display().take()).size();
+    EXPECT_EQ(frames_sent, 1u) << "the first frame at once";
+    replaying.advance(0.12);
+    frames_sent += frames_in(replaying.display().take()).size();
+    EXPECT_EQ(frames_sent, 3u) << "two more 50 ms apart, the split one whole";
+    replaying.advance(1.0);
+    const std::vector<SFound> rest = frames_in(replaying.display().take());
+    ASSERT_EQ(frames_sent + rest.size(), 6u);
+    EXPECT_EQ(rest.back().bytes, recorded[5].bytes);
+    EXPECT_NE(replaying.log().find("replay: damaged recording: cut short at byte"),
+              std::string::npos)
+        << replaying.log();
     std::remove(path.c_str());
 }
 

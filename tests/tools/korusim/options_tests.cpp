@@ -154,6 +154,10 @@ TEST(OptionsTest, NothingGivenMeansTheComputersDefaults)
     EXPECT_FALSE(o.pc_card_full);
     EXPECT_TRUE(parsed({"--help"}).help);
     EXPECT_TRUE(parsed({"-h"}).help);
+    EXPECT_FALSE(parsed({"--help"}).version);
+    EXPECT_TRUE(parsed({"--version"}).version);
+    EXPECT_FALSE(parsed({"--version"}).help);
+    EXPECT_EQ(parsed({"--version=1"}).error, "--version takes no value");
 }
 
 TEST(OptionsTest, LoggingPortsAreSavedClosedOrRefusedOnRequest)
