@@ -27,10 +27,12 @@
 #include "settings/Form_twan_installation.h"
 #include "settings/Form_user_accuracy.h"
 #include "settings/Form_yaw_drift_correction.h"
-#include "views/Form_filter_views.h"
+#include "views/Form_aux_gps_data.h"
 #include "views/Form_faults.h"
+#include "views/Form_filter_views.h"
 #include "views/Form_gps_data.h"
 #include "views/Form_iin_status.h"
+#include "views/Form_peripheral_views.h"
 #include "views/Form_sensor_views.h"
 #include "views/Form_statistics.h"
 #include "views/Form_subsystem_status.h"
@@ -157,6 +159,17 @@ std::vector<SWindow_row> WindowRows()
          {20115}},
         {"FormSystemStatus", MakeWindow<TFormSystemStatus>, on_demand, view, {{"SystemMonitor1"}},
          {20118}},
+        {"FormLrfStatus", MakeWindow<TFormLrfStatus>, on_demand, view,
+         {{"LaserRangeFinderStatus1"}}, {20201}},
+        {"FormGimbalStatus", MakeWindow<TFormGimbalStatus>, on_demand, view, {{"GimbalStatus1"}},
+         {20200}},
+        {"FormGimbalData", MakeWindow<TFormGimbalData>, on_demand, view, {{"GimbalData1"}}, {200}},
+        {"FormTargetRefPosition", MakeWindow<TFormTargetRefPosition>, on_demand, view,
+         {{"TargetReference1"}}, {201}},
+        {"FormLrfData", MakeWindow<TFormLrfData>, on_demand, view, {{"LaserRangeFinder1"}}, {202}},
+        // Shows Group 17 as well, the user time group of older computers, when one comes.
+        {"FormUserTime", MakeWindow<TFormUserTime>, on_demand, view, {{"UserTimeData1"}}, {204}},
+        {"FormAuxGpsData", MakeWindow<TFormAuxGpsData>, on_demand, view, {}, {110}},
         {"FormPassword", MakeWindow<TFormPassword>, on_demand, dialog, {}, {}},
         {"FormSetPassword", MakeWindow<TFormSetPassword>, on_demand, dialog, {{"SetPassword1"}},
          {}},

@@ -10,6 +10,7 @@
 #include "protocol/group_copy.h"
 #include "protocol/reassembler.h"
 #include "views/filter_records.h"
+#include "views/peripheral_records.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -66,6 +67,19 @@ private:
         }
         read_filter(Get(m_groups, m_kalman), m_kalman_copy);
         read_filter(Get(m_groups, m_twan), m_twan_copy);
+        // A raw receiver message: laid out for what its frame holds, whatever its count says.
+        CGroup110 &raw = Get(m_groups, m_raw);
+        if (raw.is_current()) {
+            m_raw_copy.take(raw);
+            const CComposite_byte_array &body = m_raw_copy.record().body();
+            if (body.length() > CGroup110::largest_body ||
+                (body.length() > 0 && !m_raw_copy.record().holds(body))) {
+                std::abort();
+            }
+            for (std::size_t i = 0; i < body.length(); ++i) {
+                checksum += std::to_integer<int>(body.start()[i]);
+            }
+        }
         CGroup_fdir &status = Get(m_groups, m_status);
         if (status.is_current() && status.holds(status.fdir_level_5())) {
             checksum +=
@@ -139,6 +153,8 @@ private:
     CGroup20103 *m_twan = nullptr;
     TGroup_copy<CGroup20101> m_kalman_copy;
     TGroup_copy<CGroup20103> m_twan_copy;
+    CGroup110 *m_raw = nullptr;
+    TGroup_copy<CGroup110> m_raw_copy;
     CMessage2 *m_selection = nullptr;
     CMessage0 *m_acknowledgement = nullptr;
 };

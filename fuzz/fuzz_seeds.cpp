@@ -141,7 +141,17 @@ int main(int argc, char **argv)
     const Bytes message2 = frame_bytes::message(2, 7, list);
     const Bytes message0 = frame_bytes::message(0, 8, frame_bytes::filler(34, 5));
 
+    // A raw receiver message of the largest size, its count saying more than it carries.
+    Bytes raw;
+    frame_bytes::put_u8(raw, 1);
+    frame_bytes::put_u8(raw, 0);
+    frame_bytes::put_u32(raw, 9);
+    frame_bytes::put_u16(raw, 65535);
+    frame_bytes::append(raw, frame_bytes::filler(6144, 2));
+    const Bytes group110 = frame_bytes::group(110, raw);
+
     write(folder, "group1", group1, with_seed);
+    write(folder, "group110", group110, with_seed);
     write(folder, "message2", message2, with_seed);
     write(folder, "message0", message0, with_seed);
     // Filter groups stating more than they carry, and as much as their arrays hold.

@@ -155,6 +155,16 @@ void CGroup_record::close_layout(std::string_view footer_name)
     m_footer = new CGroup_footer(this, footer_name);
 }
 
+void CGroup_record::refit_frame()
+{
+    const std::string footer_name(m_footer->name());
+    remove(m_footer);
+    m_footer = nullptr;
+    relayout();
+    close_layout(footer_name);
+    m_header->byte_count().set(static_cast<std::uint16_t>(size() - frame::prefix_length));
+}
+
 CMessage_record::CMessage_record(std::uint16_t number, std::uint16_t byte_count,
                                  std::string_view header_name)
     : CGroup_base("Message " + std::to_string(number),

@@ -174,6 +174,9 @@ protected:
     CGroup_record(std::byte *buffer, std::size_t buffer_size, std::uint16_t number,
                   std::uint16_t byte_count, std::string_view header_name);
     void close_layout(std::string_view footer_name);
+    // Frames the body as laid out now, for a record whose variable part changed its length: a
+    // new footer right after the body, with the pad that needs, and the byte count to match.
+    void refit_frame();
 
 private:
     std::uint16_t m_number;

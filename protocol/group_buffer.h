@@ -48,7 +48,9 @@ public:
 // checker over it, and the records registered by number.
 class CFrame_queue : public CFind_header {
 public:
-    static constexpr std::size_t buffer_size = 2048;
+    // Room for the longest frame the computer sends: a receiver's raw message of up to 6144 bytes
+    // with its header and footer.
+    static constexpr std::size_t buffer_size = 8192;
     // The largest byte count a frame may have and still fit the receive buffer.
     static constexpr std::size_t largest_byte_count = buffer_size - frame::prefix_length;
 

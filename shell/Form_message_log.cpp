@@ -1,5 +1,7 @@
 #include "shell/Form_message_log.h"
 
+#include "shell/list_file.h"
+
 #include "display/item_formats.h"
 #include "platform/user_feedback.h"
 #include "protocol/status_words.h"
@@ -136,22 +138,10 @@ bool TFormMessageLog::save()
     return true;
 }
 
-// Newest line first, one line each. Returns the system's reason when the file could not be
-// written whole ("Permission denied", "No space left on device"), else nothing.
+// Newest line first, one line each.
 QString TFormMessageLog::write_lines(const QString &path) const
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        return file.errorString();
-    }
-    for (int row = 0; row < m_ui->ListBox1->count(); ++row) {
-        file.write(m_ui->ListBox1->item(row)->text().toUtf8());
-        file.write("\n");
-    }
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        return file.errorString();
-    }
-    return {};
+    return WriteListLines(*m_ui->ListBox1, path);
 }
 
 // --- received data -----------------------------------------------------------------------

@@ -53,9 +53,23 @@ public:
           })
     {}
 
+    // A label named `name` reading `text`, right of the row before, shown only while `shown`
+    // holds for the group's copy.
+    static TStatus_row flag(const char *text, bool (*shown)(TGroup &), const char *name)
+    {
+        return TStatus_row([text, shown, name](CView_box &box, TView_group<TGroup> &group) {
+            box.flag(StatusText(text), group, std::function<bool(TGroup &)>(shown),
+                     QString::fromLatin1(name));
+        });
+    }
+
     void add_to(CView_box &box, TView_group<TGroup> &group) const { m_add(box, group); }
 
 private:
+    explicit TStatus_row(std::function<void(CView_box &, TView_group<TGroup> &)> add)
+        : m_add(std::move(add))
+    {}
+
     std::function<void(CView_box &, TView_group<TGroup> &)> m_add;
 };
 

@@ -143,6 +143,7 @@ void CView_box::again()
 {
     m_next_label = 0;
     m_next_lamp = 0;
+    m_next_flag = 0;
 }
 
 TValueLabel *CView_box::add_label(const QString &caption, const QString &name,
@@ -182,6 +183,20 @@ CLed_image *CView_box::add_lamp(const QString &caption, const QString &name)
     m_lamps.push_back(lamp);
     m_next_lamp = m_lamps.size();
     return lamp;
+}
+
+QLabel *CView_box::add_flag(const QString &text, const QString &name)
+{
+    if (m_next_flag < m_flags.size()) {
+        return m_flags[m_next_flag++];
+    }
+    auto *flag = new QLabel(text, m_box);
+    flag->setObjectName(name);
+    flag->setVisible(false);
+    m_grid->addWidget(flag, m_last_row, m_last_column + 2);
+    m_flags.push_back(flag);
+    m_next_flag = m_flags.size();
+    return flag;
 }
 
 CView_page::CView_page(QWidget *area, QString name_prefix, int columns,

@@ -25,6 +25,7 @@
 class QAbstractScrollArea;
 class QGridLayout;
 class QGroupBox;
+class QLabel;
 class QTabBar;
 class QTabWidget;
 
@@ -152,6 +153,20 @@ public:
     CLed_image &lamp(const QString &caption, TView_group<TRecord> &group, TAccessor accessor,
                      std::uint64_t mask, bool inverted = false, const QString &name = {});
 
+    // A value label captioned `caption` whose text `text` makes from the copy's record, for a
+    // value that no rule of one item shows (a time tag with its type, a word read from bits).
+    // `widest` lists the texts that could be its widest. It binds no single item, so it is no
+    // row of TFormTableView::bindings().
+    template <class TRecord>
+    TValueLabel &derived(const QString &caption, TView_group<TRecord> &group,
+                         std::function<QString(TRecord &)> text, const QStringList &widest,
+                         const QString &name = {});
+    // A label named `name` reading `text`, right of the control made last, shown only while
+    // `shown` holds for the copy's record: hidden before the first frame and after a reset.
+    template <class TRecord>
+    QLabel &flag(const QString &text, TView_group<TRecord> &group,
+                 std::function<bool(TRecord &)> shown, const QString &name);
+
     QGroupBox *box() const { return m_box; }
     // From here on, the controls made so far are taken again, in order.
     void again();
@@ -159,6 +174,7 @@ public:
 private:
     TValueLabel *add_label(const QString &caption, const QString &name, const QStringList &widest);
     CLed_image *add_lamp(const QString &caption, const QString &name);
+    QLabel *add_flag(const QString &text, const QString &name);
     // The row and value column of the next control captioned `caption`; a new row unless the box
     // has column titles and the row before has this caption and a free column.
     std::pair<int, int> place_of(const QString &caption);
@@ -174,8 +190,10 @@ private:
     int m_last_column = 0;
     std::vector<TValueLabel *> m_labels;
     std::vector<CLed_image *> m_lamps;
+    std::vector<QLabel *> m_flags;
     std::size_t m_next_label = 0;
     std::size_t m_next_lamp = 0;
+    std::size_t m_next_flag = 0;
 };
 
 // A page of the view's `PageControl1`, or the view's own area: group boxes in columns.
@@ -390,7 +408,60 @@ private:
     std::function<QString(std::size_t)> m_text_of;
 };
 
+// A label shown while a condition on the group's copy holds.
+class CFlag_row : public CView_row {
+public:
+    CFlag_row(SView_binding binding, QWidget *flag, std::function<bool()> shown)
+        : CView_row(std::move(binding)), m_flag(flag), m_shown(std::move(shown))
+    {}
+    void show() override { m_flag->setVisible(m_shown()); }
+    void blank() override { m_flag->setVisible(false); }
+
+private:
+    QWidget *m_flag;
+    std::function<bool()> m_shown;
+};
+
 } // namespace view_kit_detail
+
+template <class TRecord>
+TValueLabel &CView_box::derived(const QString &caption, TView_group<TRecord> &group,
+                                std::function<QString(TRecord &)> text, const QStringList &widest,
+                                const QString &name)
+{
+    TValueLabel *label = add_label(caption, name, widest);
+    TRecord &record = group.record();
+    SView_binding binding; // no single item: no row of bindings()
+    binding.one_item = false;
+    binding.control = label;
+    binding.group = TRecord::number_of_record;
+    binding.record = &record;
+    group.add_row(std::make_unique<view_kit_detail::CText_row>(
+        std::move(binding), [&record, text = std::move(text)] { return text(record); },
+        [label](const QString &shown) {
+            if (label->text() != shown) {
+                label->setText(shown);
+            }
+        },
+        std::function<bool()>{}));
+    return *label;
+}
+
+template <class TRecord>
+QLabel &CView_box::flag(const QString &text, TView_group<TRecord> &group,
+                        std::function<bool(TRecord &)> shown, const QString &name)
+{
+    QLabel *label = add_flag(text, name);
+    TRecord &record = group.record();
+    SView_binding binding; // no single item: no row of bindings()
+    binding.one_item = false;
+    binding.control = label;
+    binding.group = TRecord::number_of_record;
+    binding.record = &record;
+    group.add_row(std::make_unique<view_kit_detail::CFlag_row>(
+        std::move(binding), label, [&record, shown = std::move(shown)] { return shown(record); }));
+    return *label;
+}
 
 template <class TRecord, class TAccessor>
 void BindLabel(TValueLabel &label, TView_group<TRecord> &group, TAccessor accessor,

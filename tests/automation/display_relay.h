@@ -6,8 +6,8 @@
 #include "controller_fixture.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <map>
+#include <vector>
 
 namespace controller_test {
 
@@ -42,7 +42,7 @@ public:
         return true;
     }
     // True when every group of `numbers` has been passed on `times` times or more.
-    bool passed(std::initializer_list<std::uint16_t> numbers, int times) const
+    bool passed(const std::vector<std::uint16_t> &numbers, int times) const
     {
         return std::all_of(numbers.begin(), numbers.end(),
                            [&](std::uint16_t number) { return passed_group(number, times); });

@@ -16,7 +16,9 @@
 #include "view_samples.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -55,23 +57,36 @@ protected:
     // that the windows must show the newer frame of a group whose counts moved.
     bool run_korusim_until_every_status_group_came(const QStringList &options)
     {
-        for (const QString &name : status_windows) {
+        std::vector<std::uint16_t> groups;
+        for (std::uint16_t number = first_status_group; number <= last_status_group; ++number) {
+            groups.push_back(number);
+        }
+        return run_korusim_until_groups_came(status_windows, groups, 2, options);
+    }
+
+    // Opens `opened` as a script would, starts korusim with `options` sending `groups`, and lets
+    // its frames through until each of them has come `times` times.
+    bool run_korusim_until_groups_came(const QStringList &opened,
+                                       const std::vector<std::uint16_t> &groups, int times,
+                                       const QStringList &options)
+    {
+        for (const QString &name : opened) {
             EXPECT_EQ(client.call("OpenWindow", {name}).type(), QDBusMessage::ReplyMessage)
                 << name.toStdString();
         }
-        QStringList groups;
-        for (std::uint16_t number = first_status_group; number <= last_status_group; ++number) {
-            groups.append(QString::number(number));
+        QStringList numbers;
+        for (const std::uint16_t number : groups) {
+            numbers.append(QString::number(number));
         }
         korusim.start(KORUSIM, QStringList{"--display-port", QString::number(relay.port()),
                                            "--control-port", QString::number(UnusedTcpPort()),
                                            "--log-port", "0", "--log-port-2", "0", "--groups",
-                                           groups.join(','), "--echo-seconds", "0"} +
+                                           numbers.join(','), "--echo-seconds", "0"} +
                                    options);
         EXPECT_TRUE(korusim.waitForStarted());
         return WaitFor([&] {
             relay.pass_on();
-            return relay.passed(first_status_group, last_status_group, 2);
+            return relay.passed(groups, times);
         });
     }
 
@@ -169,6 +184,46 @@ TEST_F(StatusWindowKorusimTest, TheTailLabelsAreEmptyWhenKorusimLeavesTheTailsOf
         }
     }
     EXPECT_EQ(empty_tail_rows, 8u);
+}
+
+// The peripheral views read over the bus while korusim sends their groups; the log of the raw
+// auxiliary messages, which no menu entry opens yet, takes them while hidden, holds korusim's
+// largest message whole, and stops its capture when its button is pressed over the bus.
+TEST_F(StatusWindowKorusimTest, ThePeripheralViewsShowKorusimsGroups)
+{
+    const QStringList peripheral_views = {"FormLrfStatus", "FormGimbalStatus",
+                                          "FormTargetRefPosition", "FormGimbalData",
+                                          "FormLrfData", "FormUserTime"};
+    const QStringList listed = client.property<QStringList>("Windows");
+    for (const QString &name : peripheral_views + QStringList{"FormAuxGpsData"}) {
+        EXPECT_TRUE(listed.contains(name)) << name.toStdString();
+    }
+    EXPECT_TRUE(values_of("FormAuxGpsData").contains("ButtonStartStop")) << "made on first use";
+    // Four messages of the auxiliary receiver: every kind korusim sends, the largest among them.
+    ASSERT_TRUE(run_korusim_until_groups_came(peripheral_views,
+                                              {17, 110, 200, 201, 202, 204, 20200, 20201}, 4, {}))
+        << korusim.readAllStandardOutput().toStdString();
+    for (const QString &name : peripheral_views) {
+        EXPECT_FALSE(check_window(name).empty()) << name.toStdString();
+    }
+    const QMap<QString, QString> shown = values_of("FormLrfData");
+    EXPECT_FALSE(shown.contains("LaserRangeInvalid")) << "korusim's ranges are valid";
+
+    QMap<QString, QString> log = values_of("FormAuxGpsData");
+    const QStringList lines = log.values();
+    const auto has_line = [&lines](const QString &pattern) {
+        return !lines.filter(QRegularExpression(pattern)).isEmpty();
+    };
+    EXPECT_TRUE(has_line(" UTC  Aux 1: 6144 bytes$"));
+    EXPECT_TRUE(has_line("^\\$GPGGA,"));
+    EXPECT_TRUE(has_line("^\\x{00B5}b\\\\01\\\\07 \\\\00"))
+        << "the binary message's bytes as escapes";
+
+    client.call("PressButton", {QString("FormAuxGpsData"), QString("ButtonStartStop")});
+    log = values_of("FormAuxGpsData");
+    EXPECT_EQ(log.value("ButtonStartStop"), "Start");
+    EXPECT_EQ(windows.window("FormAuxGpsData")->windowTitle(),
+              "Raw Auxiliary GPS (Data Capture Stopped)");
 }
 
 } // namespace

@@ -169,9 +169,11 @@ TEST_F(DisplayReceiverTest, KernelReceiveBufferIsRaisedFarAboveFourKilobytes)
 
 TEST_F(DisplayReceiverTest, LargestDatagramIsNotCutShortBehindACarriedFrame)
 {
-    const Bytes frame = frame_bytes::group(1, frame_bytes::filler(2048 - 40, 5));
-    computer.send_to(port, Bytes(frame.begin(), frame.begin() + 2000)); // carried over
-    Bytes big(frame.begin() + 2000, frame.end());
+    // The largest frame the group queue takes, all but its last 48 bytes carried over.
+    const Bytes frame = frame_bytes::group(1, frame_bytes::filler(CFrame_queue::buffer_size - 40, 5));
+    const auto carried = static_cast<std::ptrdiff_t>(frame.size() - 48);
+    computer.send_to(port, Bytes(frame.begin(), frame.begin() + carried));
+    Bytes big(frame.begin() + carried, frame.end());
     while (big.size() + 44 <= 60000) {
         frame_bytes::append(big, pulse_group(5, 9));
     }

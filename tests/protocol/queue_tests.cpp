@@ -70,6 +70,24 @@ TEST(GroupQueue, BuildingARecordLeavesTheCurrentFrameAlone)
     EXPECT_EQ(counter.pulses->get(), 4242u);
 }
 
+TEST(GroupQueue, TakesTheLongestRawReceiverMessageWholeAndEmptiesALongerFrame)
+{
+    CGroup_buffer queue;
+    // A receiver's raw message: twelve bytes of items before a body of 6144 bytes.
+    const Bytes longest = frame_bytes::group(110, frame_bytes::filler(12 + 6144, 9));
+    ASSERT_GT(longest.size(), 6144u + 40);
+    ASSERT_EQ(receive(queue, longest), EFrame_status::ok);
+    EXPECT_EQ(queue.frame_length(), longest.size());
+    EXPECT_EQ(std::memcmp(queue.buffer(), longest.data(), longest.size()), 0);
+
+    // One byte count beyond the buffer: emptied after its prefix, never copied past the buffer.
+    Bytes too_long = frame_bytes::group(110, frame_bytes::filler(CFrame_queue::buffer_size, 3));
+    CByte_cursor cursor(too_long.data(), too_long.size());
+    EXPECT_NE(queue.read(cursor), std::optional<EFrame_status>(EFrame_status::ok));
+    EXPECT_EQ(cursor.position(), frame::prefix_length);
+    EXPECT_EQ(queue.frame_length(), frame::prefix_length);
+}
+
 TEST(MessageQueue, RecordsHoldNoCopyUntilOneIsReceived)
 {
     CMessage_buffer queue;

@@ -154,7 +154,8 @@ TEST_F(ReassemblyTest, LongGarbageIsDroppedNotCarried)
 TEST_F(ReassemblyTest, ImpossibleByteCountsFailAndScanningGoesOn)
 {
     for (const std::uint16_t byte_count :
-         {std::uint16_t{0}, std::uint16_t{1}, std::uint16_t{2041}, std::uint16_t{65535}}) {
+         {std::uint16_t{0}, std::uint16_t{1},
+          static_cast<std::uint16_t>(CFrame_queue::largest_byte_count + 1), std::uint16_t{65535}}) {
         sink.received.clear();
         Bytes datagram = with_byte_count(pulse_group(1), byte_count);
         frame_bytes::append(datagram, pulse_group(2));
@@ -234,7 +235,8 @@ TEST_F(ReassemblyTest, AnyChunkingYieldsTheSameFramesInTheSameOrder)
         expected.push_back(good(is_message ? EFrame_kind::message : EFrame_kind::group, frame));
     }
     // The largest frame the queues accept, to exercise the area's limits.
-    const Bytes largest = frame_bytes::group(9, frame_bytes::filler(2048 - 40, 1));
+    const Bytes largest =
+        frame_bytes::group(9, frame_bytes::filler(CFrame_queue::buffer_size - 40, 1));
     frame_bytes::append(stream, largest);
     expected.push_back(good(EFrame_kind::group, largest));
 

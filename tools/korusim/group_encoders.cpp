@@ -2,6 +2,7 @@
 
 #include "tools/korusim/iin_tasks.h"
 #include "tools/korusim/navigator_groups.h"
+#include "tools/korusim/peripherals.h"
 #include "tools/korusim/subsystem_status.h"
 
 #include "protocol/navigation_groups.h"
@@ -282,7 +283,8 @@ std::span<const std::byte> CGroup_encoder::cut(std::span<const std::byte> whole)
     return shortened;
 }
 
-Group_encoders make_group_encoders(EIin_form iin_form, EStatus_form status_form)
+Group_encoders make_group_encoders(EIin_form iin_form, EStatus_form status_form,
+                                   EAux_count aux_count)
 {
     Group_encoders encoders;
     add<CGroup1>(encoders, fast, fill_navigation);
@@ -302,6 +304,9 @@ Group_encoders make_group_encoders(EIin_form iin_form, EStatus_form status_form)
     });
     add<CGroup8>(encoders, slow, fill_disk);
     add<CGroup99>(encoders, slow, fill_versions);
+    add<CGroup17>(encoders, slow, [](CGroup17 &group, const SSnapshot &snapshot) {
+        fill_user_time(group, snapshot);
+    });
     add<CGroup_fdir>(encoders, slow, fill_status);
     add<CGroup106>(encoders, slow, [](CGroup106 &group, const SSnapshot &snapshot) {
         fill_receiver(group, snapshot, 1);
@@ -326,6 +331,15 @@ Group_encoders make_group_encoders(EIin_form iin_form, EStatus_form status_form)
     add<CGroup20103>(encoders, slow, fill_twan_update);
     add<CGroup20104>(encoders, slow, fill_twan_measurements);
     add<CGroup20105>(encoders, slow, fill_load);
+    add<CGroup110>(encoders, aux_message_rate,
+                   aux_count == EAux_count::body ? fill_aux_raw_message
+                                                 : fill_aux_raw_message_beyond_frame);
+    add<CGroup200>(encoders, slow, fill_gimbal_encoders);
+    add<CGroup201>(encoders, slow, fill_target_position);
+    add<CGroup202>(encoders, slow, fill_range_finder);
+    add<CGroup204>(encoders, slow, [](CGroup204 &group, const SSnapshot &snapshot) {
+        fill_user_time(group, snapshot);
+    });
     add_iin_task<CGroup20106>(encoders, iin_form, fill_iin_status);
     add_iin_task<CGroup20107>(encoders, iin_form, fill_update_status);
     add_iin_task<CGroup20108>(encoders, iin_form, fill_prefilter_status);
@@ -363,6 +377,8 @@ Group_encoders make_group_encoders(EIin_form iin_form, EStatus_form status_form)
     add<CGroup20126>(encoders, slow, [](CGroup20126 &group, const SSnapshot &snapshot) {
         fill_ethernet_port_status(group, snapshot, 2);
     });
+    add<CGroup20200>(encoders, slow, fill_gimbal_status);
+    add<CGroup20201>(encoders, slow, fill_range_finder_status);
     add<CGroup20202>(encoders, slow, fill_data_port);
     return encoders;
 }

@@ -4,6 +4,7 @@
 // one fill function.
 
 #include "tools/korusim/options.h"
+#include "tools/korusim/peripherals.h"
 #include "tools/korusim/snapshot.h"
 
 #include "protocol/group_buffer.h"
@@ -76,7 +77,8 @@ using Group_encoders = std::vector<std::unique_ptr<CGroup_encoder>>;
 
 // Every group the simulator can send, in the order they go out when due together.
 Group_encoders make_group_encoders(EIin_form iin_form = EIin_form::full,
-                                   EStatus_form status_form = EStatus_form::full);
+                                   EStatus_form status_form = EStatus_form::full,
+                                   EAux_count aux_count = EAux_count::body);
 
 // Numbers and default rates of `encoders`.
 std::vector<SGroup_default> group_defaults(const Group_encoders &encoders);

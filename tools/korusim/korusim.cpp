@@ -59,7 +59,7 @@ CKorusim::CKorusim(const SOptions &options, const IClock &clock, CEvent_log &log
     : m_clock(clock),
       m_log(log),
       m_origin(clock.now()),
-      m_encoders(make_group_encoders(options.iin_form, options.status_form)),
+      m_encoders(make_group_encoders(options.iin_form, options.status_form, options.aux_count)),
       m_options(with_display_groups(options, m_encoders)),
       m_schedule(group_defaults(m_encoders), m_options.rates),
       m_computer(m_options),

@@ -482,6 +482,13 @@ const std::vector<SOption> &option_table()
              o.status_form = EStatus_form::short_form;
              return std::string();
          }},
+        {"--aux-count-beyond-frame", "",
+         "Group 110 (raw auxiliary GNSS messages) states a message byte count of 65535, more "
+         "than its frame carries",
+         [](SOptions &o, std::string_view, const SContext &) {
+             o.aux_count = EAux_count::beyond_frame;
+             return std::string();
+         }},
 
         {"", "", "Devices:", nullptr},
         {"--imu-data-rate", "CODE",

@@ -53,6 +53,10 @@ struct SScanner_options {
     bool short_log_mode = false; // "=LOG_MODE" without a mode
 };
 
+// Whether Group 110's "Variable Message Byte Count" states the body it carries, or more bytes
+// than the frame holds (65535).
+enum class EAux_count : std::uint8_t { body, beyond_frame };
+
 // The counts the filter groups state: states and measurements of the navigation filter (Groups
 // 20101 and 20102) and of the TWAN filter (20103 and 20104). A count beyond an array's room is
 // sent as given, with as many values as the room holds, as a faulty computer would.
@@ -100,6 +104,7 @@ struct SOptions {
     double echo_seconds = 5; // period of the settings echoes; 0 = on change only
     EIin_form iin_form = EIin_form::full;
     EStatus_form status_form = EStatus_form::full;
+    EAux_count aux_count = EAux_count::body;
 
     // The computer's devices.
     std::uint8_t imu_data_rate_code = 2; // Group 4's "Data Rate"; 2 stands for 200 Hz

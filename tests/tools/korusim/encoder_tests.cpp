@@ -126,7 +126,7 @@ Bytes bytes_of(std::span<const std::byte> frame)
 
 TEST_F(EncoderTest, EveryGroupPassesTheFrameCheck)
 {
-    ASSERT_EQ(group_defaults(encoders).size(), 45u);
+    ASSERT_EQ(group_defaults(encoders).size(), 53u);
     const SSnapshot snapshot = computer.snapshot(100.05);
     for (const auto &group : encoders) {
         const std::span<const std::byte> frame = group->encode(snapshot);
