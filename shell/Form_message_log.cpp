@@ -3,13 +3,10 @@
 #include "shell/list_file.h"
 
 #include "display/item_formats.h"
-#include "platform/user_feedback.h"
 #include "protocol/status_words.h"
 #include "resources/texts.h"
 #include "ui_Form_message_log.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -114,34 +111,12 @@ QStringList TFormMessageLog::newest_lines(int count) const
 
 bool TFormMessageLog::save()
 {
-    SFile_choice choice;
-    choice.parent = this;
-    choice.save = true;
-    choice.caption = tr("Save Message Log");
-    choice.filter = tr("Text files (*.txt);;All files (*)");
-    choice.default_suffix = "txt";
-    const QString path = ChooseDataFile(choice);
-    if (path.isEmpty()) {
-        return false;
-    }
-    const QString failure = write_lines(path);
-    if (!failure.isEmpty()) {
-        SMessage_box box;
-        box.parent = this;
-        box.icon = QMessageBox::Warning;
-        box.caption = BoxCaption(ECaption::error);
-        box.text = tr("The message log could not be written to %1: %2.").arg(path, failure);
-        ShowMessageBox(box);
+    if (!SaveListLines(*this, *m_ui->ListBox1, tr("Save Message Log"),
+                       tr("The message log could not be written to %1: %2."))) {
         return false;
     }
     m_saved = true;
     return true;
-}
-
-// Newest line first, one line each.
-QString TFormMessageLog::write_lines(const QString &path) const
-{
-    return WriteListLines(*m_ui->ListBox1, path);
 }
 
 // --- received data -----------------------------------------------------------------------

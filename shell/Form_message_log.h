@@ -47,7 +47,6 @@ private:
     void log_position_fix();
     void log_mode();
     void log_date();
-    QString write_lines(const QString &path) const;
 
     std::unique_ptr<Ui::FormMessageLogContent> m_ui;
     CGroup_fdir *m_status = nullptr;

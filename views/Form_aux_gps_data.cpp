@@ -1,7 +1,6 @@
 #include "views/Form_aux_gps_data.h"
 
 #include "display/formats.h"
-#include "platform/user_feedback.h"
 #include "resources/string_ids.h"
 #include "resources/texts.h"
 #include "shell/list_file.h"
@@ -142,25 +141,6 @@ void TFormAuxGpsData::show_capture_state()
 bool TFormAuxGpsData::Save_message_log()
 {
     RefreshDisplay();
-    SFile_choice choice;
-    choice.parent = this;
-    choice.save = true;
-    choice.caption = tr("Save Raw Auxiliary GPS Data");
-    choice.filter = tr("Text files (*.txt);;All files (*)");
-    choice.default_suffix = "txt";
-    const QString path = ChooseDataFile(choice);
-    if (path.isEmpty()) {
-        return false;
-    }
-    const QString failure = WriteListLines(*m_log, path);
-    if (failure.isEmpty()) {
-        return true;
-    }
-    SMessage_box box;
-    box.parent = this;
-    box.icon = QMessageBox::Warning;
-    box.caption = BoxCaption(ECaption::error);
-    box.text = tr("The log could not be written to %1: %2.").arg(path, failure);
-    ShowMessageBox(box);
-    return false;
+    return SaveListLines(*this, *m_log, tr("Save Raw Auxiliary GPS Data"),
+                         tr("The log could not be written to %1: %2."));
 }
