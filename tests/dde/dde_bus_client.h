@@ -22,10 +22,11 @@ public:
     explicit CDde_bus_client(const QString &name = "tracker")
         : connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, name)), m_name(name)
     {
-        connection.connect(QString(), dde_bus::path, dde_bus::interface, "Advise", this,
-                           SLOT(advised(QString, QString)));
+        EXPECT_TRUE(connection.connect(QString(), dde_bus::path, dde_bus::interface, "Advise",
+                                       this, SLOT(advised(QString, QString))));
     }
-    ~CDde_bus_client() override { leave(); }
+    // Leaves the bus, as a tracker that quits does.
+    ~CDde_bus_client() override { QDBusConnection::disconnectFromBus(m_name); }
 
     QDBusMessage call(const QString &method, const QVariantList &arguments = {})
     {
@@ -44,8 +45,6 @@ public:
     {
         return call("Poke", {item, text});
     }
-    // Leaves the bus, as a client that quits does.
-    void leave() { QDBusConnection::disconnectFromBus(m_name); }
 
     QDBusConnection connection;
     std::vector<std::pair<QString, QString>> advised_texts; // item and text of each Advise
