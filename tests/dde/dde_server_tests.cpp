@@ -110,6 +110,9 @@ TEST_F(DdeServerTest, TheWindowIsListedAndItsMenuEntryShowsIt)
     EXPECT_EQ(dde.windowTitle(), "Dde Debug");
     EXPECT_TRUE(memo("Memo1").startsWith("[NAVIGATION DATA]\nTime=\n"));
     EXPECT_EQ(memo("Memo2"), "");
+
+    form->append_to_caption(TFormDde::caption_suffix);
+    EXPECT_EQ(form->windowTitle(), "TARVO with DDE - 127.0.0.2");
 }
 
 TEST_F(DdeServerTest, InitiateConnectsAfterTheWaitAndAPokeDuringItSendsNothing)
