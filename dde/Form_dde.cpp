@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace {
 

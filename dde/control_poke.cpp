@@ -58,21 +58,6 @@ int switched(const QString &text, unsigned echoed)
     return -1;
 }
 
-} // namespace
-
-CControl_poke::CControl_poke(SEchoed_states &states) : m_states(states)
-{
-    Get(Program().messages, m_lidar);
-    Get(Program().messages, m_com2);
-    Get(Program().messages, m_com3);
-    Get(Program().messages, m_gimbal);
-    Get(Program().messages, m_pc_card);
-    Get(Program().messages, m_mode);
-    Get(Program().messages, m_yaw_drift);
-}
-
-namespace {
-
 // Sends `message` when it is whole: echoed by the computer or wholly set by the poke.
 void send_whole(CMessage_record &message, bool whole)
 {
@@ -89,6 +74,17 @@ void send_whole(CMessage_record &message, bool whole)
 }
 
 } // namespace
+
+CControl_poke::CControl_poke(SEchoed_states &states) : m_states(states)
+{
+    Get(Program().messages, m_lidar);
+    Get(Program().messages, m_com2);
+    Get(Program().messages, m_com3);
+    Get(Program().messages, m_gimbal);
+    Get(Program().messages, m_pc_card);
+    Get(Program().messages, m_mode);
+    Get(Program().messages, m_yaw_drift);
+}
 
 void CControl_poke::apply(const QStringList &lines)
 {

@@ -12,8 +12,8 @@ struct SSection {
 
 const SSection sections[] = {
     {"[NAVIGATION DATA]",
-     {"Time", "Lat", "Lon", "Alt", "Speed", "Track", "Roll", "Pitch", "Heading", "LatRMS",
-      "LonRMS", "AltRMS", "RollRMS", "PitchRMS", "HdgRMS", "Hdop", "Vdop"}},
+     {"Time", "Lat", "Lon", "Alt", "Speed", "Track", "Roll", "Pitch", "Heading", "LatRMS", "LonRMS",
+      "AltRMS", "RollRMS", "PitchRMS", "HdgRMS", "Hdop", "Vdop"}},
     {"[PPS]", {"PPS Time"}},
     {"[EVENTS]", {"Time1", "Count1", "Time2", "Count2"}},
     {"[STATUS]",

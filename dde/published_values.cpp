@@ -3,8 +3,8 @@
 #include "display/formats.h"
 #include "display/status_texts.h"
 #include "lidar/lidar_records.h"
-#include "protocol/navigation_groups.h"
 #include "protocol/command_messages.h"
+#include "protocol/navigation_groups.h"
 #include "protocol/status_words.h"
 #include "resources/string_ids.h"
 #include "resources/texts.h"
@@ -161,8 +161,8 @@ void CPublished_values::take_lidar()
     unsigned code = state;
     if (state == 1 && group.reserved_int_1().get() != 1) {
         code = m_pc_card_code == QLatin1String("1") || m_pc_card_code == QLatin1String("5") ? 2
-               : m_pc_card_code == QLatin1String("2")                                        ? 3
-                                                                                             : 1;
+               : m_pc_card_code == QLatin1String("2")                                       ? 3
+                                                                                            : 1;
     }
     m_text.set(u"LIDAR", QString::number(code));
 }
@@ -250,8 +250,7 @@ void CPublished_values::take_yaw_drift()
     const double heading = desired.get() <= 0.0 ? desired.get() + 360.0 : desired.get();
     m_text.set(u"DesiredHead", FormatValue(three_decimals, heading, message.has_value(desired)));
     TScalar<double> &threshold = message.activation_threshold();
-    m_text.set(u"ActivationThresh",
-               FormatAngle360(threshold.get(), message.has_value(threshold)));
+    m_text.set(u"ActivationThresh", FormatAngle360(threshold.get(), message.has_value(threshold)));
     m_text.set(u"Period", three_decimals_of(message, message.cutoff_period()));
     m_text.set(u"Gain", three_decimals_of(message, message.gain()));
 }

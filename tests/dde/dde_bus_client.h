@@ -22,8 +22,8 @@ public:
     explicit CDde_bus_client(const QString &name = "tracker")
         : connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, name)), m_name(name)
     {
-        EXPECT_TRUE(connection.connect(QString(), dde_bus::path, dde_bus::interface, "Advise",
-                                       this, SLOT(advised(QString, QString))));
+        EXPECT_TRUE(connection.connect(QString(), dde_bus::path, dde_bus::interface, "Advise", this,
+                                       SLOT(advised(QString, QString))));
     }
     // Leaves the bus, as a tracker that quits does.
     ~CDde_bus_client() override { QDBusConnection::disconnectFromBus(m_name); }

@@ -35,10 +35,9 @@ protected:
     // The program, its display port on 127.0.0.1, with `options` besides.
     void start_tarvo(QStringList options = {})
     {
-        tarvo.start(TARVO_PROGRAM,
-                    QStringList{"--listen", "127.0.0.1", "--display-port",
-                                QString::number(display_port)} +
-                        options);
+        tarvo.start(TARVO_PROGRAM, QStringList{"--listen", "127.0.0.1", "--display-port",
+                                               QString::number(display_port)} +
+                                       options);
     }
     bool server_listening()
     {
@@ -97,8 +96,8 @@ TEST_F(DdeProgramTest, ATrackerReadsKorusimAndChangesItsModeThroughTheProgram)
 {
     const QString control_port = QString::number(UnusedTcpPort());
     korusim.start(KORUSIM, {"--display-port", QString::number(display_port), "--control-port",
-                            control_port, "--log-port", "0", "--log-port-2", "0",
-                            "--echo-seconds", "1", "--groups", "1,101"});
+                            control_port, "--log-port", "0", "--log-port-2", "0", "--echo-seconds",
+                            "1", "--groups", "1,101"});
     ASSERT_TRUE(korusim.waitForStarted());
     start_tarvo({"--computer", "127.0.0.1", "--control-port", control_port});
     ASSERT_TRUE(server_listening()) << tarvo.readAllStandardError().toStdString();

@@ -157,7 +157,8 @@ TEST_F(DdeServerTest, RequestGivesTheTemplateThenTheValues)
     SPc_card card;
     card.file_name = "survey.log";
     hear_echoes({card.message(0), gimbal_message(0, 1)});
-    EXPECT_TRUE(client.request().contains("[Control Data]\nLogFile=survey.log\nLogging=0\nMode=\n"));
+    EXPECT_TRUE(
+        client.request().contains("[Control Data]\nLogFile=survey.log\nLogging=0\nMode=\n"));
     EXPECT_TRUE(client.request().contains(
         "[Gimbal Control]\nGimbalControl=1\nGimbalCounter=0\nComInitCounter=0\n"));
 }

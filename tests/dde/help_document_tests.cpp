@@ -63,8 +63,8 @@ TEST_F(HelpTest, AMissingGuideIsSaidAndNothingOpens)
     open_both();
     EXPECT_TRUE(catcher.urls.empty());
     ASSERT_EQ(feedback.boxes.size(), 2u);
-    EXPECT_EQ(feedback.boxes[0].text, "The operator's guide is missing: " + folder.path() +
-                                          "/share/tarvo/help/tarvo.html");
+    EXPECT_EQ(feedback.boxes[0].text,
+              "The operator's guide is missing: " + folder.path() + "/share/tarvo/help/tarvo.html");
 }
 
 } // namespace
