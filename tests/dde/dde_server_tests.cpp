@@ -196,6 +196,35 @@ TEST_F(DdeServerTest, AdviseFollowsEachGroup1InNavigateAndOnlyGroup101InStandby)
     EXPECT_EQ(client.advised_texts.back().second, client.request());
 }
 
+TEST_F(DdeServerTest, AccuracyEventsAndRejectionsGoUnderTheirKeys)
+{
+    client.call("Initiate");
+    Bytes accuracy;
+    for (const float value : {1.5f, 2.5f, 3.5f, 9.0f, 9.0f, 9.0f, 0.125f, 0.25f, 0.375f}) {
+        frame_bytes::put_f32(accuracy, value);
+    }
+    hear(frame_bytes::group(2, accuracy));
+    Bytes pulse;
+    frame_bytes::put_u32(pulse, 42);
+    hear(group_at(6, 3661.5, pulse));
+    Bytes status;
+    for (int word = 0; word < 4; ++word) {
+        frame_bytes::put_u32(status, 0); // General Status A to C, FDIR level 1
+    }
+    for (const std::uint16_t level : {0, 0, 0, 0b01, 0}) {
+        frame_bytes::put_u16(status, level); // IMU failures, FDIR levels 2 to 5
+    }
+    hear(frame_bytes::group(101, status));
+
+    const QString text = client.request();
+    EXPECT_TRUE(text.contains("\nLatRMS=1.500\nLonRMS=2.500\nAltRMS=3.500\nRollRMS=0.125\n"
+                              "PitchRMS=0.250\nHdgRMS=0.375\n"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("\nTime1=\nCount1=\nTime2=   1:01:01.500000 KORU\nCount2=42\n"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("\nKORU Meas Rej=1\nVel Meas Rej=2\n"));
+}
+
 TEST_F(DdeServerTest, PpsTimeIsThePulseOrTheOneAfterItByTheGroup1Time)
 {
     client.call("Initiate");
