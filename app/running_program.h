@@ -1,7 +1,7 @@
 #pragma once
 // The program once the command line is read: the shared state, the main form, the window table
 // with its start windows and the automation interface, made in that order, the main form shown
-// and the session the command line asked for started. Tarvo's main and the start benchmarks
+// and the session the command line asked for started, the DDE server listening. Tarvo's main and the start benchmarks
 // build it the same way.
 
 #include "automation/status_service.h"

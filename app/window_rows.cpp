@@ -1,5 +1,6 @@
 #include "app/window_rows.h"
 
+#include "dde/Form_dde.h"
 #include "shell/Form_command_reply.h"
 #include "shell/Form_main.h"
 #include "shell/Form_message_log.h"
@@ -78,6 +79,7 @@ void ask_replay(TFormKoruBase &recording, TFormMain &main)
 std::vector<SWindow_row> WindowRows()
 {
     return {
+        {"FormDde", MakeWindow<TFormDde>, at_start, view, {{"DdeDebug1"}}, {}},
         {"FormMessageLog", MakeWindow<TFormMessageLog>, at_start, view,
          {{"MessageLog1"}, {"SaveMessageLog1", -1, save_message_log}}, {}},
         {"FormSaveSettings", MakeWindow<TFormSaveSettings>, at_start, view, {}, {}},

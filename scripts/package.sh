@@ -17,7 +17,7 @@ dpkg-deb -x "$deb" "$root"
 for file in usr/bin/Tarvo usr/bin/korusim usr/bin/reseal \
             usr/share/man/man1/Tarvo.1.gz usr/share/man/man1/korusim.1.gz \
             usr/share/man/man1/reseal.1.gz usr/share/applications/tarvo.desktop \
-            usr/share/icons/hicolor/scalable/apps/tarvo.svg; do
+            usr/share/icons/hicolor/scalable/apps/tarvo.svg usr/share/tarvo/help/tarvo.html; do
     if [ ! -s "$root/$file" ]; then
         echo "The package lacks $file" >&2
         exit 1

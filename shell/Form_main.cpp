@@ -364,6 +364,24 @@ void TFormMain::set_watchdog_interval(int milliseconds)
     m_watchdog->start(milliseconds);
 }
 
+void TFormMain::connect_as_controller()
+{
+    m_connect_button->setChecked(true);
+    ToolButtonConnectClick();
+}
+
+void TFormMain::append_to_caption(const QString &suffix)
+{
+    m_caption_suffix += suffix;
+    show_caption();
+}
+
+void TFormMain::show_caption()
+{
+    const QString caption = m_base_caption + m_caption_suffix;
+    setWindowTitle(selected_address() == 0 ? caption : caption + " - " + selected_text());
+}
+
 void TFormMain::ToolButtonConnectClick()
 {
     m_start_wait->stop();
@@ -550,7 +568,7 @@ void TFormMain::new_sender(std::uint32_t address)
     if (nothing_selected) {
         SelectComputer(address);
     } else {
-        setWindowTitle(m_base_caption + " - " + selected_text());
+        show_caption();
     }
 }
 
@@ -625,7 +643,7 @@ void TFormMain::SelectComputer(std::uint32_t address)
     if (const auto index = m_computers.find(address)) {
         m_selection->setCurrentIndex(static_cast<int>(*index));
     }
-    setWindowTitle(m_base_caption + " - " + selected_text());
+    show_caption();
     Program().windows.reset_display();
     if (was_controller) {
         ToolButtonConnectClick();

@@ -61,6 +61,7 @@ public:
     long send_message(CMessage_record &message) override;
     bool ask_password() override;
     std::uint32_t computer_address() const override { return selected_address(); }
+    void connect_as_controller() override;
     // Before a guarded command: true at once when the user is logged in, else once the computer
     // has accepted the password the user gave.
     bool EnsureLoggedIn();
@@ -95,7 +96,7 @@ public:
     void set_start_wait(int milliseconds);
     QAction *menu_entry(const QString &name) const;
     // The mode entry that carries the check mark, as the status texts read it.
-    EChecked_mode checked_mode() const;
+    EChecked_mode checked_mode() const override;
     // Makes the entry `name`, made before its window existed, run `action` while `context` lives.
     void build_entry(const QString &name, QObject *context, std::function<void()> action);
     // Whether the entry `name` may be used now: who may use it, and whether it was built.
@@ -105,6 +106,9 @@ public:
     void OpenDialog(TFormKoruBase &dialog);
     // Shows or hides the menus the options choose.
     void apply_options();
+    // Appends `suffix` to the program's name in the window's caption, for a service the program
+    // offers besides.
+    void append_to_caption(const QString &suffix);
 
     // The commands of the menus.
     void TwanCalibrationClick(CMessage109::ECommand command);
@@ -174,6 +178,8 @@ private:
     void report_load(const SLoad_result &result, const QString &path);
     // The base caption followed by " Error", " Warning" or " Message".
     QString caption(ECaption kind) const;
+    // The window's caption: the program's name, what it offers besides, and the selected computer.
+    void show_caption();
     void disconnect_as_controller();
     QMessageBox::StandardButton AskSaveConfiguration(QMessageBox::StandardButtons buttons);
     QMessageBox::StandardButton
@@ -206,6 +212,7 @@ private:
 
     SStart_options m_start;
     const QString m_base_caption;
+    QString m_caption_suffix;
     CComputer_list m_computers;
     CSocket_display *m_display;
     CSocket_control *m_control;

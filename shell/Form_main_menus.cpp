@@ -176,10 +176,9 @@ void TFormMain::build_menus()
     add_unbuilt(view, tr("&Command Reply..."), "CommandReply1");
 
     QMenu *tools = add_menu(m_menu_bar, tr("&Tools"), "Tools1");
-    add_entry(tools, tr("&Connect"), "Connect1", EMenu_rule::always, [this] {
-        m_connect_button->setChecked(true);
-        ToolButtonConnectClick();
-    })->setCheckable(true);
+    add_entry(tools, tr("&Connect"), "Connect1", EMenu_rule::always,
+              [this] { connect_as_controller(); })
+        ->setCheckable(true);
     add_entry(tools, tr("&Monitor"), "Monitor1", EMenu_rule::always, [this] {
         m_monitor_button->setChecked(true);
         ToolButtonMonitorClick();

@@ -14,6 +14,7 @@
 
 class CMessage_record;
 struct DisplayPortCounters;
+enum class EChecked_mode;
 
 // Options that several windows read; the main window stores some of them per user.
 struct SOptions {
@@ -44,6 +45,10 @@ public:
     virtual bool ask_password() = 0;
     // The address of the selected computer (host order), 0 while none is selected.
     virtual std::uint32_t computer_address() const = 0;
+    // Connects as controller to the selected computer, as the Connect entry of the menu does.
+    virtual void connect_as_controller() = 0;
+    // The mode entry that carries the check mark, as the status texts read it.
+    virtual EChecked_mode checked_mode() const = 0;
 
 protected:
     ~IController() = default;

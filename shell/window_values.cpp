@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -211,6 +212,8 @@ QMap<QString, QString> WindowValues(TFormKoruBase &window)
             values.insert(name, label->text());
         } else if (auto *entry = qobject_cast<QLineEdit *>(control)) {
             values.insert(name, entry->text());
+        } else if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
+            values.insert(name, memo->toPlainText());
         } else if (auto *spin = qobject_cast<TSpinFloatEdit *>(control)) {
             values.insert(name, spin->Text());
         } else if (auto *spin_box = qobject_cast<QAbstractSpinBox *>(control)) {
@@ -248,6 +251,7 @@ QStringList ControlNames(QWidget &window)
         const bool value_or_button =
             qobject_cast<QLabel *>(control) != nullptr ||
             qobject_cast<QLineEdit *>(control) != nullptr ||
+            qobject_cast<QPlainTextEdit *>(control) != nullptr ||
             qobject_cast<TSpinFloatEdit *>(control) != nullptr ||
             qobject_cast<QAbstractSpinBox *>(control) != nullptr ||
             qobject_cast<CLed_image *>(control) != nullptr ||

@@ -1,5 +1,6 @@
 // The base forms: where a view comes back, how it scales, and when a settings dialog sends.
 
+#include "display/status_texts.h"
 #include "platform/settings_store.h"
 #include "shell/Form_koru_settings.h"
 #include "shell/program.h"
@@ -40,6 +41,8 @@ public:
     long send_message(CMessage_record &) override { return 0; }
     bool ask_password() override { return false; }
     std::uint32_t computer_address() const override { return 0; }
+    void connect_as_controller() override { connected = true; }
+    EChecked_mode checked_mode() const override { return EChecked_mode::none; }
     bool connected = false;
 };
 

@@ -86,17 +86,24 @@ inline Bytes make_frame(std::string_view marker, std::uint16_t number, const Byt
     return out;
 }
 
-// A group whose body is the 26-byte group header tail (times, distance, types) plus `body`.
-inline Bytes group(std::uint16_t number, const Bytes &body)
+// A group whose body is the 26-byte group header tail (Time 1 `time`, Time 2 0, distance 1,
+// types 0) plus `body`.
+inline Bytes group_at(std::uint16_t number, double time, const Bytes &body)
 {
     Bytes full;
-    put_f64(full, 0.0);
+    put_f64(full, time);
     put_f64(full, 0.0);
     put_f64(full, 1.0);
     put_u8(full, 0);
     put_u8(full, 0);
     append(full, body);
     return make_frame("$GRP", number, full);
+}
+
+// A group at Time 1 0.
+inline Bytes group(std::uint16_t number, const Bytes &body)
+{
+    return group_at(number, 0.0, body);
 }
 
 inline Bytes message(std::uint16_t number, std::uint16_t transaction, const Bytes &body)

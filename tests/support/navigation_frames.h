@@ -5,10 +5,10 @@
 
 namespace frame_bytes {
 
-// Group 1: the given position, heading and speed; velocity 1.5, -2.25, 0.125, roll 0.5, pitch
-// -0.25, track 271.5, rates 0.5, 0.25, -0.5, accelerations 1, 2, 3.
-inline Bytes position_group(double latitude, double longitude, double altitude, double heading,
-                            float speed = 10.0f)
+// The body of Group 1: the given position, heading and speed; velocity 1.5, -2.25, 0.125, roll
+// 0.5, pitch -0.25, track 271.5, rates 0.5, 0.25, -0.5, accelerations 1, 2, 3.
+inline Bytes position_body(double latitude, double longitude, double altitude, double heading,
+                           float speed = 10.0f)
 {
     Bytes body;
     put_f64(body, latitude);
@@ -27,7 +27,14 @@ inline Bytes position_group(double latitude, double longitude, double altitude, 
         put_f32(body, value);
     }
     put_u8(body, 2);
-    return group(1, body);
+    return body;
+}
+
+// Group 1 at Time 1 0 with the body above.
+inline Bytes position_group(double latitude, double longitude, double altitude, double heading,
+                            float speed = 10.0f)
+{
+    return group(1, position_body(latitude, longitude, altitude, heading, speed));
 }
 
 // Group 1 at longitude -73.25.
