@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <set>
+
 namespace {
 
 // "General Status", "File Open" gives "GeneralStatusFileOpen": the words of a caption, each
@@ -350,7 +352,70 @@ void TFormTableView::select_group(std::uint16_t number)
 void TFormTableView::showEvent(QShowEvent *event)
 {
     TFormKoruView::showEvent(event);
+    offer_plotting();
     RefreshDisplay();
+}
+
+// A grid cell is named "Name[row,column]", as the window values name it.
+std::optional<SPlot_source> TFormTableView::plot_source(const QString &control)
+{
+    const CView_group *found_group = nullptr;
+    const SView_binding *found = nullptr;
+    for (const auto &shown : m_groups) {
+        for (const auto &row : shown->rows()) {
+            const SView_binding &binding = row->binding();
+            const QString name =
+                binding.row < 0 ? binding.control->objectName()
+                                : QStringLiteral("%1[%2,%3]")
+                                      .arg(binding.control->objectName())
+                                      .arg(binding.row)
+                                      .arg(binding.column);
+            if (binding.one_item && binding.number && name == control &&
+                (found == nullptr || (shown->in_front() && !found_group->in_front()))) {
+                found_group = shown.get();
+                found = &binding;
+            }
+        }
+    }
+    if (found == nullptr) {
+        return std::nullopt;
+    }
+    auto *group = const_cast<CView_group *>(found_group);
+    return SPlot_source{objectName(), control, windowTitle() + QStringLiteral(": ") + control,
+                        [group, number = found->number]() -> std::optional<double> {
+                            if (!group->take_if_current()) {
+                                return std::nullopt;
+                            }
+                            return number();
+                        }};
+}
+
+void TFormTableView::offer_plotting()
+{
+    if (m_plotting_offered) {
+        return;
+    }
+    m_plotting_offered = true;
+    std::set<QWidget *> offered;
+    for (const SView_binding &binding : bindings()) {
+        if (!binding.number || !offered.insert(binding.control).second) {
+            continue;
+        }
+        QWidget *control = binding.control;
+        if (auto *grid = qobject_cast<TValueGrid *>(control)) {
+            OfferPlotting(*grid->viewport(), [this, grid](QPoint at) {
+                const QModelIndex cell = grid->indexAt(at);
+                return plot_source(QStringLiteral("%1[%2,%3]")
+                                       .arg(grid->objectName())
+                                       .arg(cell.row())
+                                       .arg(cell.column()));
+            });
+        } else {
+            OfferPlotting(*control, [this, control](QPoint) {
+                return plot_source(control->objectName());
+            });
+        }
+    }
 }
 
 void TFormTableView::ResetDisplay(int)
