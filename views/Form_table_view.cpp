@@ -356,37 +356,45 @@ void TFormTableView::showEvent(QShowEvent *event)
     RefreshDisplay();
 }
 
-// A grid cell is named "Name[row,column]", as the window values name it.
+// A grid cell is named "Name[row,column]", as the window values name it. A control that several
+// groups fill, each when it comes, is sampled from whichever of them came.
 std::optional<SPlot_source> TFormTableView::plot_source(const QString &control)
 {
-    const CView_group *found_group = nullptr;
-    const SView_binding *found = nullptr;
+    struct SCandidate {
+        CView_group *group;
+        std::function<double()> number;
+    };
+    std::vector<SCandidate> in_front;
+    std::vector<SCandidate> behind;
     for (const auto &shown : m_groups) {
         for (const auto &row : shown->rows()) {
             const SView_binding &binding = row->binding();
+            if (!binding.one_item || !binding.number || binding.control == nullptr) {
+                continue;
+            }
             const QString name =
                 binding.row < 0 ? binding.control->objectName()
                                 : QStringLiteral("%1[%2,%3]")
                                       .arg(binding.control->objectName())
                                       .arg(binding.row)
                                       .arg(binding.column);
-            if (binding.one_item && binding.number && name == control &&
-                (found == nullptr || (shown->in_front() && !found_group->in_front()))) {
-                found_group = shown.get();
-                found = &binding;
+            if (name == control) {
+                (shown->in_front() ? in_front : behind).push_back({shown.get(), binding.number});
             }
         }
     }
-    if (found == nullptr) {
+    std::vector<SCandidate> &sources = in_front.empty() ? behind : in_front;
+    if (sources.empty()) {
         return std::nullopt;
     }
-    auto *group = const_cast<CView_group *>(found_group);
     return SPlot_source{objectName(), control, windowTitle() + QStringLiteral(": ") + control,
-                        [group, number = found->number]() -> std::optional<double> {
-                            if (!group->take_if_current()) {
-                                return std::nullopt;
+                        [sources = std::move(sources)]() -> std::optional<double> {
+                            for (const SCandidate &source : sources) {
+                                if (source.group->take_if_current()) {
+                                    return source.number();
+                                }
                             }
-                            return number();
+                            return std::nullopt;
                         }};
 }
 
