@@ -9,6 +9,7 @@
 #include "plots/Form_plot.h"
 #include "shell/window_values.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -297,6 +298,18 @@ TEST_F(PlotWindowTest, PlotThisValueGoesToTheWindowWorkedWithLast)
     EXPECT_DOUBLE_EQ(second->series(0).At(0).value, -0.25);
     EXPECT_DOUBLE_EQ(plot.series(0).At(0).value, -0.25);
     second->hide();
+    plot.hide();
+}
+
+// "View" > "Plot" opens the first plot window.
+TEST_F(PlotWindowTest, TheViewMenuOpensThePlot)
+{
+    auto *entry = form->findChild<QAction *>("Plot1");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->parent()->objectName(), "View1");
+    EXPECT_EQ(entry->text(), "P&lot");
+    entry->trigger();
+    EXPECT_TRUE(plot.isVisible());
     plot.hide();
 }
 
