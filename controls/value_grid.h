@@ -37,6 +37,8 @@ public:
     bool CellMarked(int row, int column) const;
     // The first row of cells: 1 below a title row, 0 without.
     int FirstCellRow() const { return m_first_row; }
+    // The first column of cells: 1 right of a title column, 0 without.
+    int FirstCellColumn() const { return m_first_column; }
 
     void SetStale(bool stale) override;
     bool Stale() const override { return m_stale; }

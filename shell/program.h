@@ -120,6 +120,9 @@ public:
     virtual bool can_open(const QString &name) const = 0;
     // Opens the window as that menu entry does.
     virtual void open(const QString &name) = 0;
+    // Opens a window that no menu entry opens, only another window: a view asks the computer for
+    // the groups of its row and shows. A window with a menu entry opens only through open().
+    virtual void open_unlisted(const QString &name) = 0;
 
 protected:
     ~IWindow_directory() = default;

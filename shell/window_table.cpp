@@ -121,8 +121,14 @@ void CWindow_table::open(const QString &name)
     }
 }
 
-// A view asks the computer for its groups and shows; a dialog runs modally behind the send-to-back
-// step of the main window.
+void CWindow_table::open_unlisted(const QString &name)
+{
+    const SWindow_row *row = row_of(name);
+    if (row != nullptr && row->entries.empty()) {
+        show_row(*row, *window(name));
+    }
+}
+
 void CWindow_table::enter(const SWindow_row &row, const SWindow_entry &entry)
 {
     TFormKoruBase &shown = *window(row.name);
@@ -135,6 +141,13 @@ void CWindow_table::enter(const SWindow_row &row, const SWindow_entry &entry)
             pages->setCurrentIndex(entry.page);
         }
     }
+    show_row(row, shown);
+}
+
+// A view asks the computer for its groups and shows; a dialog runs modally behind the send-to-back
+// step of the main window.
+void CWindow_table::show_row(const SWindow_row &row, TFormKoruBase &shown)
+{
     if (row.opening == EWindow_opening::view) {
         for (const std::uint16_t group : row.groups) {
             RequestGroup(group);

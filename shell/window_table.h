@@ -62,6 +62,8 @@ public:
     bool can_open(const QString &name) const override;
     // Opens the window as its first menu entry does, when it may be used.
     void open(const QString &name) override;
+    // Opens a window whose row has no menu entry, as an entry would.
+    void open_unlisted(const QString &name) override;
 
     template <class TWindow>
     TWindow &window_of(const QString &name)
@@ -74,6 +76,8 @@ private:
     const SWindow_row *row_of(const QString &name) const;
     TFormKoruBase *owned_window(const QString &name) const;
     void enter(const SWindow_row &row, const SWindow_entry &entry);
+    // Shows the row's window: a view after asking for its groups, a dialog modally.
+    void show_row(const SWindow_row &row, TFormKoruBase &shown);
     // Adds an entry of the table's own to the main window's menu it names.
     void add_entry(const SWindow_row &row, const SWindow_entry &entry);
 

@@ -1,10 +1,6 @@
 #include "views/Form_faults.h"
 
 #include "controls/image_list.h"
-#include "controls/led_image.h"
-#include "controls/value_label.h"
-#include "resources/texts.h"
-#include "shell/program.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -66,17 +62,13 @@ bool TFormFaults::CPrepared_table::any_lit() const
     return false;
 }
 
-TFormFaults::TFormFaults(QWidget *parent) : TFormKoruView("FormFaults", parent)
+TFormFaults::TFormFaults(QWidget *parent) : TFormTableView("FormFaults", parent)
 {
     setWindowTitle(tr("Fault Detection"));
-    Get(Program().groups, m_fdir);
-    Get(Program().groups, m_imu);
-    CGroup3 *primary = nullptr;
-    CGroup106 *secondary = nullptr;
-    m_primary.record = &Get(Program().groups, primary);
+    m_primary.record = &group<CGroup3>().record();
     m_primary.tables = &PrimaryReceiverTables();
     m_primary.page = primary_page;
-    m_secondary.record = &Get(Program().groups, secondary);
+    m_secondary.record = &group<CGroup106>().record();
     m_secondary.tables = &SecondaryReceiverTables();
     m_secondary.page = secondary_page;
     build_pages();
@@ -91,50 +83,74 @@ TFormFaults::TFormFaults(QWidget *parent) : TFormKoruView("FormFaults", parent)
         receiver->single = prepare(receiver->tables->single);
         receiver->dual = prepare(receiver->tables->dual);
     }
+    add_rows();
     ResetDisplay(0);
+}
+
+// Each group's copy sets its lamps; a reset darkens them.
+void TFormFaults::add_rows()
+{
+    auto &fdir = group<CGroup_fdir>();
+    AddActionRow(
+        fdir, [this, &fdir] { show_fault_flags(fdir.record()); },
+        [this] {
+            for (const CPrepared_table &table : m_general) {
+                table.darken();
+            }
+        });
+    auto &imu = group<CGroup4>();
+    AddActionRow(
+        imu, [this, &imu] { show_imu(imu.record()); },
+        [this] {
+            m_imu_lamps.darken();
+            set_page_shown(imu_page, false);
+            // The next IMU group shows its page again, whatever table it takes.
+            m_imu_table.reset();
+        });
+    AddActionRow(
+        group<CGroup3>(), [this] { show_receiver(m_primary); }, [this] { m_primary.single.darken(); });
+    AddActionRow(
+        group<CGroup106>(), [this] { show_receiver(m_secondary); },
+        [this] {
+            m_secondary.single.darken();
+            set_page_shown(secondary_page, false);
+        });
 }
 
 void TFormFaults::build_pages()
 {
+    const auto box = [this](CView_page &page, EFault_box kind, const QString &title,
+                            const QString &name = {}) {
+        QGroupBox *made = page.box(title).box();
+        made->setObjectName(name);
+        m_boxes[kind] = made;
+        return made;
+    };
+    CView_page &general = page(tr(" General"));
+    box(general, EFault_box::imu, tr("IMU"));
+    m_primary.general_box = box(general, EFault_box::primary_gps, tr("Primary GPS"));
+    box(general, EFault_box::algorithm_status, tr("Algorithm Status"));
+    m_secondary.general_box = box(general, EFault_box::secondary_gps, tr("Secondary GPS"));
+    box(general, EFault_box::auxiliary_gps, tr("Auxiliary GPS"));
+    box(general, EFault_box::twan, tr("TWAN"));
+    m_primary.status_box = box(page(tr(" Primary GPS"), 1), EFault_box::primary_status,
+                               tr("Primary GPS Status"), "GroupBoxPriGps");
+    m_secondary.status_box = box(page(tr(" Secondary GPS"), 1), EFault_box::secondary_status,
+                                 tr("Secondary GPS Status"), "GroupBoxSecGps");
+    box(page(tr(" IMU"), 1), EFault_box::imu_status, tr("LN200 Status"), "GroupBoxImu");
+    m_pages = findChild<QTabWidget *>("PageControl1");
+
+    // Above the pages.
     auto *failures = new QHBoxLayout;
     failures->addWidget(new QLabel(tr("Bad IMU Frames"), BorderBevel()));
     auto *count = new TValueLabel(BorderBevel());
     count->setObjectName("Level1ImuFailures");
-    count->SetWidestTexts({QStringLiteral("65535")});
-    m_imu_failures = count;
+    count->SetWidestTexts(WidestTexts(CText_rule::natural(),
+                                      group<CGroup_fdir>().record().fdir_level_1_imu_failures()));
+    BindLabel(*count, group<CGroup_fdir>(), &CGroup_fdir::fdir_level_1_imu_failures);
     failures->addWidget(count);
     failures->addStretch();
-    content()->addLayout(failures);
-
-    m_pages = new QTabWidget(BorderBevel());
-    m_pages->setObjectName("PageControl1");
-    content()->addWidget(m_pages, 1);
-    auto page = [this](const QString &caption) {
-        auto *made = new QWidget;
-        m_pages->addTab(made, caption);
-        return new QGridLayout(made);
-    };
-    auto box = [this](QGridLayout *layout, EFault_box kind, const QString &title, int row,
-                      int column, const QString &name = {}) {
-        auto *made = new QGroupBox(title);
-        made->setObjectName(name);
-        new QGridLayout(made);
-        layout->addWidget(made, row, column);
-        m_boxes[kind] = made;
-        return made;
-    };
-    QGridLayout *general = page(tr(" General"));
-    m_primary.general_box = box(general, EFault_box::primary_gps, tr("Primary GPS"), 0, 1);
-    box(general, EFault_box::imu, tr("IMU"), 0, 0);
-    box(general, EFault_box::algorithm_status, tr("Algorithm Status"), 1, 0);
-    m_secondary.general_box = box(general, EFault_box::secondary_gps, tr("Secondary GPS"), 1, 1);
-    box(general, EFault_box::auxiliary_gps, tr("Auxiliary GPS"), 2, 0);
-    box(general, EFault_box::twan, tr("TWAN"), 2, 1);
-    m_primary.status_box = box(page(tr(" Primary GPS")), EFault_box::primary_status,
-                               tr("Primary GPS Status"), 0, 0, "GroupBoxPriGps");
-    m_secondary.status_box = box(page(tr(" Secondary GPS")), EFault_box::secondary_status,
-                                 tr("Secondary GPS Status"), 0, 0, "GroupBoxSecGps");
-    box(page(tr(" IMU")), EFault_box::imu_status, tr("LN200 Status"), 0, 0, "GroupBoxImu");
+    content()->insertLayout(0, failures);
 
     const SGeneral_tables &tables = GeneralTables();
     for (const SLed_entry &entry : tables.installation) {
@@ -173,12 +189,23 @@ void TFormFaults::add_lamp(const SLed_entry &entry)
     caption->setObjectName(label_name(entry.led));
     grid->addWidget(lamp, row, 0);
     grid->addWidget(caption, row, 1);
+    grid->setColumnStretch(0, 0);
     grid->setColumnStretch(1, 1);
 }
 
 QGroupBox *TFormFaults::box_of(EFault_box box) const
 {
     return m_boxes.at(box);
+}
+
+void TFormFaults::set_entry_shown(const SLed_entry &entry, bool shown)
+{
+    for (QWidget *control : {static_cast<QWidget *>(findChild<CLed_image *>(lamp_name(entry.led))),
+                             static_cast<QWidget *>(findChild<QLabel *>(label_name(entry.led)))}) {
+        if (control != nullptr && control->isHidden() == shown) {
+            control->setVisible(shown);
+        }
+    }
 }
 
 // Finds the table's lamps and shows them with their captions; an IMU table also hides the IMU
@@ -205,40 +232,25 @@ TFormFaults::CPrepared_table TFormFaults::prepare(Led_table table)
         for (const SLed_entry &entry : ImuTable(0)) {
             const auto owner = m_owners.find(entry.led);
             if (owner == m_owners.end() || owner->second != table.data()) {
-                for (QWidget *control : {static_cast<QWidget *>(findChild<CLed_image *>(
-                                             lamp_name(entry.led))),
-                                         static_cast<QWidget *>(
-                                             findChild<QLabel *>(label_name(entry.led)))}) {
-                    if (control != nullptr) {
-                        control->setVisible(false);
-                    }
-                }
+                set_entry_shown(entry, false);
             }
         }
     }
     return {table, std::move(lamps)};
 }
 
-bool TFormFaults::UpdateFromGroup(int)
+// Faults are few and seldom change: their lamps are set when their group comes, shown or not.
+bool TFormFaults::UpdateFromGroup(int argument)
 {
-    if (m_fdir->is_current()) {
-        show_fault_flags();
-    } else if (m_imu->is_current()) {
-        show_imu();
-    } else if (m_primary.record->is_current()) {
-        show_receiver(m_primary);
-    } else if (m_secondary.record->is_current()) {
-        show_receiver(m_secondary);
-    } else {
+    if (!TFormTableView::UpdateFromGroup(argument)) {
         return false;
     }
+    RefreshDisplay();
     return true;
 }
 
-void TFormFaults::show_fault_flags()
+void TFormFaults::show_fault_flags(CGroup_fdir &group)
 {
-    CGroup_fdir &group = *m_fdir;
-    m_imu_failures->setText(QString::number(group.fdir_level_1_imu_failures().get()));
     // A word the frame does not hold lights nothing.
     auto word = [&group](const auto &item) -> std::uint32_t {
         return group.holds(item) ? static_cast<std::uint32_t>(item.get()) : 0;
@@ -256,9 +268,8 @@ void TFormFaults::show_fault_flags()
     mark_page(general_page, lit);
 }
 
-void TFormFaults::show_imu()
+void TFormFaults::show_imu(CGroup4 &group)
 {
-    CGroup4 &group = *m_imu;
     const std::optional<std::size_t> table =
         group.holds(group.imu_type()) ? ImuTableOfType(group.imu_type().get()) : std::nullopt;
     if (!table) {
@@ -287,7 +298,6 @@ void TFormFaults::show_imu()
 void TFormFaults::show_receiver(SReceiver &receiver)
 {
     CGnss_receiver_group &group = *receiver.record;
-    group.lay_out_received();
     const bool has_data = group.holds(group.gps_mode()) && group.gps_mode().get() != 0;
     for (QGroupBox *box : {receiver.general_box, receiver.status_box}) {
         if (box->isEnabled() != has_data) {
@@ -305,13 +315,7 @@ void TFormFaults::show_receiver(SReceiver &receiver)
 
     const bool dual = type_held && status_held && type == dual_frequency;
     for (const SLed_entry &entry : receiver.dual.entries()) {
-        for (QWidget *control :
-             {static_cast<QWidget *>(findChild<CLed_image *>(lamp_name(entry.led))),
-              static_cast<QWidget *>(findChild<QLabel *>(label_name(entry.led)))}) {
-            if (control != nullptr && control->isHidden() == dual) {
-                control->setVisible(dual);
-            }
-        }
+        set_entry_shown(entry, dual);
     }
     if (type == without_status_1 || type == without_status_2) {
         set_page_shown(receiver.page, false);
@@ -349,23 +353,8 @@ void TFormFaults::ResetDisplay(int argument)
     if (argument != 0) {
         return;
     }
-    m_imu_failures->setText("0");
-    for (const CPrepared_table &table : m_general) {
-        table.darken();
-    }
-    m_primary.single.darken();
-    m_secondary.single.darken();
-    m_imu_lamps.darken();
+    TFormTableView::ResetDisplay(argument);
     m_pages->setCurrentIndex(general_page);
-    set_page_shown(secondary_page, false);
-    set_page_shown(imu_page, false);
-    // The next IMU group shows its page again, whatever table it takes.
-    m_imu_table.reset();
-}
-
-void TFormFaults::SetDataStale(bool stale)
-{
-    show_values_stale(stale);
 }
 
 QMap<QString, QString> TFormFaults::PaintedValues() const

@@ -3,11 +3,12 @@
 // GNSS receivers' status words as rows of lamps, each beside its caption, on four pages whose
 // captions start with "*" while a lamp of theirs is lit.
 //
-// The lamps are made from the indicator tables; a table, prepared, holds its lamps and sets them
-// from a status word. The IMU page shows the table of the IMU type the computer reports.
+// Each group is shown from its private copy. The lamps are made from the indicator tables; a table,
+// prepared, holds its lamps and sets them from a status word. The IMU page shows the table of the
+// IMU type the computer reports.
 
 #include "protocol/navigation_groups.h"
-#include "shell/Form_koru_view.h"
+#include "views/Form_table_view.h"
 #include "views/fault_tables.h"
 #include "views/gps_data_records.h"
 
@@ -22,14 +23,14 @@ class QGroupBox;
 class QLabel;
 class QTabWidget;
 
-class TFormFaults : public TFormKoruView {
+class TFormFaults : public TFormTableView {
     Q_OBJECT
 public:
     explicit TFormFaults(QWidget *parent = nullptr);
 
+    // The lamps follow each group at once.
     bool UpdateFromGroup(int argument) override;
     void ResetDisplay(int argument) override;
-    void SetDataStale(bool stale) override;
     // The page captions, each with its marker, by page.
     QMap<QString, QString> PaintedValues() const override;
 
@@ -65,17 +66,18 @@ private:
     };
 
     void build_pages();
+    void add_rows();
     void add_lamp(const SLed_entry &entry);
     QGroupBox *box_of(EFault_box box) const;
     CPrepared_table prepare(Led_table table);
-    void show_fault_flags();
-    void show_imu();
+    // Shows or hides the entry's lamp with its caption.
+    void set_entry_shown(const SLed_entry &entry, bool shown);
+    void show_fault_flags(CGroup_fdir &group);
+    void show_imu(CGroup4 &group);
     void show_receiver(SReceiver &receiver);
     void mark_page(EPage page, bool lit);
     void set_page_shown(EPage page, bool shown);
 
-    CGroup_fdir *m_fdir = nullptr;
-    CGroup4 *m_imu = nullptr;
     SReceiver m_primary;
     SReceiver m_secondary;
     std::vector<CPrepared_table> m_general;
@@ -85,5 +87,4 @@ private:
 
     QTabWidget *m_pages = nullptr;
     std::map<EFault_box, QGroupBox *> m_boxes;
-    QLabel *m_imu_failures = nullptr;
 };

@@ -1,19 +1,11 @@
 #include "views/Form_gps_data.h"
 
-#include "controls/image_list.h"
-#include "controls/led_image.h"
-#include "controls/value_grid.h"
-#include "controls/value_label.h"
 #include "settings/output_port_records.h"
-#include "shell/program.h"
 #include "views/sky_plot.h"
-#include "views/view_rules.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabBar>
@@ -55,6 +47,11 @@ QString gps_mode_text(CGnss_group &record)
     const unsigned code = record.gps_mode().get();
     return code < gps_modes.size() ? QString(gps_modes[code])
                                    : QStringLiteral("Unknown status: %1").arg(code);
+}
+
+bool in_mode_0(CGnss_group &record)
+{
+    return record.holds(record.gps_mode()) && record.gps_mode().get() == 0;
 }
 
 // A code-navigation mode and its colour class, from no solution (0) to carrier phase (7).
@@ -109,6 +106,16 @@ QString satellite_link(unsigned link)
                                          : QStringLiteral("Unknown");
 }
 
+// The code-navigation value of the reference station, when it is one.
+std::optional<unsigned> code_navigation_value(CGnss_group &record)
+{
+    const unsigned value = record.reference_station().get();
+    if (!record.holds(record.reference_station()) || value >= code_navigation_limit) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 QColor colour_of_class(int colour_class)
 {
     switch (colour_class) {
@@ -147,138 +154,147 @@ QStringList sv_row_titles()
 
 } // namespace
 
-TFormGpsData::TFormGpsData(QWidget *parent)
-    : TFormKoruView("FormGpsData", parent), m_pace(*this, [this] { fill(); })
+
+TFormGpsData::TFormGpsData(QWidget *parent) : TFormTableView("FormGpsData", parent)
 {
     setWindowTitle(tr("GNSS Data"));
-    Get(Program().groups, m_pps);
-    Get(Program().groups, m_navigation);
-    CGroup3 *primary_shared = nullptr;
-    CGroup106 *secondary_shared = nullptr;
-    CGroup107 *auxiliary_shared = nullptr;
-    m_shared = {&Get(Program().groups, primary_shared), &Get(Program().groups, secondary_shared),
-                &Get(Program().groups, auxiliary_shared)};
-    m_copies = {&m_primary.record(), &m_secondary.record(), &m_auxiliary.record()};
     Get(Program().messages, m_ports);
-    build_controls();
+    auto &navigation = group<CGroup1>();
+    AddActionRow(
+        navigation, [this, &navigation] { take_heading(navigation.record()); },
+        [this] { m_heading = 0; });
+    auto &primary_group = group<CGroup3>();
+    auto &secondary_group = group<CGroup106>();
+    auto &auxiliary_group = group<CGroup107>();
+    m_receivers = {&primary_group, &secondary_group, &auxiliary_group};
+    m_auxiliary = &auxiliary_group.record();
+
+    m_sv_grid = new TValueGrid(sv_row_titles(), sv_columns, 49, 19);
+    m_sv_grid->setObjectName("primarySvData");
+    m_plot = new CSky_plot(BorderBevel());
+    CView_page &values = area(1);
+    add_receiver(values, primary_group, primary);
+    values.again();
+    add_receiver(values, secondary_group, secondary);
+    values.again();
+    add_receiver(values, auxiliary_group, auxiliary);
+    add_pps_and_nmea(values);
+    m_tabs = &group_tabs("TabControl1",
+                         {LoadText(first_plot_title_id), LoadText(first_plot_title_id + 1)},
+                         {&primary_group, &secondary_group, &auxiliary_group});
+    connect(m_tabs, &QTabBar::currentChanged, this, &TFormGpsData::TabControl1Change);
+    lay_out(values);
     ResetDisplay(0);
 }
 
 TFormGpsData::~TFormGpsData() = default;
 
-TValueLabel &TFormGpsData::add_value(QGroupBox &box, const QString &caption, const QString &name)
+template <class TRecord>
+void TFormGpsData::add_receiver(CView_page &values, TView_group<TRecord> &group,
+                                EReceiver receiver)
 {
-    auto *grid = static_cast<QGridLayout *>(box.layout());
-    const int row = grid->rowCount();
-    grid->addWidget(new QLabel(caption, &box), row, 0);
-    auto *label = new TValueLabel(&box);
-    label->setObjectName(name);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(label, row, 1);
-    return *label;
+    const QStringList widest_modes{LoadText(string_id::not_available),
+                                   QStringLiteral("Unknown status: 255"),
+                                   QStringLiteral("StarFire RTG Single with Tide INMARSAT Americas")};
+    CView_box &status = values.box(tr("Receiver Status"));
+    m_mode = &status.derived<TRecord>(
+        tr("Mode"), group, [this, receiver](TRecord &record) { return mode_text(record, receiver); },
+        widest_modes, "primaryMode");
+    CView_box &timing = values.box(tr("Timing"));
+    CView_box &differential = values.box(tr("Differential GNSS"));
+    m_solution = {
+        &status.value(tr("HDOP"), group, &TRecord::hdop, three_decimals, "primaryHdop"),
+        &status.value(tr("VDOP"), group, &TRecord::vdop, three_decimals, "primaryVdop"),
+        &status.value(tr("Geoidal Separation (m)"), group, &TRecord::geoidal_separation,
+                      three_decimals, "primaryGeoidalSeparation"),
+        &timing.value(tr("GNSS/UTC Week Number"), group, &TRecord::week_number,
+                      CText_rule::natural(), "primaryWeekNumber"),
+        &timing.value(tr("GNSS Time Offset (sec)"), group, &TRecord::time_offset, three_decimals,
+                      "primaryTimeOffset"),
+        &timing.value(tr("Nav Message Latency (sec)"), group, &TRecord::nav_latency,
+                      three_decimals, "primaryNavLatency"),
+        &differential.value(tr("Ref Station"), group, &TRecord::reference_station,
+                            CText_rule::natural(), "primaryRefStation"),
+        &differential.value(tr("Correction Latency (sec)"), group, &TRecord::dgps_latency,
+                            three_decimals, "primaryCorrectionLatency")};
+
+    const SArray_cells row{sv_columns, 1};
+    const auto cells_of = [&row](int grid_row) {
+        SArray_cells cells = row;
+        cells.first_row = grid_row;
+        return cells;
+    };
+    BindArrayField(*m_sv_grid, cells_of(0), group, &TRecord::sv, &CSv_data::prn,
+                   CText_rule::natural());
+    BindArrayField(*m_sv_grid, cells_of(1), group, &TRecord::sv, &CSv_data::status,
+                   sv_status_rule());
+    BindArrayField(*m_sv_grid, cells_of(2), group, &TRecord::sv, &CSv_data::azimuth, one_decimal);
+    BindArrayField(*m_sv_grid, cells_of(3), group, &TRecord::sv, &CSv_data::elevation,
+                   one_decimal);
+    BindArrayField(*m_sv_grid, cells_of(4), group, &TRecord::sv, &CSv_data::l1_snr, one_decimal);
+    BindArrayField(*m_sv_grid, cells_of(5), group, &TRecord::sv, &CSv_data::l2_snr, one_decimal);
+
+    TRecord &record = group.record();
+    AddActionRow(
+        group, [this, &record, receiver] { show_receiver(record, receiver); },
+        [this] { show_no_receiver(); });
 }
 
-void TFormGpsData::build_controls()
+void TFormGpsData::add_pps_and_nmea(CView_page &values)
 {
-    auto box = [this](const QString &title) {
-        auto *made = new QGroupBox(title, BorderBevel());
-        new QGridLayout(made);
-        return made;
-    };
-    m_tabs = new QTabBar(BorderBevel());
-    m_tabs->setObjectName("TabControl1");
-    m_tabs->setExpanding(false);
-    m_tabs->addTab(LoadText(first_plot_title_id));
-    m_tabs->addTab(LoadText(first_plot_title_id + 1));
-    connect(m_tabs, &QTabBar::currentChanged, this, &TFormGpsData::TabControl1Change);
-    content()->addWidget(m_tabs);
+    auto &pps = group<CGroup7>();
+    CView_box &pps_box = values.box(tr("PPS"));
+    pps_box.derived<CGroup7>(
+        tr("Time"), pps,
+        [](CGroup7 &record) {
+            CGroup_header &header = record.header();
+            return record.holds(header.time_1())
+                       ? FormatTimeTag(header.time_1().get(),
+                                       header.time_types().time_type_1().get(), false)
+                       : LoadText(string_id::not_available);
+        },
+        {QStringLiteral("00:00:00.00 User"), LoadText(string_id::not_available)}, "ppsTime");
+    pps_box.value(tr("Pulse Count"), pps, &CGroup7::pulse_number, CText_rule::natural(),
+                  "ppsPulseCount");
+    m_pps_box = pps_box.box();
 
-    auto *status = box(tr("Receiver Status"));
-    auto *timing = box(tr("Timing"));
-    auto *differential = box(tr("Differential GNSS"));
-    m_pps_box = box(tr("PPS"));
-    m_nmea_box = box(tr("NMEA Messages Received"));
-    const QStringList widest_numbers{LoadText(string_id::not_available),
-                                     FormatValue("0.000", -9999999.0, true)};
-    m_values[mode] = &add_value(*status, tr("Mode"), "primaryMode");
-    m_values[hdop] = &add_value(*status, tr("HDOP"), "primaryHdop");
-    m_values[vdop] = &add_value(*status, tr("VDOP"), "primaryVdop");
-    m_values[geoidal_separation] =
-        &add_value(*status, tr("Geoidal Separation (m)"), "primaryGeoidalSeparation");
-    m_values[week_number] = &add_value(*timing, tr("GNSS/UTC Week Number"), "primaryWeekNumber");
-    m_values[time_offset] = &add_value(*timing, tr("GNSS Time Offset (sec)"), "primaryTimeOffset");
-    m_values[nav_latency] =
-        &add_value(*timing, tr("Nav Message Latency (sec)"), "primaryNavLatency");
-    m_values[reference_station] =
-        &add_value(*differential, tr("Ref Station"), "primaryRefStation");
-    m_values[correction_latency] =
-        &add_value(*differential, tr("Correction Latency (sec)"), "primaryCorrectionLatency");
-    for (TValueLabel *label : m_values) {
-        label->SetWidestTexts(widest_numbers);
-    }
-    QStringList mode_texts{QStringLiteral("Unknown status: 255"),
-                           QStringLiteral("StarFire RTG Single with Tide INMARSAT Americas")};
-    m_values[mode]->SetWidestTexts(mode_texts + widest_numbers);
-    m_pps_time = &add_value(*m_pps_box, tr("Time"), "ppsTime");
-    m_pps_time->SetWidestTexts({QStringLiteral("00:00:00.00 User"), widest_numbers[0]});
-    m_pulse_count = &add_value(*m_pps_box, tr("Pulse Count"), "ppsPulseCount");
-    m_pulse_count->SetWidestTexts({QStringLiteral("4294967294"), widest_numbers[0]});
-
+    CView_box &nmea = values.box(tr("NMEA Messages Received"));
     const std::array<const char *, 4> sentences{"GGA", "GST", "GSV", "GSA"};
     const std::array<const char *, 4> names{"NmeaGga", "NmeaGst", "NmeaGsv", "NmeaGsa"};
     const std::array<QString, 4> hints{tr("GPS Position"), tr("Noise Statistics"),
                                        tr("Satellites in View"), tr("DOP & Active SV's")};
-    auto *nmea = static_cast<QGridLayout *>(m_nmea_box->layout());
-    for (std::size_t i = 0; i < m_nmea_lamps.size(); ++i) {
-        auto *lamp = new CLed_image(m_nmea_box);
-        lamp->setObjectName(names[i]);
-        lamp->Set_image_list(&GreenLampImages());
-        lamp->setFixedSize(16, 16);
-        lamp->setToolTip(hints[i]);
-        auto *caption = new QLabel(sentences[i], m_nmea_box);
-        caption->setToolTip(hints[i]);
-        nmea->addWidget(lamp, static_cast<int>(i), 0);
-        nmea->addWidget(caption, static_cast<int>(i), 1);
-        m_nmea_lamps[i] = lamp;
+    for (std::size_t bit = 0; bit < sentences.size(); ++bit) {
+        nmea.lamp(sentences[bit], group<CGroup107>(), &CGroup107::nmea_messages, 1U << bit, false,
+                  names[bit])
+            .setToolTip(hints[bit]);
     }
+    m_nmea_box = nmea.box();
+}
 
-    // One column of boxes beside the plot: the window stays narrower than a screen.
-    auto *boxes = new QVBoxLayout;
-    for (QGroupBox *made : {status, timing, differential, m_pps_box, m_nmea_box}) {
-        boxes->addWidget(made);
-    }
+// The boxes in a column beside the plot, so that the window stays narrower than a screen; the
+// thirty satellites below, scrolling sideways.
+void TFormGpsData::lay_out(CView_page &values)
+{
+    content()->removeWidget(values.area());
     auto *controls = new QVBoxLayout;
-    controls->addLayout(boxes);
+    controls->addWidget(values.area());
     m_aircraft_frame = new QCheckBox(tr("Aircraft Frame"), BorderBevel());
     m_aircraft_frame->setObjectName("CheckBoxHeading");
     connect(m_aircraft_frame, &QCheckBox::toggled, this, [this] {
-        m_receiver_changed = true;
-        m_pace.fill_now();
+        selected_group().show_again();
+        RefreshDisplay();
     });
     controls->addWidget(m_aircraft_frame);
     m_raw_data = new QPushButton(tr("Raw Aux. Data"), BorderBevel());
     m_raw_data->setObjectName("ButtonRawData");
-    // Opens the raw auxiliary data view once that view is built.
-    m_raw_data->setEnabled(false);
+    connect(m_raw_data, &QPushButton::clicked, this, &TFormGpsData::ButtonRawDataClick);
     controls->addWidget(m_raw_data);
     controls->addStretch();
-    m_plot = new CSky_plot(BorderBevel());
     auto *upper = new QHBoxLayout;
     upper->addLayout(controls);
     upper->addWidget(m_plot, 1);
     content()->addLayout(upper, 1);
 
-    m_sv_grid = new TValueGrid(sv_row_titles(), sv_columns, 49, 19);
-    m_sv_grid->setObjectName("primarySvData");
-    for (int column = 1; column <= sv_columns; ++column) {
-        m_sv_grid->AddWidestTexts(column, {LoadText(first_status_id + 9),
-                                           LoadText(string_id::not_available),
-                                           QStringLiteral("-999.9")});
-    }
-    // Thirty satellites are wider than any screen: the grid scrolls sideways.
     auto *scroller = new QScrollArea(BorderBevel());
     scroller->setWidget(m_sv_grid);
     scroller->setWidgetResizable(true);
@@ -293,67 +309,39 @@ TFormGpsData::EReceiver TFormGpsData::selected() const
     return static_cast<EReceiver>(std::max(0, m_tabs->currentIndex()));
 }
 
-bool TFormGpsData::UpdateFromGroup(int)
+CView_group &TFormGpsData::selected_group() const
 {
-    if (m_pps->is_current()) {
-        m_pulse_count->setText(FormatItem(CText_rule::natural(), *m_pps, m_pps->pulse_number()));
-        CGroup_header &header = m_pps->header();
-        m_pps_time->setText(m_pps->holds(header.time_1())
-                                ? FormatTimeTag(header.time_1().get(),
-                                                header.time_types().time_type_1().get(), false)
-                                : LoadText(string_id::not_available));
-        return true;
-    }
-    if (m_navigation->is_current()) {
-        const double heading = m_navigation->attitude().heading().get();
-        const bool usable = m_navigation->has_value(m_navigation->attitude().heading()) &&
-                            heading >= 0 && heading <= highest_heading;
-        m_heading = usable ? heading : 0;
-        if (m_aircraft_frame->isChecked()) {
-            m_receiver_changed = true;
-            m_pace.request();
-        }
-        return true;
-    }
-    for (int receiver = primary; receiver < receiver_count; ++receiver) {
-        if (take_receiver(static_cast<EReceiver>(receiver))) {
-            return true;
-        }
-    }
-    return false;
+    return *m_receivers[selected()];
 }
 
-bool TFormGpsData::take_receiver(EReceiver receiver)
+bool TFormGpsData::UpdateFromGroup(int argument)
 {
-    if (!m_shared[receiver]->is_current()) {
+    if (!TFormTableView::UpdateFromGroup(argument)) {
         return false;
     }
-    switch (receiver) {
-    case primary:
-        m_primary.take(*m_shared[receiver]);
-        break;
-    case secondary:
-        m_secondary.take(*m_shared[receiver]);
-        break;
-    default:
-        m_auxiliary.take(*m_shared[receiver]);
+    if (Program().groups.number() == CGroup107::number_of_record) {
         offer_auxiliary_tab();
-        m_aux_lamps_changed = true;
-        break;
     }
-    if (receiver == selected()) {
-        m_receiver_changed = true;
-    }
-    m_pace.request();
     return true;
+}
+
+// A heading out of range counts as north.
+void TFormGpsData::take_heading(CGroup1 &navigation)
+{
+    const double heading = navigation.attitude().heading().get();
+    const bool usable = navigation.has_value(navigation.attitude().heading()) && heading >= 0 &&
+                        heading <= highest_heading;
+    m_heading = usable ? heading : 0;
+    if (m_aircraft_frame->isChecked()) {
+        selected_group().show_again();
+    }
 }
 
 // The third tab is offered once the auxiliary receiver has reported a mode.
 void TFormGpsData::offer_auxiliary_tab()
 {
-    CGroup107 &record = m_auxiliary.record();
-    if (m_tabs->count() > auxiliary || !record.has_value(record.gps_mode()) ||
-        record.gps_mode().get() == 0) {
+    if (m_tabs->count() > auxiliary || !m_auxiliary->has_value(m_auxiliary->gps_mode()) ||
+        m_auxiliary->gps_mode().get() == 0) {
         return;
     }
     m_tabs->addTab(LoadText(first_plot_title_id + 2));
@@ -366,43 +354,25 @@ bool TFormGpsData::UpdateFromMessage(int)
         return false;
     }
     if (selected() == auxiliary) {
-        m_receiver_changed = true;
-        m_pace.request();
+        selected_group().show_again();
+        RefreshDisplay();
     }
     return true;
 }
 
-void TFormGpsData::RefreshDisplay()
-{
-    m_pace.fill_now();
-}
-
-void TFormGpsData::showEvent(QShowEvent *event)
-{
-    TFormKoruView::showEvent(event);
-    RefreshDisplay();
-}
-
-void TFormGpsData::fill()
-{
-    if (m_aux_lamps_changed) {
-        m_aux_lamps_changed = false;
-        show_aux_lamps();
-    }
-    if (m_receiver_changed) {
-        m_receiver_changed = false;
-        show_receiver();
-    }
-}
-
 void TFormGpsData::TabControl1Change()
 {
-    const bool first = selected() == primary;
-    const bool third = selected() == auxiliary;
-    m_pps_box->setVisible(first);
-    m_nmea_box->setVisible(third);
-    m_receiver_changed = true;
-    m_pace.fill_now();
+    m_pps_box->setVisible(selected() == primary);
+    m_nmea_box->setVisible(selected() == auxiliary);
+    m_plot->set_title(plot_title());
+}
+
+// The auxiliary receiver's raw data come in a group of their own, asked for when its view opens.
+void TFormGpsData::ButtonRawDataClick()
+{
+    if (IWindow_directory *windows = Program().window_directory) {
+        windows->open_unlisted(QStringLiteral("FormAuxGpsData"));
+    }
 }
 
 // The ports' settings as the last Message 104 the computer sent gave them: the display port copies
@@ -415,117 +385,75 @@ std::optional<unsigned> TFormGpsData::aux_2_protocol() const
     return m_ports->aux_2_protocol().get();
 }
 
-std::optional<int> TFormGpsData::auxiliary_number() const
-{
-    if (m_aux_data_in_use && (*m_aux_data_in_use == 1 || *m_aux_data_in_use == 2)) {
-        return static_cast<int>(*m_aux_data_in_use);
-    }
-    return std::nullopt;
-}
-
 QString TFormGpsData::plot_title() const
 {
-    const EReceiver receiver = selected();
-    if (receiver == auxiliary && auxiliary_number()) {
-        return LoadText(auxiliary_prefix_id) + QString::number(*auxiliary_number()) +
+    CGroup107 &record = *m_auxiliary;
+    const bool numbered = record.has_value(record.aux_data_in_use()) &&
+                          (record.aux_data_in_use().get() == 1 ||
+                           record.aux_data_in_use().get() == second_auxiliary);
+    if (selected() == auxiliary && numbered) {
+        return LoadText(auxiliary_prefix_id) + QString::number(record.aux_data_in_use().get()) +
                LoadText(auxiliary_suffix_id);
     }
-    return LoadText(first_plot_title_id + receiver);
+    return LoadText(first_plot_title_id + selected());
 }
 
-void TFormGpsData::show_aux_lamps()
+// The second auxiliary receiver on a code-navigation protocol codes its mode in the reference
+// station.
+bool TFormGpsData::mode_is_coded(EReceiver receiver) const
 {
-    CGroup107 &record = m_auxiliary.record();
-    const bool held = record.holds(record.nmea_messages());
-    for (std::size_t bit = 0; bit < m_nmea_lamps.size(); ++bit) {
-        m_nmea_lamps[bit]->Set_state(held && (record.nmea_messages().get() >> bit & 1U) != 0);
-    }
-    if (record.has_value(record.aux_data_in_use())) {
-        m_aux_data_in_use = record.aux_data_in_use().get();
-    }
+    return receiver == auxiliary && m_auxiliary->has_value(m_auxiliary->aux_data_in_use()) &&
+           m_auxiliary->aux_data_in_use().get() == second_auxiliary &&
+           aux_2_protocol() == CMessage104::cnav_navcom;
 }
 
-void TFormGpsData::show_receiver()
+QString TFormGpsData::mode_text(CGnss_group &record, EReceiver receiver) const
 {
+    if (!mode_is_coded(receiver)) {
+        return gps_mode_text(record);
+    }
+    const std::optional<unsigned> value = code_navigation_value(record);
+    if (!value) {
+        return LoadText(string_id::not_available);
+    }
+    return QString(code_mode(*value % 100).text) + ' ' + satellite_link(*value / 100);
+}
+
+void TFormGpsData::show_receiver(CGnss_group &record, EReceiver receiver)
+{
+    const std::optional<unsigned> coded =
+        mode_is_coded(receiver) ? code_navigation_value(record) : std::nullopt;
+    m_mode->SetTextColour(coded ? colour_of_class(code_mode(*coded % 100).colour_class)
+                                : QColor(Qt::black));
     m_plot->set_title(plot_title());
-    CGnss_group &record = *m_copies[selected()];
-    const bool has_frame = record.frame_number() == record.number();
-    if (!has_frame || (record.holds(record.gps_mode()) && record.gps_mode().get() == 0)) {
-        empty_receiver();
-        if (has_frame) {
-            m_values[mode]->setText(mode_text(record));
-        }
+    if (!in_mode_0(record)) {
+        plot_satellites(record);
         return;
     }
-    show_values(record);
-    show_satellites(record, record.sv().count());
-}
-
-void TFormGpsData::empty_receiver()
-{
-    for (TValueLabel *label : m_values) {
+    for (TValueLabel *label : m_solution) {
         label->setText(QString());
     }
-    m_values[mode]->SetTextColour(Qt::black);
     m_sv_grid->ClearCells();
     m_plot->show_no_data();
 }
 
-QString TFormGpsData::mode_text(CGnss_group &record)
+void TFormGpsData::show_no_receiver()
 {
-    const bool coded = selected() == auxiliary && m_aux_data_in_use == second_auxiliary &&
-                       aux_2_protocol() == CMessage104::cnav_navcom;
-    m_values[mode]->SetTextColour(Qt::black);
-    if (!coded) {
-        return gps_mode_text(record);
-    }
-    const unsigned value = record.reference_station().get();
-    if (!record.holds(record.reference_station()) || value >= code_navigation_limit) {
-        return LoadText(string_id::not_available);
-    }
-    const SCode_mode code = code_mode(value % 100);
-    m_values[mode]->SetTextColour(colour_of_class(code.colour_class));
-    return QString(code.text) + ' ' + satellite_link(value / 100);
+    m_mode->SetTextColour(Qt::black);
+    m_plot->show_no_data();
 }
 
-void TFormGpsData::show_values(CGnss_group &record)
-{
-    m_values[mode]->setText(mode_text(record));
-    m_values[hdop]->setText(FormatItem(three_decimals, record, record.hdop()));
-    m_values[vdop]->setText(FormatItem(three_decimals, record, record.vdop()));
-    m_values[geoidal_separation]->setText(
-        FormatItem(three_decimals, record, record.geoidal_separation()));
-    m_values[week_number]->setText(FormatItem(CText_rule::natural(), record, record.week_number()));
-    m_values[time_offset]->setText(FormatItem(three_decimals, record, record.time_offset()));
-    m_values[nav_latency]->setText(FormatItem(three_decimals, record, record.nav_latency()));
-    m_values[reference_station]->setText(
-        FormatItem(CText_rule::natural(), record, record.reference_station()));
-    m_values[correction_latency]->setText(
-        FormatItem(three_decimals, record, record.dgps_latency()));
-}
-
-void TFormGpsData::show_satellites(CGnss_group &record, std::size_t count)
+// A satellite without a PRN or a place is listed but not drawn.
+void TFormGpsData::plot_satellites(CGnss_group &record)
 {
     const int rotation = m_aircraft_frame->isChecked() ? static_cast<int>(m_heading) : 0;
+    const std::size_t count = record.sv().count();
     m_plot->start(rotation, static_cast<int>(count));
     for (std::size_t k = 0; k < count; ++k) {
         CSv_data &sv = record.sv()[k];
-        const int column = static_cast<int>(k) + 1;
-        m_sv_grid->SetCell(0, column, FormatItem(CText_rule::natural(), record, sv.prn()));
-        m_sv_grid->SetCell(1, column, FormatItem(sv_status_rule(), record, sv.status()));
-        m_sv_grid->SetCell(2, column, FormatItem(one_decimal, record, sv.azimuth()));
-        m_sv_grid->SetCell(3, column, FormatItem(one_decimal, record, sv.elevation()));
-        m_sv_grid->SetCell(4, column, FormatItem(one_decimal, record, sv.l1_snr()));
-        m_sv_grid->SetCell(5, column, FormatItem(one_decimal, record, sv.l2_snr()));
-        // A satellite without a PRN or a place is listed but not drawn.
         if (record.has_value(sv.prn()) && record.has_value(sv.azimuth()) &&
             record.has_value(sv.elevation())) {
             m_plot->add(sv.prn().get(), sv.azimuth().get(), sv.elevation().get());
-        }
-    }
-    for (int column = static_cast<int>(count) + 1; column <= sv_columns; ++column) {
-        for (int row = 0; row < m_sv_grid->rowCount(); ++row) {
-            m_sv_grid->SetCell(row, column, QString());
         }
     }
 }
@@ -535,31 +463,13 @@ void TFormGpsData::ResetDisplay(int argument)
     if (argument != 0) {
         return;
     }
-    m_pace.cancel();
-    m_primary.clear();
-    m_secondary.clear();
-    m_auxiliary.clear();
-    m_aux_data_in_use.reset();
-    m_receiver_changed = false;
-    m_aux_lamps_changed = false;
     m_tabs->setCurrentIndex(primary);
     while (m_tabs->count() > auxiliary) {
         m_tabs->removeTab(auxiliary);
     }
     m_raw_data->setVisible(false);
+    TFormTableView::ResetDisplay(argument);
     TabControl1Change();
-    m_pps_time->setText(QString());
-    m_pulse_count->setText(QString());
-    for (CLed_image *lamp : m_nmea_lamps) {
-        lamp->Set_state(false);
-    }
-    m_plot->set_title(plot_title());
-    empty_receiver();
-}
-
-void TFormGpsData::SetDataStale(bool stale)
-{
-    show_values_stale(stale);
 }
 
 QMap<QString, QString> TFormGpsData::PaintedValues() const

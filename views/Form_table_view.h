@@ -89,6 +89,9 @@ public:
     void set_in_front(bool in_front);
     void add_row(std::unique_ptr<CView_row> row) { m_rows.push_back(std::move(row)); }
     bool changed() const { return m_changed; }
+    // Shows the copy again at the next refresh, when it holds a frame: something of the view's own
+    // that its rows follow has changed.
+    void show_again() { m_changed = m_changed || holds_frame(); }
     const std::vector<std::unique_ptr<CView_row>> &rows() const { return m_rows; }
 
 protected:
@@ -237,6 +240,7 @@ struct SArray_cells {
     int columns;
     int rows;
     int gap = -1; // none
+    int first_row = 0; // the row of cells the first value goes to
 
     int positions() const { return columns * rows; }
     // The value shown at `position`, or -1 for the gap.
@@ -256,6 +260,13 @@ template <class TRecord, class TArray_accessor>
 void BindArrayCells(TValueGrid &grid, const SArray_cells &cells, TView_group<TRecord> &group,
                     TArray_accessor array, const CText_rule &rule,
                     std::function<bool(std::size_t)> as_value = {});
+
+// Fills `grid` from one item of each record of an array of a group's private copy, as `cells`
+// says: `field` of the record at index i is value i. Records the array does not hold (as many as
+// its count) leave their cells empty.
+template <class TRecord, class TArray_accessor, class TField_accessor>
+void BindArrayField(TValueGrid &grid, const SArray_cells &cells, TView_group<TRecord> &group,
+                    TArray_accessor array, TField_accessor field, const CText_rule &rule);
 
 // A row that does something of the view's own when `group` is shown (`show`) and when it is
 // blanked (`blank`): what a view shows of a group beyond one item per control.
@@ -412,8 +423,8 @@ public:
 private:
     void set(int position, const QString &text)
     {
-        m_grid.SetCell(m_grid.FirstCellRow() + position / m_cells.columns,
-                       position % m_cells.columns, text);
+        m_grid.SetCell(m_grid.FirstCellRow() + m_cells.first_row + position / m_cells.columns,
+                       m_grid.FirstCellColumn() + position % m_cells.columns, text);
     }
 
     TValueGrid &m_grid;
@@ -504,29 +515,53 @@ TValueLabel &CView_box::value(const QString &caption, TView_group<TRecord> &grou
     return *label;
 }
 
-template <class TRecord, class TArray_accessor>
-void BindArrayCells(TValueGrid &grid, const SArray_cells &cells, TView_group<TRecord> &group,
-                    TArray_accessor array, const CText_rule &rule,
-                    std::function<bool(std::size_t)> as_value)
+namespace view_kit_detail {
+
+// The values of an array in a grid's cells: `item_of` gives the item of the array's record at an
+// index that shows as its value.
+template <class TRecord, class TArray, class TItem_of>
+void bind_array(TValueGrid &grid, const SArray_cells &cells, TView_group<TRecord> &group,
+                TArray &values, TItem_of item_of, const CText_rule &rule,
+                std::function<bool(std::size_t)> as_value)
 {
-    auto &values = ItemOf(group, array);
     for (int column = 0; column < cells.columns; ++column) {
-        grid.AddWidestTexts(column, WidestTexts(rule, values[0]));
+        grid.AddWidestTexts(grid.FirstCellColumn() + column, WidestTexts(rule, item_of(values[0])));
     }
     TRecord &record = group.record();
     SView_binding binding{&grid, -1, -1, TRecord::number_of_record, &record, &values, rule};
     binding.one_item = false;
-    group.add_row(std::make_unique<view_kit_detail::CArray_cells_row>(
+    group.add_row(std::make_unique<CArray_cells_row>(
         std::move(binding), grid, cells,
-        [&record, &values, rule, as_value](std::size_t index) {
+        [&record, &values, item_of, rule, as_value](std::size_t index) {
             if (index >= values.count()) {
                 return QString();
             }
             if (as_value && !as_value(index)) {
                 return LoadText(string_id::not_available);
             }
-            return FormatItem(rule, record, values[index]);
+            return FormatItem(rule, record, item_of(values[index]));
         }));
+}
+
+} // namespace view_kit_detail
+
+template <class TRecord, class TArray_accessor>
+void BindArrayCells(TValueGrid &grid, const SArray_cells &cells, TView_group<TRecord> &group,
+                    TArray_accessor array, const CText_rule &rule,
+                    std::function<bool(std::size_t)> as_value)
+{
+    view_kit_detail::bind_array(
+        grid, cells, group, ItemOf(group, array), [](auto &value) -> auto & { return value; },
+        rule, std::move(as_value));
+}
+
+template <class TRecord, class TArray_accessor, class TField_accessor>
+void BindArrayField(TValueGrid &grid, const SArray_cells &cells, TView_group<TRecord> &group,
+                    TArray_accessor array, TField_accessor field, const CText_rule &rule)
+{
+    view_kit_detail::bind_array(
+        grid, cells, group, ItemOf(group, array),
+        [field](auto &value) -> auto & { return std::invoke(field, value); }, rule, {});
 }
 
 template <class TRecord, class TAccessor>

@@ -6,6 +6,7 @@
 #include "settings/Form_display_port.h"
 
 #include "dialog_fixture.h"
+#include "gnss_frames.h"
 
 namespace {
 
@@ -101,6 +102,31 @@ TEST_F(DisplayPortTest, GroupRequestAddsToTheEchoedSelectionOnceAndNeverBeforeIt
     RequestGroup(6);
     dialog.hide();
     EXPECT_EQ(received({2}, 2).size(), 2u);
+}
+
+// The raw auxiliary data view has no menu entry: the GNSS view's button opens it, and its group
+// goes to the computer with those echoed.
+TEST_F(DisplayPortTest, RawAuxiliaryDataButtonOpensItsViewAndAsksForItsGroup)
+{
+    connect_as_controller();
+    hear_echoes({display_groups({1, 2, 101})});
+    TFormKoruBase &gnss = *windows.window("FormGpsData");
+    TFormKoruBase &raw = *windows.window("FormAuxGpsData");
+    EXPECT_FALSE(windows.can_open("FormAuxGpsData"));
+    windows.open("FormAuxGpsData");
+    windows.open_unlisted("FormGpsData");
+    EXPECT_FALSE(raw.isVisible());
+    EXPECT_FALSE(gnss.isVisible()) << "a window with a menu entry opens through it";
+
+    gnss_frames::SReceiver auxiliary;
+    auxiliary.mode = 3;
+    hear(gnss_frames::receiver_frame(107, auxiliary));
+    ASSERT_EQ(ButtonState(gnss, "ButtonRawData"), EButton_state::enabled);
+    PressButton(gnss, "ButtonRawData");
+    EXPECT_TRUE(raw.isVisible());
+    const std::vector<Bytes> sent = received({2}, 1);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], display_groups({1, 2, 101, 110}, transaction_of(sent[0])));
 }
 
 } // namespace

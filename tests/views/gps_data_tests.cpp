@@ -238,7 +238,7 @@ TEST_F(GpsDataTest, AuxiliaryTabOfferedOnceTheReceiverReports)
     auxiliary.satellites = satellites(2, 120);
     show(receiver_frame(107, auxiliary));
     ASSERT_EQ(tab_count(), 3);
-    EXPECT_EQ(ButtonState(view(), "ButtonRawData"), EButton_state::disabled);
+    EXPECT_EQ(ButtonState(view(), "ButtonRawData"), EButton_state::enabled);
     SetWindowValue(view(), "TabControl1", "Auxiliary GNSS");
     EXPECT_EQ(value("primaryMode"), "2-D DGPS");
     EXPECT_EQ(value("NmeaGga"), "on");
