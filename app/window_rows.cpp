@@ -13,6 +13,7 @@
 #include "map/Form_moving_map.h"
 #include "map/track_export_file.h"
 #include "omnistar/Form_omni_star.h"
+#include "plots/Form_plot.h"
 #include "recording/Form_recording.h"
 #include "settings/Form_display_port.h"
 #include "settings/Form_ethernet_logging.h"
@@ -181,5 +182,8 @@ std::vector<SWindow_row> WindowRows()
          {{"RecordDisplayPort1", -1, ask_record, "File1", "&Record Display Port..."},
           {"ReplayRecording1", -1, ask_replay, "File1", "Re&play Recording..."}},
          {}},
+        // Made at start, so that the values it followed last time are followed from the start.
+        {"FormPlot", MakeWindow<TFormPlot>, at_start, view,
+         {{"Plot1", -1, nullptr, "View1", "P&lot"}}, {}},
     };
 }

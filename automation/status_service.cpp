@@ -7,6 +7,8 @@
 #include "net/socket_control.h"
 #include "net/socket_display.h"
 #include "platform/window_message.h"
+#include "map/Form_moving_map.h"
+#include "map/track_export_file.h"
 #include "recording/Form_recording.h"
 #include "shell/program.h"
 #include "shell/window_values.h"
@@ -366,4 +368,18 @@ void CStatus_service::Replay(const QString &path, double speed)
     on_recording_window([this, &path, speed](TFormRecording &window) {
         return window.Replay(m_form, path, speed);
     });
+}
+
+uint CStatus_service::ExportTrack(const QString &path)
+{
+    auto *map = dynamic_cast<TFormMovingMap *>(window_named("FormMovingMap"));
+    if (map == nullptr) {
+        return 0;
+    }
+    std::size_t points = 0;
+    if (const QString problem = WriteTrackFile(map->TrackLog(), path, points); !problem.isEmpty()) {
+        sendErrorReply(QDBusError::Failed, problem);
+        return 0;
+    }
+    return static_cast<uint>(points);
 }

@@ -102,6 +102,10 @@ public slots:
     // `speed` times as recorded (0: as fast as the windows keep up); refused with Failed (and
     // why) when it cannot start.
     void Replay(const QString &path, double speed);
+    // Writes the positions the position plot keeps to `path`, as GPX, KML or CSV by its suffix;
+    // returns how many were written (an empty track is written with none). Refused with Failed
+    // (and why) when the file cannot be written.
+    uint ExportTrack(const QString &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

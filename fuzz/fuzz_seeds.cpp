@@ -1,17 +1,21 @@
 // Writes the seed corpus of a fuzz target into the folder given: for the frame targets valid groups
 // and messages (the filter groups with their counted arrays among them), alone and as streams, so that the fuzzers start from frames that pass the check;
 // for the lidar targets a whole logging dialogue and a script; for the track a short flight across
-// the antimeridian.
+// the antimeridian; for the recording reader two records whole, with garbage between them and cut
+// inside the second.
 
 #include "filter_frames.h"
 #include "frame_bytes.h"
 #include "gnss_frames.h"
+#include "recording/recording_format.h"
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -88,13 +92,40 @@ void write_gnss_seeds(const std::string &folder)
     write(folder, "cut", gnss_frames::cut_frame(106, receiver, 100), false);
 }
 
+// A recording of the datagrams, each with a record header; `garbage` goes between the first two.
+Bytes recording_of(const std::vector<Bytes> &datagrams, const Bytes &garbage)
+{
+    Bytes file(recording::magic.begin(), recording::magic.end());
+    std::uint64_t arrival_us = 1'700'000'000'000'000;
+    for (std::size_t i = 0; i < datagrams.size(); ++i) {
+        std::array<std::byte, recording::record_header_size> header{};
+        recording::write_record_header(header, arrival_us, datagrams[i]);
+        arrival_us += 5'000;
+        frame_bytes::append(file, Bytes(header.begin(), header.end()));
+        frame_bytes::append(file, datagrams[i]);
+        if (i == 0) {
+            frame_bytes::append(file, garbage);
+        }
+    }
+    return file;
+}
+
+void write_recording_seeds(const std::string &folder, const Bytes &group1, const Bytes &group5)
+{
+    const Bytes whole = recording_of({group1, group5}, {});
+    write(folder, "two_records", whole, false);
+    write(folder, "garbage_between",
+          recording_of({group1, group5}, Bytes(13, std::byte{'T'})), false);
+    write(folder, "cut", Bytes(whole.begin(), whole.end() - 7), false);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     if (argc != 3) {
         std::fprintf(stderr, "usage: fuzz_seeds FOLDER reassembly|frame_check|scanner_dialogue|"
-                             "scanner_script|track|gnss_records\n");
+                             "scanner_script|track|gnss_records|recording_reader\n");
         return 2;
     }
     const std::string folder = argv[1];
@@ -131,6 +162,10 @@ int main(int argc, char **argv)
     Bytes pulse;
     frame_bytes::put_u32(pulse, 12345);
     const Bytes group5 = frame_bytes::group(5, pulse);
+    if (target == "recording_reader") {
+        write_recording_seeds(folder, group1, group5);
+        return 0;
+    }
 
     Bytes list;
     frame_bytes::put_u16(list, 3);

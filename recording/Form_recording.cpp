@@ -51,7 +51,9 @@ TFormRecording::TFormRecording(QWidget *parent)
 {
     setWindowTitle(tr("Recording"));
     m_speed->setObjectName("ReplaySpeed");
-    m_speed->addItems({tr("1x"), tr("4x"), tr("16x"), tr("As fast as possible")});
+    for (const double speed : speeds) {
+        m_speed->addItem(speed_text(speed), speed);
+    }
     m_pause->setObjectName("PauseButton");
     m_stop->setObjectName("StopButton");
     m_damage->setWordWrap(true);
@@ -71,7 +73,7 @@ TFormRecording::TFormRecording(QWidget *parent)
     connect(m_replay_timer, &QTimer::timeout, this, &TFormRecording::replay_turn);
     connect(m_count_timer, &QTimer::timeout, this, &TFormRecording::show_counts);
     connect(m_speed, &QComboBox::currentIndexChanged, this,
-            [this](int index) { m_schedule.set_speed(speeds[index], now()); });
+            [this](int index) { m_schedule.set_speed(m_speed->itemData(index).toDouble(), now()); });
     connect(m_pause, &QPushButton::clicked, this, [this] { SetPaused(!m_schedule.paused()); });
     connect(m_stop, &QPushButton::clicked, this, [this] {
         if (recording()) {
@@ -116,7 +118,7 @@ void TFormRecording::AskReplay(TFormMain &main)
     if (path.isEmpty()) {
         return;
     }
-    if (const QString problem = Replay(main, path, speeds[m_speed->currentIndex()]);
+    if (const QString problem = Replay(main, path, m_speed->currentData().toDouble());
         !problem.isEmpty()) {
         ShowMessageBox({this, QMessageBox::Warning, windowTitle(), problem});
         return;
@@ -198,6 +200,12 @@ void TFormRecording::datagram_accepted(std::span<const std::byte> datagram,
     }
 }
 
+QString TFormRecording::speed_text(double speed)
+{
+    return speed == CReplay_schedule::fastest ? tr("As fast as possible")
+                                              : tr("%1x").arg(speed);
+}
+
 QString TFormRecording::Replay(TFormMain &main, const QString &path, double speed)
 {
     if (recording()) {
@@ -228,12 +236,13 @@ QString TFormRecording::Replay(TFormMain &main, const QString &path, double spee
     m_recording_main = false;
     m_have_next = false;
     m_schedule = CReplay_schedule(speed);
-    for (int i = 0; i < m_speed->count(); ++i) {
-        if (speeds[i] == speed) {
-            const QSignalBlocker quiet(m_speed);
-            m_speed->setCurrentIndex(i);
-        }
+    // A speed the box does not offer (asked for over the bus) joins it, so that the box always
+    // shows the speed of the replay.
+    const QSignalBlocker quiet(m_speed);
+    if (m_speed->findData(speed) < 0) {
+        m_speed->addItem(speed_text(speed), speed);
     }
+    m_speed->setCurrentIndex(m_speed->findData(speed));
     m_clock.start();
     hold_network(true);
     main.display_receiver().counters().reset();

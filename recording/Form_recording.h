@@ -49,6 +49,8 @@ public:
     bool replaying() const { return m_main != nullptr && !m_recording_main; }
     std::uint64_t bytes_recorded() const { return m_writer.bytes_written(); }
     std::uint64_t datagrams_replayed() const { return m_reader ? m_reader->datagrams_read() : 0; }
+    // The speed the replay runs at (or the last one ran at).
+    double replay_speed() const { return m_schedule.speed(); }
 
 signals:
     // A replay reached the end of its file (or was stopped).
@@ -64,6 +66,8 @@ private:
     void show_counts();
     void show_state(const QString &state);
     double now() const;
+    // "4x", or "As fast as possible".
+    static QString speed_text(double speed);
     QString problem_text(const QString &what, int error) const;
 
     QLabel *m_state;

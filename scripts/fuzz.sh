@@ -8,9 +8,10 @@ seconds=${1:-60}
 scripts/setup.sh
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target fuzz_reassembly fuzz_frame_check fuzz_scanner_dialogue \
-    fuzz_scanner_script fuzz_track fuzz_gnss_records fuzz_seeds
+    fuzz_scanner_script fuzz_track fuzz_gnss_records fuzz_recording_reader fuzz_seeds
 
-for target in reassembly frame_check scanner_dialogue scanner_script track gnss_records; do
+for target in reassembly frame_check scanner_dialogue scanner_script track gnss_records \
+    recording_reader; do
     corpus=build/fuzz/corpus/$target
     log=build/fuzz/fuzz_$target.log
     mkdir -p "$corpus"

@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <set>
+
 namespace {
 
 // "General Status", "File Open" gives "GeneralStatusFileOpen": the words of a caption, each
@@ -350,7 +352,78 @@ void TFormTableView::select_group(std::uint16_t number)
 void TFormTableView::showEvent(QShowEvent *event)
 {
     TFormKoruView::showEvent(event);
+    offer_plotting();
     RefreshDisplay();
+}
+
+// A grid cell is named "Name[row,column]", as the window values name it. A control that several
+// groups fill, each when it comes, is sampled from whichever of them came.
+std::optional<SPlot_source> TFormTableView::plot_source(const QString &control)
+{
+    struct SCandidate {
+        CView_group *group;
+        std::function<double()> number;
+    };
+    std::vector<SCandidate> in_front;
+    std::vector<SCandidate> behind;
+    for (const auto &shown : m_groups) {
+        for (const auto &row : shown->rows()) {
+            const SView_binding &binding = row->binding();
+            if (!binding.one_item || !binding.number || binding.control == nullptr) {
+                continue;
+            }
+            const QString name =
+                binding.row < 0 ? binding.control->objectName()
+                                : QStringLiteral("%1[%2,%3]")
+                                      .arg(binding.control->objectName())
+                                      .arg(binding.row)
+                                      .arg(binding.column);
+            if (name == control) {
+                (shown->in_front() ? in_front : behind).push_back({shown.get(), binding.number});
+            }
+        }
+    }
+    std::vector<SCandidate> &sources = in_front.empty() ? behind : in_front;
+    if (sources.empty()) {
+        return std::nullopt;
+    }
+    return SPlot_source{objectName(), control, windowTitle() + QStringLiteral(": ") + control,
+                        [sources = std::move(sources)]() -> std::optional<double> {
+                            for (const SCandidate &source : sources) {
+                                if (source.group->take_if_current()) {
+                                    return source.number();
+                                }
+                            }
+                            return std::nullopt;
+                        }};
+}
+
+void TFormTableView::offer_plotting()
+{
+    if (m_plotting_offered) {
+        return;
+    }
+    m_plotting_offered = true;
+    std::set<QWidget *> offered;
+    for (const SView_binding &binding : bindings()) {
+        if (!binding.number || !offered.insert(binding.control).second) {
+            continue;
+        }
+        QWidget *control = binding.control;
+        if (auto *grid = qobject_cast<TValueGrid *>(control)) {
+            OfferPlotting(*grid->viewport(), [this, grid](QPoint at) {
+                const QModelIndex cell = grid->indexAt(at);
+                return plot_source(QStringLiteral("%1[%2,%3]")
+                                       .arg(grid->objectName())
+                                       .arg(cell.row())
+                                       .arg(cell.column()));
+            });
+        } else {
+            OfferPlotting(*control, [this, control](QPoint) {
+                return plot_source(control->objectName());
+            });
+        }
+    }
 }
 
 void TFormTableView::ResetDisplay(int)

@@ -14,6 +14,7 @@
 #include "protocol/group_copy.h"
 #include "shell/Form_koru_view.h"
 #include "shell/program.h"
+#include "shell/value_plotter.h"
 #include "views/display_pace.h"
 #include "views/view_rules.h"
 
@@ -44,6 +45,9 @@ struct SView_binding {
     // False for a row that shows a whole array, or does something of the view's own: it is not
     // one control showing one item.
     bool one_item = true;
+    // The item's value as a number (NaN where the control shows "N/A" or nothing), for a plot to
+    // follow; empty for a row that shows no number.
+    std::function<double()> number = {};
 };
 
 // One control bound to one item of a group's private copy.
@@ -73,6 +77,8 @@ public:
 
     // True while the copy holds a frame of the group.
     virtual bool holds_frame() const = 0;
+    // Whether the rows show this group now (not behind another group's tab).
+    bool in_front() const { return m_in_front; }
 
     // Shows the copy on every row, when it changed since the last time and the rows are in front.
     void refresh();
@@ -269,7 +275,7 @@ void AddActionRow(CView_group &group, std::function<void()> show, std::function<
 // Keeps two scrolled grids (or lists) at the same top-left cell, whichever of them scrolls.
 void PairScrolling(QAbstractScrollArea &first, QAbstractScrollArea &second);
 
-class TFormTableView : public TFormKoruView {
+class TFormTableView : public TFormKoruView, public IPlot_sources {
     Q_OBJECT
 public:
     TFormTableView(const QString &name, QWidget *parent = nullptr);
@@ -286,6 +292,10 @@ public:
     std::vector<SView_binding> bindings() const;
     // Brings the tab of group `number` to the front, when its rows share controls behind tabs.
     void select_group(std::uint16_t number);
+    // The number a label, or a cell "Name[row,column]" of a grid, shows, of the group in front
+    // when groups share the control. Its sample takes the frame just received into the view's
+    // copy, so that it reads the frame whichever window is told of it first.
+    std::optional<SPlot_source> plot_source(const QString &control) override;
 
 protected:
     // The groups the view shows, in the order they are matched.
@@ -319,6 +329,8 @@ protected:
 private:
     void fill();
     QTabWidget *pages();
+    // Gives every control that shows a number "Plot this value" in its context menu.
+    void offer_plotting();
     void bring_to_front(int tab);
 
     std::vector<std::unique_ptr<CView_group>> m_groups;
@@ -329,6 +341,7 @@ private:
     std::vector<CView_group *> m_tabbed_groups;
     CDisplay_pace m_pace;
     QString m_design_text;
+    bool m_plotting_offered = false;
 };
 
 // --- templates -------------------------------------------------------------------------------
@@ -482,6 +495,7 @@ void BindLabel(TValueLabel &label, TView_group<TRecord> &group, TAccessor access
     TRecord &record = group.record();
     TValueLabel *shown = &label;
     SView_binding binding{shown, -1, -1, TRecord::number_of_record, &record, &item, rule};
+    binding.number = NumberOf(rule, record, item);
     group.add_row(std::make_unique<view_kit_detail::CText_row>(
         std::move(binding), [&record, &item, rule] { return FormatItem(rule, record, item); },
         [shown](const QString &text) {
@@ -597,6 +611,7 @@ void TFormTableView::cell(TValueGrid &grid, int row, int column, TView_group<TRe
         carried = [&record, shown] { return shown(record); };
     }
     SView_binding binding{&grid, row, column, TRecord::number_of_record, &record, &item, rule};
+    binding.number = NumberOf(rule, record, item);
     group.add_row(std::make_unique<view_kit_detail::CText_row>(
         std::move(binding), [&record, &item, rule] { return FormatItem(rule, record, item); },
         [&grid, row, column](const QString &text) { grid.SetCell(row, column, text); },

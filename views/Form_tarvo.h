@@ -8,8 +8,11 @@
 #include "protocol/navigation_messages.h"
 #include "views/display_pace.h"
 #include "shell/Form_main.h"
+#include "shell/value_plotter.h"
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class CLed_image;
 class QGridLayout;
@@ -18,7 +21,7 @@ class QLabel;
 
 class TFloatGauge;
 
-class TFormTarvo : public TFormMain {
+class TFormTarvo : public TFormMain, public IPlot_sources {
     Q_OBJECT
 public:
     // The value labels, by their control names.
@@ -78,6 +81,9 @@ public:
     TFloatGauge *GaugeVesselSpeed() const { return m_speed_gauge; }
     // Selects or deselects the free inertial mode, as its menu entry does.
     void FreeInertial1Click();
+    // The values of the navigation solution and its accuracies, read from the frame just
+    // received.
+    std::optional<SPlot_source> plot_source(const QString &control) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -89,6 +95,10 @@ private:
     QGroupBox *value_box(const QString &caption, QGridLayout *&grid);
     TValueLabel *add_value(QGridLayout *grid, EValue which, int row, int column);
     void add_menu_entries();
+    // The sample of the item a value label shows, or nothing for a label that shows no single
+    // number of Group 1 or 2.
+    std::function<std::optional<double>()> sample_of(EValue which) const;
+    void offer_plotting();
     void show_lidar_entries(bool shown);
     void set_text(EValue which, const QString &text);
 

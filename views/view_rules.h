@@ -19,6 +19,7 @@
 #include <functional>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string_view>
 #include <type_traits>
 #include <vector>
@@ -191,6 +192,43 @@ QString FormatItem(const CText_rule &rule, const CGroup_base &record, const TIte
             return natural_text<T>(value, is_valid, rule.picture_text());
         }
     }
+}
+
+// The value of `item` of `record` as a number, for following it over time: NaN where `rule`
+// shows "N/A" or nothing. Nothing for a text, or for a rule that shows a fixed text.
+template <class TItem>
+std::function<double()> NumberOf(const CText_rule &rule, const CGroup_base &record,
+                                 const TItem &item)
+{
+    if constexpr (Text_item<TItem>) {
+        return {};
+    } else {
+        if (rule.kind() == CText_rule::EKind::fixed) {
+            return {};
+        }
+        const bool tail = rule.is_tail();
+        const std::uint16_t short_byte_count = rule.short_byte_count();
+        return [tail, short_byte_count, &record, &item] {
+            const bool carried =
+                !tail || (FrameByteCount(record) > short_byte_count && record.holds(item));
+            return carried && record.has_value(item) ? static_cast<double>(item.get())
+                                                     : std::numeric_limits<double>::quiet_NaN();
+        };
+    }
+}
+
+// The value of `item` of a shared group record in the frame just received, for a plot to
+// follow: nothing while the receive buffer holds a frame of another group.
+template <class TItem>
+std::function<std::optional<double>()> SampleOf(const CGroup_record &shared, const TItem &item)
+{
+    return [&shared, number = NumberOf(CText_rule::natural(), shared, item)]()
+               -> std::optional<double> {
+        if (!shared.is_current()) {
+            return std::nullopt;
+        }
+        return number();
+    };
 }
 
 // Every text `rule` may give for an item of type TItem that could be its widest, "N/A" included.

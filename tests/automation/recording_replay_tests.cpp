@@ -7,6 +7,7 @@
 #include "automation/status_service.h"
 #include "recording/Form_recording.h"
 #include "recording/recording_writer.h"
+#include "shell/window_values.h"
 
 #include "bus_client.h"
 #include "controller_fixture.h"
@@ -53,6 +54,20 @@ protected:
         ASSERT_EQ(client.call("StopRecording").type(), QDBusMessage::ReplyMessage);
         live_navigation = client.property<CText_map>("Navigation");
         live_counters = client.property<CCount_map>("DisplayPortCounters");
+    }
+
+    // Three positions three seconds apart.
+    void write_slow_flight()
+    {
+        CRecording_writer writer;
+        ASSERT_EQ(writer.open(path.toStdString()), 0);
+        constexpr std::uint64_t start_us = 1'700'000'000'000'000;
+        for (std::uint64_t i = 0; i < 3; ++i) {
+            ASSERT_EQ(writer.write(start_us + i * 3'000'000,
+                                   frame_bytes::navigation_group(45.0, 100.0 + double(i), 0, 1)),
+                      0);
+        }
+        ASSERT_EQ(writer.close(), 0);
     }
 
     bool replay_and_wait(double speed)
@@ -102,17 +117,7 @@ TEST_F(RecordingReplayTest, AReplayEndsWithTheViewAndCountersAsTheyWereLive)
 // program is tried live; then it runs on as fast as possible.
 TEST_F(RecordingReplayTest, WhileReplayingNothingIsHeardNorConnectedAndTheTitleSaysSo)
 {
-    {
-        CRecording_writer writer;
-        ASSERT_EQ(writer.open(path.toStdString()), 0);
-        constexpr std::uint64_t start_us = 1'700'000'000'000'000;
-        for (std::uint64_t i = 0; i < 3; ++i) {
-            ASSERT_EQ(writer.write(start_us + i * 3'000'000,
-                                   frame_bytes::navigation_group(45.0, 100.0 + double(i), 0, 1)),
-                      0);
-        }
-        ASSERT_EQ(writer.close(), 0);
-    }
+    write_slow_flight();
     const QString title = form->windowTitle();
     ASSERT_EQ(client.call("Replay", {path, 1.0}).type(), QDBusMessage::ReplyMessage);
     EXPECT_EQ(form->windowTitle(), title + " - Replaying flight.tvr");
@@ -218,6 +223,57 @@ TEST_F(RecordingReplayTest, FilesThatCannotBeReplayedOrRecordedAreRefusedWithWhy
     EXPECT_EQ(reply.errorMessage(), "The display port is not being recorded.");
     EXPECT_FALSE(recording->replaying());
     EXPECT_FALSE(recording->recording());
+}
+
+// ExportTrack over the bus writes the positions the position plot took, an empty track with
+// none, and refuses a file of another kind with why.
+TEST_F(RecordingReplayTest, ExportTrackOverTheBusWritesThePositionsTaken)
+{
+    const QString empty = folder.filePath("empty.gpx");
+    QDBusMessage reply = client.call("ExportTrack", {empty});
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    EXPECT_EQ(reply.arguments().value(0).toUInt(), 0u);
+    EXPECT_TRUE(QFile::exists(empty));
+
+    record_flight();
+    const QString gpx = folder.filePath("flight.gpx");
+    reply = client.call("ExportTrack", {gpx});
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    const uint written = reply.arguments().value(0).toUInt();
+    EXPECT_GE(written, 1u);
+    QFile file(gpx);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(static_cast<uint>(QString::fromUtf8(file.readAll()).count("<trkpt ")), written);
+
+    reply = client.call("ExportTrack", {folder.filePath("flight.txt")});
+    EXPECT_EQ(reply.errorName(), "org.freedesktop.DBus.Error.Failed");
+    EXPECT_TRUE(reply.errorMessage().contains("GPX (.gpx)")) << reply.errorMessage().toStdString();
+    EXPECT_FALSE(QFile::exists(folder.filePath("flight.txt")));
+}
+
+// The replay speed box: the speed chosen before a replay from the menu is the replay's, a change
+// during it takes effect at once, and a speed asked for over the bus that the box does not offer
+// joins it, so that the box always shows the speed of the replay.
+TEST_F(RecordingReplayTest, TheSpeedBoxSetsAndShowsTheReplaysSpeed)
+{
+    write_slow_flight();
+    SetWindowValue(*recording, "ReplaySpeed", "16x");
+    feedback.chosen_file = path;
+    form->findChild<QAction *>("ReplayRecording1")->trigger();
+    ASSERT_TRUE(recording->replaying());
+    EXPECT_EQ(recording->replay_speed(), 16.0);
+    SetWindowValue(*recording, "ReplaySpeed", "4x");
+    EXPECT_EQ(recording->replay_speed(), 4.0);
+    recording->StopReplay();
+
+    const QDBusMessage reply = client.call("Replay", {path, 2.5});
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    EXPECT_EQ(recording->replay_speed(), 2.5);
+    EXPECT_EQ(WindowValues(*recording).value("ReplaySpeed"), "2.5x");
+    SetWindowValue(*recording, "ReplaySpeed", "As fast as possible");
+    EXPECT_EQ(recording->replay_speed(), 0.0);
+    ASSERT_TRUE(WaitFor([&] { return !recording->replaying(); }));
+    EXPECT_EQ(shown("StateText"), "Finished");
 }
 
 } // namespace

@@ -22,6 +22,8 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 #include <map>
 #include <set>
 #include <string_view>
@@ -109,6 +111,30 @@ QString expected_after_cut(const SView_binding &row, const SSample &sample, std:
     return held ? sample.text : without_value(row);
 }
 
+// "Plot this value": every control that shows a number gives a plot its own row's item, read from
+// the frame just received, NaN where the control shows "N/A" or nothing; a text has none.
+void check_plot_sources(TFormTableView &view, const std::vector<SView_binding> &rows,
+                        const std::function<QString(std::size_t)> &text)
+{
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string where = view.objectName().toStdString() + ": " +
+                                  row_name(rows[i]).toStdString();
+        const std::optional<SPlot_source> source = view.plot_source(row_name(rows[i]));
+        ASSERT_EQ(source.has_value(), static_cast<bool>(rows[i].number)) << where;
+        if (!source) {
+            continue;
+        }
+        EXPECT_EQ(source->window, view.objectName()) << where;
+        const std::optional<double> sample = source->sample();
+        ASSERT_TRUE(sample.has_value()) << where << ": the frame just received is of its group";
+        EXPECT_EQ(std::isnan(*sample), text(i) == not_available || text(i).isEmpty())
+            << where << " shows \"" << text(i).toStdString() << "\", sampled " << *sample;
+        if (!std::isnan(*sample)) {
+            EXPECT_EQ(*sample, rows[i].number()) << where;
+        }
+    }
+}
+
 void WindowTableTest::check_group(TFormTableView &view, std::uint16_t number,
                                   const std::vector<SView_binding> &rows)
 {
@@ -134,11 +160,13 @@ void WindowTableTest::check_group(TFormTableView &view, std::uint16_t number,
         EXPECT_TRUE(has_room_for(rows[i], samples[i].text) && has_room_for(rows[i], not_available))
             << where << ": " << row_name(rows[i]).toStdString() << " is laid out too narrow";
     }
+    check_plot_sources(view, rows, [&samples](std::size_t i) { return samples[i].text; });
     show_group(view, number, sampled.without_data);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(shown(rows[i]), samples[i].no_data_text)
             << where << ", no data: " << row_name(rows[i]).toStdString();
     }
+    check_plot_sources(view, rows, [&samples](std::size_t i) { return samples[i].no_data_text; });
 
     // Cut at every length from the header's end on: what the frame holds shows, what it does not
     // shows "N/A" (or nothing, in an optional tail). A grid cell may be kept as it was by a group
