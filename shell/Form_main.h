@@ -131,6 +131,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    // The window's own context menu entries, for a menu shown at `global_pos`.
+    void add_popup_entries(QMenu &popup, QPoint global_pos);
     // Escape does not close the program.
     void reject() override {}
     // Whether the program may end now: asks about an unsaved message log and a changed

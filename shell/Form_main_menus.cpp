@@ -267,11 +267,16 @@ void TFormMain::apply_options()
 void TFormMain::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu popup(this);
+    add_popup_entries(popup, event->globalPos());
+    popup.exec(event->globalPos());
+}
+
+void TFormMain::add_popup_entries(QMenu &popup, QPoint global_pos)
+{
     popup.addAction(tr("Send to &Back"), this, &TFormMain::send_to_back);
     QMenu *installation = menu("Installation1");
     popup.addAction(tr("&Installation..."), this,
-                    [installation, event] { installation->popup(event->globalPos()); });
-    popup.exec(event->globalPos());
+                    [installation, global_pos] { installation->popup(global_pos); });
 }
 
 // Puts the program's other visible windows in front of the main window and activates the first.

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class QMenu;
 class QWidget;
 
 // A value a window shows, as a plot follows it.
@@ -45,7 +46,10 @@ IValue_plotter *ValuePlotter();
 void SetValuePlotter(IValue_plotter *plotter);
 
 // Gives `control` a context menu with "Plot this value", enabled when `source` finds a value at
-// the point clicked and there is a plot window to follow it.
-void OfferPlotting(QWidget &control, std::function<std::optional<SPlot_source>(QPoint)> source);
+// the point clicked and there is a plot window to follow it. `window_entries`, when given, adds
+// the entries of the context menu of the window the control sits in below it, so that they stay
+// at hand over the control too.
+void OfferPlotting(QWidget &control, std::function<std::optional<SPlot_source>(QPoint)> source,
+                   std::function<void(QMenu &menu, QPoint global_pos)> window_entries = {});
 // Follows `source` in the plot window; false when there is none.
 bool PlotValue(const SPlot_source &source);

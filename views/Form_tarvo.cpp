@@ -538,9 +538,9 @@ void TFormTarvo::offer_plotting()
     for (int which = 0; which < value_count; ++which) {
         if (m_values[which] != nullptr && sample_of(static_cast<EValue>(which))) {
             TValueLabel *label = m_values[which];
-            OfferPlotting(*label, [this, label](QPoint) {
-                return plot_source(label->objectName());
-            });
+            OfferPlotting(
+                *label, [this, label](QPoint) { return plot_source(label->objectName()); },
+                [this](QMenu &menu, QPoint global_pos) { add_popup_entries(menu, global_pos); });
         }
     }
 }

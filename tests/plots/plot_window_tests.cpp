@@ -277,6 +277,12 @@ TEST_F(PlotWindowTest, PlotThisValueGoesToTheWindowWorkedWithLast)
         QAction *entry = menu->findChild<QAction *>("PlotThisValue");
         ASSERT_NE(entry, nullptr);
         EXPECT_TRUE(entry->isEnabled());
+        QStringList captions;
+        for (const QAction *action : menu->actions()) {
+            captions << action->text();
+        }
+        // The main window's own entries stay at hand over its values.
+        EXPECT_TRUE(captions.contains("Send to &Back")) << captions.join('|').toStdString();
         menu->setActiveAction(entry);
         QTest::keyClick(menu, Qt::Key_Return);
     };
