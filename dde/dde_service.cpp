@@ -2,7 +2,10 @@
 
 #include "shell/program.h"
 
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 
 CDde_service::CDde_service(IDde_conversation &conversation, QObject *parent)
     : QObject(parent), m_conversation(conversation)
@@ -86,6 +89,29 @@ void CDde_service::Initiate()
     m_partner = message().service();
     m_watcher.setWatchedServices({m_partner});
     m_conversation.open_conversation();
+    end_if_partner_gone();
+}
+
+// A client that left the bus before the watcher's rule reached the bus is never reported by the
+// watcher. The question goes to the bus after that rule, so either the watcher reports the
+// client leaving or the answer says it has gone already.
+void CDde_service::end_if_partner_gone()
+{
+    QDBusConnectionInterface *bus = m_bus ? m_bus->interface() : nullptr;
+    if (bus == nullptr) {
+        return;
+    }
+    const QString partner = m_partner;
+    auto *answer =
+        new QDBusPendingCallWatcher(bus->asyncCall(QStringLiteral("NameHasOwner"), partner), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this,
+            [this, partner](QDBusPendingCallWatcher *call) {
+                call->deleteLater();
+                const QDBusPendingReply<bool> has_owner = *call;
+                if (partner == m_partner && has_owner.isValid() && !has_owner.value()) {
+                    end_conversation();
+                }
+            });
 }
 
 QString CDde_service::Request(const QString &item)

@@ -60,6 +60,9 @@ private:
     bool from_partner();
     bool item_is(const QString &item, const char *expected);
     void end_conversation();
+    // Asks the bus whether the client that just opened the conversation is still on it, and
+    // ends the conversation if it is not.
+    void end_if_partner_gone();
 
     IDde_conversation &m_conversation;
     std::optional<QDBusConnection> m_bus;

@@ -89,6 +89,21 @@ TEST_F(DdeProgramTest, AKilledTrackerEndsTheProgram)
     EXPECT_TRUE(ended_normally()) << tarvo.readAllStandardError().toStdString();
 }
 
+// A tracker that leaves the bus right after asking for the conversation, before the program has
+// begun to watch it, still ends the program.
+TEST_F(DdeProgramTest, ATrackerGoneBeforeItsConversationBeganEndsTheProgram)
+{
+    start_tarvo();
+    ASSERT_TRUE(server_listening()) << tarvo.readAllStandardError().toStdString();
+    // dbus-send asks for no reply and leaves the bus as soon as its call is sent.
+    tracker.start("dbus-send",
+                  {"--session", "--type=method_call", QString("--dest=") + dde_bus::service,
+                   dde_bus::path, QString(dde_bus::interface) + ".Initiate"});
+    ASSERT_TRUE(tracker.waitForFinished());
+    EXPECT_EQ(tracker.exitCode(), 0) << tracker.readAllStandardError().toStdString();
+    EXPECT_TRUE(ended_normally()) << tarvo.readAllStandardError().toStdString();
+}
+
 // The tracker opens the conversation; the program connects to korusim as controller; the
 // navigation goes out with every Group 1 in Navigate; a poked mode reaches korusim, whose echo
 // comes back in the published text.
