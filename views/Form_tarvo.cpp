@@ -10,7 +10,7 @@
 #include "protocol/status_words.h"
 #include "resources/string_ids.h"
 #include "resources/texts.h"
-#include "views/view_rules.h"
+#include "views/navigation_samples.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -471,62 +471,14 @@ void TFormTarvo::show_navigation()
 
 // --- plotting ---------------------------------------------------------------------------------
 
-std::function<std::optional<double>()> TFormTarvo::sample_of(EValue which) const
-{
-    CGroup1 &navigation = *m_navigation;
-    CGroup2 &accuracy = *m_accuracy;
-    auto axis_of = [which](EValue first) { return static_cast<std::size_t>(which - first); };
-    switch (which) {
-    case Latitude:
-        return SampleOf(navigation, navigation.position().latitude());
-    case Longitude:
-        return SampleOf(navigation, navigation.position().longitude());
-    case Altitude:
-        return SampleOf(navigation, navigation.position().altitude());
-    case North:
-    case East:
-    case Down:
-        return SampleOf(navigation, navigation.velocity().component(axis_of(North)));
-    case Roll:
-    case Pitch:
-    case Heading:
-        return SampleOf(navigation, navigation.attitude().component(axis_of(Roll)));
-    case LongitudinalAngRate:
-    case TransverseAngRate:
-    case VerticalAngRate:
-        return SampleOf(navigation,
-                        navigation.angular_rate().component(axis_of(LongitudinalAngRate)));
-    case LongitudinalAccel:
-    case TransverseAccel:
-    case VerticalAccel:
-        return SampleOf(navigation,
-                        navigation.angular_accel().component(axis_of(LongitudinalAccel)));
-    case TrackAngle:
-        return SampleOf(navigation, navigation.track_angle());
-    case LatitudeAcc:
-    case LongitudeAcc:
-    case AltitudeAcc:
-        return SampleOf(accuracy, accuracy.rms_position().component(axis_of(LatitudeAcc)));
-    case NorthAcc:
-    case EastAcc:
-    case DownAcc:
-        return SampleOf(accuracy, accuracy.rms_velocity().component(axis_of(NorthAcc)));
-    case RollAcc:
-    case PitchAcc:
-    case HeadingAcc:
-        return SampleOf(accuracy, accuracy.rms_attitude().component(axis_of(RollAcc)));
-    default:
-        return {};
-    }
-}
-
 std::optional<SPlot_source> TFormTarvo::plot_source(const QString &control)
 {
     for (int which = 0; which < value_count; ++which) {
         if (m_values[which] == nullptr || m_values[which]->objectName() != control) {
             continue;
         }
-        if (auto sample = sample_of(static_cast<EValue>(which))) {
+        if (auto sample =
+                NavigationSampleOf(static_cast<EValue>(which), *m_navigation, *m_accuracy)) {
             return SPlot_source{objectName(), control, control, std::move(sample)};
         }
     }
@@ -536,7 +488,8 @@ std::optional<SPlot_source> TFormTarvo::plot_source(const QString &control)
 void TFormTarvo::offer_plotting()
 {
     for (int which = 0; which < value_count; ++which) {
-        if (m_values[which] != nullptr && sample_of(static_cast<EValue>(which))) {
+        if (m_values[which] != nullptr &&
+            NavigationSampleOf(static_cast<EValue>(which), *m_navigation, *m_accuracy)) {
             TValueLabel *label = m_values[which];
             OfferPlotting(
                 *label, [this, label](QPoint) { return plot_source(label->objectName()); },

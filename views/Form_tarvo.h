@@ -6,12 +6,11 @@
 #include "controls/value_label.h"
 #include "protocol/group_copy.h"
 #include "protocol/navigation_messages.h"
-#include "views/display_pace.h"
 #include "shell/Form_main.h"
 #include "shell/value_plotter.h"
+#include "views/display_pace.h"
 
 #include <array>
-#include <functional>
 #include <optional>
 
 class CLed_image;
@@ -95,9 +94,6 @@ private:
     QGroupBox *value_box(const QString &caption, QGridLayout *&grid);
     TValueLabel *add_value(QGridLayout *grid, EValue which, int row, int column);
     void add_menu_entries();
-    // The sample of the item a value label shows, or nothing for a label that shows no single
-    // number of Group 1 or 2.
-    std::function<std::optional<double>()> sample_of(EValue which) const;
     void offer_plotting();
     void show_lidar_entries(bool shown);
     void set_text(EValue which, const QString &text);
