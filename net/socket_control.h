@@ -26,7 +26,6 @@ public:
     int connect(std::uint32_t address, std::uint16_t port);
     // While held (during a replay) every connect fails with EPERM and nothing is sent.
     void set_held(bool held);
-    bool is_held() const { return m_held; }
     // Closes at once; bytes not yet sent are dropped.
     void close();
     // True from a successful start of connecting until closed, so also while still connecting.

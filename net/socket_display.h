@@ -72,7 +72,6 @@ public:
     void set_tap(IDatagram_tap *tap) { m_tap = tap; }
     // While not live (during a replay) datagrams from the network are read and dropped unseen.
     void set_live(bool live) { m_live = live; }
-    bool is_live() const { return m_live; }
     // Takes `datagram`, which arrived at `arrival_us`, as if it had come from the selected
     // computer: counted, reassembled and handed to the windows. What a replay feeds.
     void feed(std::span<const std::byte> datagram, std::uint64_t arrival_us);

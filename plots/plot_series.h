@@ -36,7 +36,6 @@ public:
     void Clear();
 
     std::size_t Count() const { return count_; }
-    std::size_t Capacity() const { return ring_.size(); }
     std::size_t OffScaleCount() const { return off_scale_; }
     // The i-th sample held, oldest first; i < Count().
     const SPlot_sample &At(std::size_t i) const;

@@ -47,8 +47,7 @@ public:
 
     std::uint64_t frames_played() const { return m_frames_played; }
     std::uint64_t frames_skipped() const { return m_frames_skipped; }
-    // Whether the file is a recording of the display port, and the damage it had, if any.
-    bool is_recording() const { return m_is_recording; }
+    // The damage a recording of the display port had, if any; empty for other files.
     std::string damage() const { return m_is_recording ? describe_damage(m_recording) : ""; }
 
 private:
